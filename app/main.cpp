@@ -1,0 +1,11 @@
+#include <QApplication>
+
+#include "app/main_window.h"
+
+int main(int argc, char** argv) {
+  QApplication application(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("Numerant"));
+  numerant::app::MainWindow window;
+  window.show();
+  return QApplication::exec();
+}

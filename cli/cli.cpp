@@ -1,0 +1,270 @@
+#include "cli/cli.h"
+
+#include <cstring>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "cli/encoding.h"
+#include "cli/json_writer.h"
+#include "shell/catalogue.h"
+#include "shell/version.h"
+
+namespace numerant::cli {
+namespace {
+
+constexpr std::string_view kUsage =
+    "Usage: numerant-cli [--json] COMMAND [SCHEME] [NUMBER...]\n"
+    "\n"
+    "Commands:\n"
+    "  list                  print the 52 schemes of the calculator, one a line\n"
+    "  calc SCHEME [NUMBER]  print the check digit(s) of each number\n"
+    "  check SCHEME [NUMBER] print 'valid' or 'invalid' for each complete number\n"
+    "  convert UPC [NUMBER]  print the UPC-A form of each UPC-E number\n"
+    "\n"
+    "SCHEME is a name from 'list' (in any case) or one of the building blocks\n"
+    "Luhn, Modulo10 and Modulo97. Without NUMBER, numbers are read from standard\n"
+    "input, one a line.\n"
+    "\n"
+    "Options:\n"
+    "  --json     one JSON object a line, with every field of the scheme\n"
+    "  --help     show this help and exit\n"
+    "  --version  show the version and exit\n"
+    "\n"
+    "Exit status: 0 success, 1 'check' found an invalid number, 2 usage error.\n";
+
+enum class Command { kList, kCalc, kCheck, kConvert };
+
+std::optional<Command> ParseCommand(std::string_view word) {
+  if (word == "list") return Command::kList;
+  if (word == "calc") return Command::kCalc;
+  if (word == "check") return Command::kCheck;
+  if (word == "convert") return Command::kConvert;
+  return std::nullopt;
+}
+
+// Collects output and writes it in large blocks.
+class Output {
+ public:
+  explicit Output(std::FILE* stream) : stream_(stream) { buffer_.reserve(kFlushSize * 2); }
+  ~Output() { Flush(); }
+  Output(const Output&) = delete;
+  Output& operator=(const Output&) = delete;
+
+  std::string& buffer() { return buffer_; }
+  void EndLine() {
+    buffer_.push_back('\n');
+    if (buffer_.size() >= kFlushSize) Flush();
+  }
+  void Flush() {
+    if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), stream_);
+    buffer_.clear();
+    std::fflush(stream_);
+  }
+
+ private:
+  static constexpr std::size_t kFlushSize = 1 << 16;
+  std::FILE* stream_;
+  std::string buffer_;
+};
+
+// Reads lines of any length, each without its trailing "\n" or "\r\n".
+class LineReader {
+ public:
+  explicit LineReader(std::FILE* stream) : stream_(stream), block_(1 << 16) {}
+
+  bool Next(std::string& line) {
+    line.clear();
+    for (;;) {
+      if (position_ == filled_ && !Fill()) {
+        if (line.empty() && !pending_) return false;
+        pending_ = false;
+        return true;  // a last line without a line break
+      }
+      const char* start = block_.data() + position_;
+      const auto* end = static_cast<const char*>(std::memchr(start, '\n', filled_ - position_));
+      if (end == nullptr) {
+        line.append(start, filled_ - position_);
+        position_ = filled_;
+        pending_ = true;
+        continue;
+      }
+      line.append(start, static_cast<std::size_t>(end - start));
+      position_ += static_cast<std::size_t>(end - start) + 1;
+      pending_ = false;
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      return true;
+    }
+  }
+
+ private:
+  bool Fill() {
+    filled_ = std::fread(block_.data(), 1, block_.size(), stream_);
+    position_ = 0;
+    return filled_ > 0;
+  }
+
+  std::FILE* stream_;
+  std::vector<char> block_;
+  std::size_t position_ = 0;
+  std::size_t filled_ = 0;
+  bool pending_ = false;
+};
+
+class Session {
+ public:
+  Session(Command command, bool json, std::unique_ptr<Scheme> scheme, std::FILE* out)
+      : command_(command), json_(json), scheme_(std::move(scheme)), out_(out) {}
+
+  // Answers one number; false when `check` found it invalid.
+  bool Answer(std::string_view utf8_input) {
+    const std::string number = Utf8ToLatin1(utf8_input);
+    std::string& out = out_.buffer();
+    bool valid = true;
+    std::string result;
+    switch (command_) {
+      case Command::kCheck:
+        valid = scheme_->Check(number);
+        break;
+      default:
+        result = scheme_->CalculateText(number);
+        break;
+    }
+    if (!json_) {
+      if (command_ == Command::kCheck) {
+        out += valid ? "valid" : "invalid";
+      } else {
+        AppendLatin1AsUtf8(out, result);
+      }
+      out_.EndLine();
+      return valid;
+    }
+    out += "{\"input\": ";
+    AppendJsonString(out, utf8_input);
+    if (command_ == Command::kCheck) {
+      out += valid ? ", \"valid\": true" : ", \"valid\": false";
+    } else {
+      out += ", \"result\": ";
+      AppendJsonValue(out, PropertyValue(result));
+    }
+    out += ", \"fields\": {";
+    bool first = true;
+    auto write_field = [&](std::string_view name, const PropertyValue& value) {
+      out += first ? "\"" : ", \"";
+      first = false;
+      out += name;
+      out += "\": ";
+      AppendJsonValue(out, value);
+    };
+    scheme_->VisitProperties(write_field);
+    out += "}}";
+    out_.EndLine();
+    return valid;
+  }
+
+ private:
+  Command command_;
+  bool json_;
+  std::unique_ptr<Scheme> scheme_;
+  Output out_;
+};
+
+std::string SchemeChoices() {
+  std::string choices;
+  for (const auto& list : {SchemeList(), BuildingBlocks()}) {
+    for (const CatalogueEntry& entry : list) {
+      if (!choices.empty()) choices += ", ";
+      choices += entry.name;
+    }
+  }
+  return choices;
+}
+
+int UsageError(std::FILE* err, std::string_view message) {
+  std::fprintf(err, "numerant-cli: %.*s\nTry 'numerant-cli --help' for more information.\n",
+               static_cast<int>(message.size()), message.data());
+  return kUsageError;
+}
+
+}  // namespace
+
+int Run(std::span<const std::string_view> arguments, std::FILE* in, std::FILE* out,
+        std::FILE* err) {
+  bool json = false;
+  bool options_ended = false;
+  std::vector<std::string_view> words;
+  for (std::string_view argument : arguments) {
+    if (!options_ended && argument.starts_with("--")) {
+      if (argument == "--") {
+        options_ended = true;
+      } else if (argument == "--json") {
+        json = true;
+      } else if (argument == "--help") {
+        std::fwrite(kUsage.data(), 1, kUsage.size(), out);
+        return kSuccess;
+      } else if (argument == "--version") {
+        std::fprintf(out, "numerant-cli %s\n", kVersion);
+        return kSuccess;
+      } else {
+        return UsageError(err, "unknown option '" + std::string(argument) +
+                                   "'; the options are --json, --help and --version");
+      }
+    } else if (!options_ended && argument == "-h") {
+      std::fwrite(kUsage.data(), 1, kUsage.size(), out);
+      return kSuccess;
+    } else {
+      words.push_back(argument);
+    }
+  }
+
+  if (words.empty()) return UsageError(err, "missing command; the commands are list, calc, check and convert");
+  const std::optional<Command> command = ParseCommand(words.front());
+  if (!command) {
+    return UsageError(err, "unknown command '" + std::string(words.front()) +
+                               "'; the commands are list, calc, check and convert");
+  }
+
+  if (*command == Command::kList) {
+    if (words.size() > 1) return UsageError(err, "'list' takes no arguments");
+    Output output(out);
+    for (const CatalogueEntry& entry : SchemeList()) {
+      output.buffer() += entry.name;
+      output.EndLine();
+    }
+    return kSuccess;
+  }
+
+  if (words.size() < 2) return UsageError(err, "missing SCHEME; choose one of: " + SchemeChoices());
+  const std::string_view scheme_name = words[1];
+  std::unique_ptr<Scheme> scheme;
+  if (*command == Command::kConvert) {
+    if (FindScheme(scheme_name) != FindScheme("UPC")) {
+      return UsageError(err, "'convert' works on UPC only, not '" + std::string(scheme_name) + "'");
+    }
+    return UsageError(err, "'convert' is not available yet");
+  } else {
+    const CatalogueEntry* entry = FindScheme(scheme_name);
+    if (entry == nullptr) {
+      return UsageError(err, "unknown scheme '" + std::string(scheme_name) +
+                                 "'; choose one of: " + SchemeChoices());
+    }
+    if (entry->create == nullptr) {
+      return UsageError(err, "the scheme '" + std::string(entry->name) + "' is not available yet");
+    }
+    scheme = entry->create();
+  }
+
+  Session session(*command, json, std::move(scheme), out);
+  bool all_valid = true;
+  if (words.size() > 2) {
+    for (std::size_t i = 2; i < words.size(); ++i) all_valid &= session.Answer(words[i]);
+  } else {
+    LineReader reader(in);
+    std::string line;
+    while (reader.Next(line)) all_valid &= session.Answer(line);
+  }
+  return all_valid ? kSuccess : kInvalidFound;
+}
+
+}  // namespace numerant::cli

@@ -1,0 +1,13 @@
+# Compiler warnings and sanitizers shared by every target of the project.
+add_library(numerant_warnings INTERFACE)
+target_compile_options(numerant_warnings INTERFACE
+  -Wall -Wextra -Wpedantic -Wshadow -Wconversion -Wsign-conversion -Wnon-virtual-dtor
+  -Wold-style-cast -Woverloaded-virtual)
+if(NUMERANT_WARNINGS_AS_ERRORS)
+  target_compile_options(numerant_warnings INTERFACE -Werror)
+endif()
+
+if(NUMERANT_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()

@@ -1,0 +1,43 @@
+// Luhn: one decimal check digit, modulus 10 with every second digit doubled,
+// over a payload of decimal digits of any length. A building block of the
+// payment card, company and personal numbers.
+//   Luhn luhn;
+//   luhn.Calculate("7992739871");   // 3
+//   luhn.Check("7992 7398 713");    // true
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <tuple>
+
+#include "shell/scheme.h"
+
+namespace numerant {
+
+// The digit sum of a doubled digit: (n mod 10) + (n div 10). For 0 to 18 this
+// is the sum of the decimal digits; from 100 on it is this formula and no
+// more (123 gives 3 + 12 = 15).
+constexpr std::uint8_t DigitSum(std::uint8_t n) noexcept {
+  return static_cast<std::uint8_t>(n % 10 + n / 10);
+}
+
+class Luhn {
+ public:
+  std::int16_t CheckDigit() const { return check_digit_; }
+
+  std::int16_t Calculate(std::string_view number);
+  bool Check(std::string_view number);
+
+ private:
+  bool Compute(std::string_view payload);
+
+  std::int16_t check_digit_ = -1;
+};
+
+template <>
+struct Descriptor<Luhn> {
+  static constexpr std::string_view kName = "Luhn";
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &Luhn::CheckDigit}};
+};
+
+}  // namespace numerant

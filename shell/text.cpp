@@ -1,0 +1,56 @@
+#include "shell/text.h"
+
+#include <limits>
+
+namespace numerant {
+namespace {
+
+template <typename T>
+std::optional<T> ParseDecimal(std::string_view digits) noexcept {
+  if (digits.empty()) return std::nullopt;
+  std::int64_t value = 0;
+  for (char c : digits) {
+    if (!IsDigit(c)) return std::nullopt;
+    value = value * 10 + DigitValue(c);
+    if (value > std::numeric_limits<T>::max()) return std::nullopt;
+  }
+  return static_cast<T>(value);
+}
+
+}  // namespace
+
+std::string RemoveSeparators(std::string_view text, std::string_view separators) {
+  std::string result;
+  result.reserve(text.size());
+  for (char c : text) {
+    if (separators.find(c) == std::string_view::npos) result.push_back(c);
+  }
+  return result;
+}
+
+void ToUpperInPlace(std::string& text) noexcept {
+  for (char& c : text) {
+    const auto code = static_cast<unsigned char>(c);
+    // Small letters a-z, and the ISO-8859-1 small letters from U+00E0 to
+    // U+00FE except the division sign U+00F7, sit 32 above their capitals.
+    const bool ascii_small = code >= 'a' && code <= 'z';
+    const bool latin_small = code >= 0xE0 && code <= 0xFE && code != 0xF7;
+    if (ascii_small || latin_small) c = static_cast<char>(code - 32);
+  }
+}
+
+std::optional<std::int32_t> ParseDecimal32(std::string_view digits) noexcept {
+  return ParseDecimal<std::int32_t>(digits);
+}
+
+std::optional<std::int16_t> ParseDecimal16(std::string_view digits) noexcept {
+  return ParseDecimal<std::int16_t>(digits);
+}
+
+std::string TwoDigits(int value) {
+  std::string text = std::to_string(value);
+  if (text.size() < 2) text.insert(0, 1, '0');
+  return text;
+}
+
+}  // namespace numerant
