@@ -15,7 +15,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev libxkbcommon-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
+  libgtest-dev libgmock-dev libbenchmark-dev python3-stdnum
   xvfb xauth
 )
 

@@ -1,0 +1,806 @@
+#!/usr/bin/python3
+"""Cross-checks `numerant-cli check` against python-stdnum.
+
+For each scheme that python-stdnum also validates, the script generates (with
+a fixed seed) valid numbers, computing their check characters with its own
+small implementation of the published rule, and as many invalid ones made by
+changing one digit or the check character. A few "edge" numbers are added on
+purpose to exercise each known rule difference. All numbers of a scheme go
+through `numerant-cli check SCHEME` in one batch on standard input and
+through stdnum's is_valid; every disagreement must be explained by a named
+rule in RULES below, and every rule name must appear in the table of
+docs/verification.md. Unexplained disagreements fail the run and are printed.
+
+    /usr/bin/python3 tests/crosscheck/crosscheck.py build/cli/numerant-cli
+    ... --count 2000 --scheme IBAN --scheme EUR   (a quicker, narrower run)
+
+Exit status: 0 agreement, 1 unexplained difference or broken set-up,
+77 (skipped, for CTest) when a scheme has no class in this build yet.
+"""
+
+import argparse
+import datetime
+import pathlib
+import random
+import re
+import string
+import subprocess
+import sys
+import time
+
+try:
+    import stdnum
+    from stdnum import casrn, ean, grid, iban, isbn, iso6346, issn, luhn, verhoeff
+    from stdnum.au import acn, tfn
+    from stdnum.be import nn, vat as be_vat
+    from stdnum.br import cpf
+    from stdnum.ca import sin
+    from stdnum.cl import rut
+    from stdnum.es import dni
+    from stdnum.eu import banknote
+    from stdnum.fi import hetu
+    from stdnum.fr import siren
+    from stdnum.gb import nhs
+    from stdnum.ie import pps
+    from stdnum.lt import asmens
+    from stdnum.nl import bsn
+    from stdnum.pl import pesel
+    from stdnum.ro import cnp
+    from stdnum.se import personnummer
+    from stdnum.si import emso
+    from stdnum.util import get_cc_module
+except ImportError as error:  # pragma: no cover - the CMake set-up tests this first
+    print(f"python-stdnum is not importable ({error}); install python3-stdnum", file=sys.stderr)
+    sys.exit(77)
+
+SKIP = 77
+ROOT = pathlib.Path(__file__).resolve().parents[2]
+DOC = ROOT / "docs" / "verification.md"
+TODAY = datetime.date.today()
+UPPER = string.ascii_uppercase
+ALNUM = string.digits + UPPER
+
+
+# --- Independent check-digit rules -------------------------------------------------
+
+def digits_of(text):
+    return [ord(c) - 48 for c in text]
+
+
+def weighted(text, weights):
+    return sum(w * d for w, d in zip(weights, digits_of(text)))
+
+
+def luhn_digit(payload):
+    total = 0
+    for i, d in enumerate(reversed(digits_of(payload))):
+        total += (2 * d - 9 if d > 4 else 2 * d) if i % 2 == 0 else d
+    return str(-total % 10)
+
+
+VERHOEFF_D = [[(j + k) % 5 if j < 5 and k < 5 else
+               5 + (j + k) % 5 if j < 5 else
+               5 + (j - k) % 5 if k < 5 else
+               (j - k) % 5 for k in range(10)] for j in range(10)]
+VERHOEFF_P = [list(range(10))]
+for _ in range(7):
+    VERHOEFF_P.append([[1, 5, 7, 6, 2, 8, 3, 0, 9, 4][x] for x in VERHOEFF_P[-1]])
+
+
+def verhoeff_digit(payload):
+    c = 0
+    for i, d in enumerate(reversed(digits_of(payload)), start=1):
+        c = VERHOEFF_D[c][VERHOEFF_P[i % 8][d]]
+    return str([0, 4, 3, 2, 1, 5, 6, 7, 8, 9][c])
+
+
+def mod10_31(payload):
+    """The article-number digit: weights 3, 1, 3, ... from the right."""
+    total = sum((3 if i % 2 == 0 else 1) * d for i, d in enumerate(reversed(digits_of(payload))))
+    return str(-total % 10)
+
+
+def iso7064_97(text):
+    """Letters count 10 to 35; the remainder of the whole number modulo 97."""
+    return int("".join(str(int(c, 36)) for c in text)) % 97
+
+
+def iban_check_digits(country, bban):
+    return "%02d" % (98 - iso7064_97(bban + country + "00"))
+
+
+def mod37_36(text):
+    product = 36
+    for c in text:
+        s = (product + int(c, 36)) % 36 or 36
+        product = 2 * s % 37
+    return ALNUM[(37 - product) % 36]
+
+
+def real_date(year, month, day):
+    try:
+        datetime.date(year, month, day)
+        return True
+    except ValueError:
+        return False
+
+
+def random_date(rng, first_year, last_year):
+    start = datetime.date(first_year, 1, 1).toordinal()
+    return datetime.date.fromordinal(rng.randint(start, datetime.date(last_year, 12, 31).toordinal()))
+
+
+def bad_date(rng):
+    """Day, month of a date that does not exist (31 April, 30 February, month 13 ...)."""
+    return rng.choice([(31, 4), (31, 6), (30, 2), (0, 5), (12, 13), (32, 1), (15, 0), (29, 2)])
+
+
+def rand_digits(rng, n):
+    return "".join(rng.choice(string.digits) for _ in range(n))
+
+
+# --- Schemes ------------------------------------------------------------------------
+#
+# A scheme has a maker of valid numbers in the common form, makers of edge
+# numbers, the alphabet of its check character (for mutations) and the rules
+# that explain differences. A rule holds its name (as in the documentation),
+# the expected verdicts (ours, stdnum's; None for either) and a predicate on
+# the number.
+
+class Rule:
+    def __init__(self, name, ours, theirs, applies):
+        self.name, self.ours, self.theirs, self.applies = name, ours, theirs, applies
+
+    def explains(self, number, ours, theirs):
+        return ((self.ours is None or self.ours == ours) and
+                (self.theirs is None or self.theirs == theirs) and self.applies(number))
+
+
+SCHEMES = {}
+
+
+def scheme(name, stdnum_valid, check_alphabet=None, edges=(), rules=()):
+    def register(make):
+        SCHEMES[name] = dict(make=make, valid=stdnum_valid, check_alphabet=check_alphabet,
+                             edges=list(edges), rules=list(rules))
+        return make
+    return register
+
+
+# ACN: weights 8..1, the check digit completes a multiple of 10.
+@scheme("ACN", acn.is_valid)
+def make_acn(rng):
+    body = rand_digits(rng, 8)
+    return body + str(-weighted(body, range(8, 0, -1)) % 10)
+
+
+# AK: century-and-sex digit, YYMMDD, serial, two-stage modulo 11.
+AK_CENTURY = {1: 1800, 2: 1800, 3: 1900, 4: 1900, 5: 2000, 6: 2000, 7: 2100, 8: 2100}
+
+
+def ak_digit(body):
+    r = weighted(body, [1, 2, 3, 4, 5, 6, 7, 8, 9, 1]) % 11
+    if r == 10:
+        r = weighted(body, [3, 4, 5, 6, 7, 8, 9, 1, 2, 3]) % 11 % 10
+    return str(r)
+
+
+def ak_date_real(number):
+    first = int(number[0])
+    if first == 9:
+        return True  # stdnum does not decode a date for the first digit 9
+    if first == 0:
+        return False
+    return real_date(AK_CENTURY[first] + int(number[1:3]), int(number[3:5]), int(number[5:7]))
+
+
+def make_ak_with(rng, first, yymmdd):
+    body = str(first) + yymmdd + rand_digits(rng, 3)
+    return body + ak_digit(body)
+
+
+def edge_ak_bad_date(rng):
+    day, month = bad_date(rng)
+    return make_ak_with(rng, rng.choice([0, 3, 4, 5, 9]), "%02d%02d%02d" % (rng.randint(0, 99), month, day))
+
+
+@scheme("AK", asmens.is_valid, edges=[edge_ak_bad_date],
+        rules=[Rule("birth-date", True, False, lambda n: not ak_date_real(n))])
+def make_ak(rng):
+    first = rng.randint(1, 8)
+    date = random_date(rng, AK_CENTURY[first], AK_CENTURY[first] + 99)
+    return make_ak_with(rng, first, date.strftime("%y%m%d"))
+
+
+# BIC: owner code, category letter, six digits, powers of two modulo 11.
+def bic_letter_value(c):
+    # A=10, then every multiple of 11 is skipped: 11, 22, 33.
+    v = 10
+    for letter in UPPER:
+        if v % 11 == 0:
+            v += 1
+        if letter == c:
+            return v
+        v += 1
+    raise ValueError(c)
+
+
+def bic_digit(stem):
+    total = sum((int(c) if c.isdigit() else bic_letter_value(c)) << i for i, c in enumerate(stem))
+    return str(total % 11 % 10)
+
+
+def make_bic_with(rng, owner, category):
+    stem = owner + category + rand_digits(rng, 6)
+    return stem + bic_digit(stem)
+
+
+@scheme("BIC", iso6346.is_valid,
+        edges=[lambda rng: make_bic_with(rng, "".join(rng.choices(UPPER, k=3)), "R"),
+               lambda rng: make_bic_with(rng, "".join(rng.choices(UPPER + "0123456789", k=2)) +
+                                         rng.choice(string.digits), rng.choice("UJZ"))],
+        rules=[Rule("category-r", False, True, lambda n: n[3] == "R"),
+               Rule("owner-digits", False, True, lambda n: not n[:3].isalpha())])
+def make_bic(rng):
+    return make_bic_with(rng, "".join(rng.choices(UPPER, k=3)), rng.choice("UJZ"))
+
+
+# BSN: weights 9..2, the check digit is the remainder modulo 11.
+def make_bsn_body(rng):
+    while True:
+        body = rand_digits(rng, 8)
+        r = weighted(body, range(9, 1, -1)) % 11
+        if r < 10:
+            return body + str(r)
+
+
+def bsn_short(rng):
+    """A number below 100000000 written with eight digits."""
+    while True:
+        number = make_bsn_body(rng)
+        if number[0] == "0":
+            return number[1:]
+
+
+@scheme("BSN", bsn.is_valid,
+        edges=[lambda rng: "000000000", bsn_short],
+        rules=[Rule("zero", True, False, lambda n: set(n) == {"0"}),
+               Rule("short-form", False, True, lambda n: len(n) == 8)])
+def make_bsn(rng):
+    return make_bsn_body(rng)
+
+
+# CAS: weights 1, 2, 3, ... from the right, modulo 10.
+def cas_with(rng, length, first_digits="123456789"):
+    body = rng.choice(first_digits) + rand_digits(rng, length - 2)
+    return body + str(sum((i + 1) * d for i, d in enumerate(reversed(digits_of(body)))) % 10)
+
+
+@scheme("CAS", casrn.is_valid,
+        edges=[lambda rng: cas_with(rng, rng.randint(5, 9), "0"),
+               lambda rng: cas_with(rng, 4),
+               lambda rng: cas_with(rng, 10)],
+        rules=[Rule("leading-zero", True, False, lambda n: n[0] == "0"),
+               Rule("length", None, None, lambda n: len(n) in (4, 10))])
+def make_cas(rng):
+    return cas_with(rng, rng.randint(5, 9))
+
+
+# CNP: sex-and-century digit, YYMMDD, county, serial; modulo 11, 10 gives 1.
+CNP_CENTURY = {1: 1900, 2: 1900, 3: 1800, 4: 1800, 5: 2000, 6: 2000, 7: 1900, 8: 1900, 9: 1900}
+
+
+def cnp_with(rng, first, yymmdd):
+    body = str(first) + yymmdd + "%02d" % rng.randint(1, 52) + rand_digits(rng, 3)
+    r = weighted(body, [2, 7, 9, 1, 4, 6, 3, 5, 8, 2, 7, 9]) % 11
+    return body + ("1" if r == 10 else str(r))
+
+
+def edge_cnp_bad_date(rng):
+    day, month = bad_date(rng)
+    return cnp_with(rng, rng.randint(1, 9), "%02d%02d%02d" % (rng.randint(0, 99), month, day))
+
+
+@scheme("CNP", cnp.is_valid,
+        edges=[edge_cnp_bad_date,
+               lambda rng: cnp_with(rng, 0, random_date(rng, 1950, 1999).strftime("%y%m%d"))],
+        rules=[Rule("first-digit-0", True, False, lambda n: n[0] == "0"),
+               Rule("birth-date", True, False, lambda n: n[0] != "0" and not real_date(
+                   CNP_CENTURY[int(n[0])] + int(n[1:3]), int(n[3:5]), int(n[5:7])))])
+def make_cnp(rng):
+    first = rng.randint(1, 9)
+    date = random_date(rng, CNP_CENTURY[first], CNP_CENTURY[first] + 99)
+    return cnp_with(rng, first, date.strftime("%y%m%d"))
+
+
+# CPF: two check digits, modulo 11 each, remainders 0 and 1 give 0.
+def cpf_digits(body):
+    d1 = -weighted(body, range(10, 1, -1)) % 11 % 10
+    d2 = -(weighted(body, range(11, 2, -1)) + 2 * d1) % 11 % 10
+    return "%d%d" % (d1, d2)
+
+
+@scheme("CPF", cpf.is_valid, edges=[lambda rng: "00000000000"],
+        rules=[Rule("zero", True, False, lambda n: set(n) == {"0"})])
+def make_cpf(rng):
+    body = rand_digits(rng, 9)
+    return body + cpf_digits(body)
+
+
+# Creditcard: a Luhn number of any length from two digits on.
+@scheme("Creditcard", luhn.is_valid, edges=[lambda rng: rng.choice(string.digits)],
+        rules=[Rule("single-digit", False, True, lambda n: len(n) == 1)])
+def make_creditcard(rng):
+    body = rand_digits(rng, rng.randint(1, 18))
+    return body + luhn_digit(body)
+
+
+# DNI: eight digits and the letter of the number modulo 23.
+DNI_LETTERS = "TRWAGMYFPDXBNJZSQVHLCKE"
+
+
+@scheme("DNI", dni.is_valid, check_alphabet=DNI_LETTERS)
+def make_dni(rng):
+    body = rand_digits(rng, 8)
+    return body + DNI_LETTERS[int(body) % 23]
+
+
+# EAN: EAN-8 and EAN-13; weights 3, 1 from the right.
+def ean_of_length(rng, length):
+    body = rand_digits(rng, length - 1)
+    return body + mod10_31(body)
+
+
+@scheme("EAN", ean.is_valid, edges=[lambda rng: ean_of_length(rng, rng.choice([12, 14]))],
+        rules=[Rule("gtin-12-14", False, True, lambda n: len(n) in (12, 14))])
+def make_ean(rng):
+    return ean_of_length(rng, rng.choice([8, 13]))
+
+
+# EUR: letter (its place in the alphabet), ten digits; the total is 8 modulo 9.
+EUR_IN_USE = "BCDEFGHJLMNPRSTUVWXYZ"
+
+
+def eur_total(number):
+    return sum(UPPER.index(c) + 1 if c.isalpha() else int(c) for c in number)
+
+
+def eur_with(rng, letter, zero=False):
+    body = letter + rand_digits(rng, 10)
+    need = (8 - eur_total(body)) % 9
+    return body + ("0" if zero and need == 0 else "9" if need == 0 else str(need))
+
+
+def eur_zero(rng):
+    while True:
+        number = eur_with(rng, rng.choice(EUR_IN_USE), zero=True)
+        if number.endswith("0"):
+            return number
+
+
+def eur_two_letters(rng):
+    # The newer series: two letters, nine digits and the check digit, with
+    # each letter counting by its character code.
+    body = rng.choice(EUR_IN_USE) + rng.choice(UPPER) + rand_digits(rng, 9)
+    return body + str(-sum(ord(c) if c.isalpha() else int(c) for c in body) % 9)
+
+
+@scheme("EUR", banknote.is_valid,
+        edges=[eur_zero, lambda rng: eur_with(rng, rng.choice("AIKOQ")), eur_two_letters],
+        rules=[Rule("check-digit-0", False, True,
+                    lambda n: n[-1] == "0" and n[1].isdigit() and eur_total(n) % 9 == 8),
+               Rule("letters-not-in-use", True, False, lambda n: n[0] in "AIKOQ"),
+               Rule("two-letter-series", False, True, lambda n: n[1].isalpha())])
+def make_eur(rng):
+    return eur_with(rng, rng.choice(EUR_IN_USE))
+
+
+# GRid: identifier scheme A1, issuer code, release number; ISO 7064 MOD 37,36.
+@scheme("GRid", grid.is_valid, check_alphabet=ALNUM)
+def make_grid(rng):
+    stem = "A1" + "".join(rng.choices(ALNUM, k=15))
+    return stem + mod37_36(stem)
+
+
+# HETU: DDMMYY, century sign, individual number, check character modulo 31.
+HETU_CHECK = "0123456789ABCDEFHJKLMNPRSTUVWXY"
+HETU_SIGN = {18: "+", 19: "-", 20: "A"}
+HETU_CENTURY = {"+": 1800, "-": 1900, "A": 2000}
+
+
+def hetu_with(ddmmyy, sign, individual):
+    return ddmmyy + sign + individual + HETU_CHECK[int(ddmmyy + individual) % 31]
+
+
+def edge_hetu_bad_date(rng):
+    day, month = bad_date(rng)
+    return hetu_with("%02d%02d%02d" % (day, month, rng.randint(0, 99)), rng.choice("+-A"),
+                     "%03d" % rng.randint(2, 899))
+
+
+def edge_hetu_individual(rng):
+    date = random_date(rng, 1900, 2020)
+    return hetu_with(date.strftime("%d%m%y"), HETU_SIGN[date.year // 100],
+                     "%03d" % rng.choice([0, 1] + list(range(900, 1000))))
+
+
+@scheme("HETU", hetu.is_valid, check_alphabet=HETU_CHECK,
+        edges=[edge_hetu_bad_date, edge_hetu_individual],
+        rules=[Rule("individual-number", True, False,
+                    lambda n: not 2 <= int(n[7:10]) <= 899),
+               Rule("birth-date", True, False, lambda n: not real_date(
+                   HETU_CENTURY[n[6]] + int(n[4:6]), int(n[2:4]), int(n[0:2])))])
+def make_hetu(rng):
+    date = random_date(rng, 1800, 2099)
+    return hetu_with(date.strftime("%d%m%y"), HETU_SIGN[date.year // 100],
+                     "%03d" % rng.randint(2, 899))
+
+
+# IBAN: country code, check digits, account part; ISO 7064 MOD 97-10.
+def read_registry():
+    registry = {}
+    data = pathlib.Path(stdnum.__file__).parent / "iban.dat"
+    for line in data.read_text().splitlines():
+        match = re.match(r'^([A-Z]{2}) .*bban="([^"]*)"', line)
+        if match:
+            registry[match.group(1)] = [(int(n), kind) for n, kind in
+                                        re.findall(r"(\d+)!([nac])", match.group(2))]
+    return registry
+
+
+IBAN_REGISTRY = read_registry()
+IBAN_NATIONAL = {cc for cc in IBAN_REGISTRY if get_cc_module(cc, "iban")}
+IBAN_PLAIN = sorted(set(IBAN_REGISTRY) - IBAN_NATIONAL)
+BBAN_CHARS = {"n": string.digits, "a": UPPER, "c": ALNUM}
+
+
+def random_bban(rng, country):
+    return "".join("".join(rng.choices(BBAN_CHARS[kind], k=n)) for n, kind in IBAN_REGISTRY[country])
+
+
+def iban_fits_registry(number):
+    structure = IBAN_REGISTRY.get(number[:2])
+    if structure is None:
+        return False
+    pattern = "".join("[%s]{%d}" % ({"n": "0-9", "a": "A-Z", "c": "A-Za-z0-9"}[k], n)
+                      for n, k in structure)
+    return re.fullmatch(pattern, number[4:]) is not None
+
+
+def iban_with(country, bban):
+    return country + iban_check_digits(country, bban) + bban
+
+
+def edge_iban_unusual_digits(rng):
+    while True:
+        country = rng.choice(IBAN_PLAIN)
+        bban = random_bban(rng, country)
+        digits = iban_check_digits(country, bban)
+        other = {"97": "00", "98": "01", "02": "99"}.get(digits)
+        if other:
+            return country + other + bban
+
+
+def edge_iban_off_registry(rng):
+    if rng.random() < 0.5:
+        country = rng.choice([cc for cc in (a + b for a in UPPER for b in UPPER)
+                              if cc not in IBAN_REGISTRY][:40])
+        return iban_with(country, "".join(rng.choices(ALNUM, k=rng.randint(0, 30))))
+    country = rng.choice(IBAN_PLAIN)
+    bban = random_bban(rng, country)
+    return iban_with(country, bban[:-1] if rng.random() < 0.5 else bban + rng.choice(string.digits))
+
+
+@scheme("IBAN", iban.is_valid,
+        edges=[edge_iban_unusual_digits, edge_iban_off_registry,
+               lambda rng: (lambda cc: iban_with(cc, random_bban(rng, cc)))(
+                   rng.choice(sorted(IBAN_NATIONAL)))],
+        rules=[Rule("check-digits-00-01-99", False, True,
+                    lambda n: n[2:4] in ("00", "01", "99") and iso7064_97(n[4:] + n[:4]) == 1),
+               Rule("registry", True, False, lambda n: not iban_fits_registry(n)),
+               Rule("national-check", True, False, lambda n: n[:2] in IBAN_NATIONAL and
+                    not get_cc_module(n[:2], "iban").is_valid(n))])
+def make_iban(rng):
+    country = rng.choice(IBAN_PLAIN)
+    return iban_with(country, random_bban(rng, country))
+
+
+# ISBN: ISBN-10 (weights 10..2 modulo 11, X for 10) and ISBN-13 (978, 979).
+def isbn10(body):
+    return body + "0123456789X"[-weighted(body, range(10, 1, -1)) % 11]
+
+
+@scheme("ISBN", isbn.is_valid, check_alphabet="0123456789X",
+        edges=[lambda rng: isbn10("0" + rand_digits(rng, 8))[1:]],
+        rules=[Rule("nine-digit-sbn", False, True, lambda n: len(n) == 9)])
+def make_isbn(rng):
+    if rng.random() < 0.5:
+        return isbn10(rand_digits(rng, 9))
+    body = rng.choice(["978", "979"]) + rand_digits(rng, 9)
+    return body + mod10_31(body)
+
+
+# ISSN: weights 8..2 modulo 11, X for 10; our class also reads the EAN-13 form.
+@scheme("ISSN", issn.is_valid, check_alphabet="0123456789X",
+        edges=[lambda rng: (lambda b: b + mod10_31(b))("977" + rand_digits(rng, 9))],
+        rules=[Rule("issn-in-ean-13", True, False, lambda n: len(n) == 13)])
+def make_issn(rng):
+    body = rand_digits(rng, 7)
+    return body + "0123456789X"[-weighted(body, range(8, 1, -1)) % 11]
+
+
+# JMBG: DDMMYYY, region, serial; modulo 11, remainders 0 and 1 give 0.
+def jmbg_with(rng, ddmmyyy):
+    body = ddmmyyy + rand_digits(rng, 5)
+    return body + str(-weighted(body, [7, 6, 5, 4, 3, 2] * 2) % 11 % 10)
+
+
+def jmbg_date_real(number):
+    year = int(number[4:7])
+    return real_date(year + (2000 if year < 800 else 1000), int(number[2:4]), int(number[0:2]))
+
+
+@scheme("JMBG", emso.is_valid,
+        edges=[lambda rng: jmbg_with(rng, "%02d%02d%03d" % (bad_date(rng) + (rng.randint(900, 999),)))],
+        rules=[Rule("birth-date", True, False, lambda n: not jmbg_date_real(n))])
+def make_jmbg(rng):
+    date = random_date(rng, 1900, 2099)
+    return jmbg_with(rng, date.strftime("%d%m") + "%03d" % (date.year % 1000))
+
+
+# NHS: weights 10..2 modulo 11; a remainder of 1 has no check digit.
+@scheme("NHS", nhs.is_valid)
+def make_nhs(rng):
+    while True:
+        body = rand_digits(rng, 9)
+        check = -weighted(body, range(10, 1, -1)) % 11
+        if check < 10:
+            return body + str(check)
+
+
+# PESEL: YYMMDD with the century in the month, serial, weights 1 3 7 9.
+PESEL_MONTH_OFFSET = {1800: 80, 1900: 0, 2000: 20, 2100: 40, 2200: 60}
+
+
+def pesel_with(rng, yymmdd):
+    body = yymmdd + rand_digits(rng, 4)
+    return body + str(-weighted(body, [1, 3, 7, 9] * 3) % 10)
+
+
+def pesel_date_real(number):
+    month = int(number[2:4])
+    return real_date({0: 1900, 1: 2000, 2: 2100, 3: 2200, 4: 1800}[month // 20] + int(number[0:2]),
+                     month % 20, int(number[4:6]))
+
+
+@scheme("PESEL", pesel.is_valid,
+        edges=[lambda rng: pesel_with(rng, "%02d%02d%02d" % ((rng.randint(0, 99),) + bad_date(rng)[::-1]))],
+        rules=[Rule("birth-date", True, False, lambda n: not pesel_date_real(n))])
+def make_pesel(rng):
+    date = random_date(rng, 1800, 2299)
+    century = date.year // 100 * 100
+    return pesel_with(rng, "%02d%02d%02d" % (date.year % 100, date.month + PESEL_MONTH_OFFSET[century],
+                                             date.day))
+
+
+# PNR: YYMMDD, serial, Luhn over the nine digits.
+def pnr_date_real(number):
+    # A two-digit year stands for the last hundred years up to today.
+    yy = int(number[0:2])
+    year = (TODAY.year // 100 - (1 if yy > TODAY.year % 100 else 0)) * 100 + yy
+    return real_date(year, int(number[2:4]), int(number[4:6]))
+
+
+def pnr_with(rng, yymmdd):
+    body = yymmdd + rand_digits(rng, 3)
+    return body + luhn_digit(body)
+
+
+@scheme("PNR", personnummer.is_valid,
+        edges=[lambda rng: pnr_with(rng, "%02d%02d%02d" % ((rng.randint(0, 99),) + bad_date(rng)[::-1]))],
+        rules=[Rule("birth-date", True, False, lambda n: not pnr_date_real(n))])
+def make_pnr(rng):
+    return pnr_with(rng, random_date(rng, TODAY.year - 99, TODAY.year).strftime("%y%m%d"))
+
+
+# PPS: seven digits, weights 8..2 modulo 23, W for 0 then A to V.
+PPS_LETTERS = "WABCDEFGHIJKLMNOPQRSTUV"
+
+
+@scheme("PPS", pps.is_valid, check_alphabet=PPS_LETTERS,
+        edges=[lambda rng: make_pps(rng) + rng.choice("AHWTX")],
+        rules=[Rule("second-letter", False, None, lambda n: len(n) == 9)])
+def make_pps(rng):
+    body = rand_digits(rng, 7)
+    return body + PPS_LETTERS[weighted(body, range(8, 1, -1)) % 23]
+
+
+# RUN: eight digits, weights 3 2 7 6 5 4 3 2, modulo 11; 1 gives K.
+def run_check(body):
+    r = weighted(body.rjust(8, "0"), [3, 2, 7, 6, 5, 4, 3, 2]) % 11
+    return "0" if r == 0 else "K" if r == 1 else str(11 - r)
+
+
+@scheme("RUN", rut.is_valid, check_alphabet="0123456789K",
+        edges=[lambda rng: (lambda b: b + run_check(b))(rand_digits(rng, 7))],
+        rules=[Rule("seven-digit-body", False, True, lambda n: len(n) == 8)])
+def make_run(rng):
+    body = rand_digits(rng, 8)
+    return body + run_check(body)
+
+
+# SIN and SIREN: nine-digit Luhn numbers.
+@scheme("SIN", sin.is_valid)
+def make_sin(rng):
+    body = rand_digits(rng, 8)
+    return body + luhn_digit(body)
+
+
+@scheme("SIREN", siren.is_valid)
+def make_siren(rng):
+    body = rand_digits(rng, 8)
+    return body + luhn_digit(body)
+
+
+# Verhoeff: any length from two digits on.
+@scheme("Verhoeff", verhoeff.is_valid, edges=[lambda rng: rng.choice(string.digits)],
+        rules=[Rule("single-digit", False, True, lambda n: len(n) == 1)])
+def make_verhoeff(rng):
+    body = rand_digits(rng, rng.randint(1, 20))
+    return body + verhoeff_digit(body)
+
+
+# BTW: seven digits and 97 minus the number modulo 97.
+def btw_check(body):
+    return "%02d" % (97 - int(body) % 97)
+
+
+def btw_zero(rng):
+    body = "%07d" % (97 * rng.randint(0, 9999999 // 97))
+    return body + "00"
+
+
+def btw_ten_digits(rng):
+    body = rng.choice("01") + rand_digits(rng, 7)
+    return body + btw_check(body)
+
+
+@scheme("BTW", be_vat.is_valid, edges=[btw_zero, btw_ten_digits],
+        rules=[Rule("check-digits-00", False, True,
+                    lambda n: len(n) == 9 and n[-2:] == "00" and int(n[:7]) % 97 == 0),
+               Rule("ten-digit-form", False, None, lambda n: len(n) == 10)])
+def make_btw(rng):
+    body = rand_digits(rng, 7)
+    return body + btw_check(body)
+
+
+# INSZ: YYMMDD, serial, 97 minus the nine-digit number modulo 97.
+def insz_2000_rule(number):
+    return (int(number[:2]) + 2000 <= TODAY.year and
+            int(number[-2:]) == 97 - int("2" + number[:9]) % 97)
+
+
+def insz_born_2000(rng):
+    body = random_date(rng, 2000, TODAY.year).strftime("%y%m%d") + rand_digits(rng, 3)
+    return body + "%02d" % (97 - int("2" + body) % 97)
+
+
+@scheme("INSZ", nn.is_valid, edges=[insz_born_2000],
+        rules=[Rule("born-2000-on", False, True, insz_2000_rule)])
+def make_insz(rng):
+    body = random_date(rng, 1920, 1999).strftime("%y%m%d") + rand_digits(rng, 3)
+    return body + "%02d" % (97 - int(body) % 97)
+
+
+# TFN: nine digits, weights 1 4 3 7 5 8 6 9 10, the total a multiple of 11.
+def tfn_of_length(rng, length):
+    weights = [1, 4, 3, 7, 5, 8, 6, 9, 10][:length]
+    while True:
+        body = rand_digits(rng, length - 1)
+        # weights[-1] * check + sum = 0 (mod 11)
+        check = -weighted(body, weights) * pow(weights[-1], -1, 11) % 11
+        if check < 10:
+            return body + str(check)
+
+
+@scheme("TFN", tfn.is_valid, edges=[lambda rng: tfn_of_length(rng, 8)],
+        rules=[Rule("eight-digit-tfn", None, None, lambda n: len(n) == 8)])
+def make_tfn(rng):
+    return tfn_of_length(rng, 9)
+
+
+# --- Running ------------------------------------------------------------------------
+
+def mutate(rng, number, check_alphabet):
+    """The number with one digit changed, or with another check character."""
+    if check_alphabet and rng.random() < 0.25:
+        return number[:-1] + rng.choice(check_alphabet.replace(number[-1], ""))
+    places = [i for i, c in enumerate(number) if c.isdigit()]
+    i = rng.choice(places)
+    return number[:i] + rng.choice(string.digits.replace(number[i], "")) + number[i + 1:]
+
+
+def generate(name, entry, count, seed):
+    rng = random.Random(f"{seed}:{name}")
+    valid = [entry["make"](rng) for _ in range(count)]
+    for maker in entry["edges"]:
+        valid += [maker(rng) for _ in range(max(20, count // 50))]
+    return valid + [mutate(rng, n, entry["check_alphabet"]) for n in valid]
+
+
+def run_cli(cli, name, numbers):
+    result = subprocess.run([cli, "check", name], input="\n".join(numbers) + "\n",
+                            capture_output=True, text=True, encoding="latin-1")
+    if result.returncode == 2 and "not available yet" in result.stderr:
+        return None
+    if result.returncode not in (0, 1):
+        raise RuntimeError(f"numerant-cli check {name} failed ({result.returncode}): {result.stderr}")
+    answers = result.stdout.splitlines()
+    if len(answers) != len(numbers) or set(answers) - {"valid", "invalid"}:
+        raise RuntimeError(f"numerant-cli check {name}: {len(answers)} answers for "
+                           f"{len(numbers)} numbers, or an answer other than valid/invalid")
+    return [a == "valid" for a in answers]
+
+
+def documented_rules():
+    if not DOC.exists():
+        return set()
+    return set(re.findall(r"^\|\s*`?(\w+)`?\s*\|\s*`([\w-]+)`", DOC.read_text(), re.MULTILINE))
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
+    parser.add_argument("cli", help="path of numerant-cli")
+    parser.add_argument("--count", type=int, default=10000, help="valid numbers per scheme")
+    parser.add_argument("--seed", default="numerant", help="random seed")
+    parser.add_argument("--scheme", action="append", choices=sorted(SCHEMES),
+                        help="only this scheme (repeatable)")
+    args = parser.parse_args()
+
+    documented = documented_rules()
+    failures, skipped = [], []
+    started = time.monotonic()
+    for name in args.scheme or sorted(SCHEMES, key=str.lower):
+        entry = SCHEMES[name]
+        numbers = generate(name, entry, args.count, args.seed)
+        ours = run_cli(args.cli, name, numbers)
+        if ours is None:
+            skipped.append(name)
+            print(f"{name:10} SKIPPED: no class behind this scheme in this build")
+            continue
+        theirs = [bool(entry["valid"](n)) for n in numbers]
+        seen = {rule.name: 0 for rule in entry["rules"]}
+        unexplained = []
+        for number, a, b in zip(numbers, ours, theirs):
+            if a == b:
+                continue
+            rule = next((r for r in entry["rules"] if r.explains(number, a, b)), None)
+            if rule:
+                seen[rule.name] += 1
+            else:
+                unexplained.append((number, a, b))
+        agreed = sum(a == b for a, b in zip(ours, theirs))
+        print(f"{name:10} {len(numbers):6} numbers, {sum(ours):6} valid for us, "
+              f"{sum(theirs):6} for stdnum, {agreed:6} agree; " +
+              (", ".join(f"{k}: {v}" for k, v in seen.items()) or "no rule differences"))
+        for rule_name, hits in seen.items():
+            if (name, rule_name) not in documented:
+                failures.append(f"{name}: rule '{rule_name}' is missing from the table in {DOC}")
+            if hits == 0:
+                failures.append(f"{name}: documented difference '{rule_name}' never occurred; "
+                                "is it still a difference?")
+        if unexplained:
+            failures.append(f"{name}: {len(unexplained)} unexplained differences, for example:\n" +
+                            "\n".join(f"    {n!r}: ours {'valid' if a else 'invalid'}, stdnum "
+                                      f"{'valid' if b else 'invalid'}" for n, a, b in unexplained[:10]))
+    print(f"stdnum {stdnum.__version__}, seed {args.seed!r}, "
+          f"{time.monotonic() - started:.1f} s")
+    for failure in failures:
+        print("FAIL " + failure)
+    if failures:
+        return 1
+    return SKIP if skipped else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
