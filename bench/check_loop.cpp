@@ -26,12 +26,14 @@ template <typename Class>
 int Run(const char* name, const std::vector<std::string>& numbers, int passes) {
   Class scheme;
   std::size_t valid = 0;
-  for (const std::string& number : numbers) valid += scheme.Check(number) ? 1U : 0U;
+  for (const std::string& number : numbers)
+    valid += scheme.Check(number) ? 1U : 0U;
   double best = 1e300;
   for (int pass = 0; pass < passes; ++pass) {
     std::size_t count = 0;
     const auto start = std::chrono::steady_clock::now();
-    for (const std::string& number : numbers) count += scheme.Check(number) ? 1U : 0U;
+    for (const std::string& number : numbers)
+      count += scheme.Check(number) ? 1U : 0U;
     const std::chrono::duration<double, std::nano> took = std::chrono::steady_clock::now() - start;
     if (count != valid) return 1;
     best = std::min(best, took.count() / static_cast<double>(numbers.size()));
@@ -50,7 +52,8 @@ int main(int argc, char** argv) {
   const std::string_view scheme = argv[1];
   std::ifstream file(argv[2]);
   std::vector<std::string> numbers;
-  for (std::string line; std::getline(file, line);) numbers.push_back(line);
+  for (std::string line; std::getline(file, line);)
+    numbers.push_back(line);
   if (numbers.empty()) {
     std::fprintf(stderr, "no numbers in %s\n", argv[2]);
     return 2;

@@ -6,7 +6,6 @@
 // and direct calls on the concrete classes Luhn, EAN and Verhoeff:
 //   Direct/NAME/Check, Direct/NAME/Calculate
 #include <benchmark/benchmark.h>
-
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -26,7 +25,8 @@ namespace {
 
 void CheckReused(benchmark::State& state, SchemeFactory create, std::string_view number) {
   const std::unique_ptr<Scheme> scheme = create();
-  for (auto _ : state) benchmark::DoNotOptimize(scheme->Check(number));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(scheme->Check(number));
 }
 
 void CheckFresh(benchmark::State& state, SchemeFactory create, std::string_view number) {
@@ -38,7 +38,8 @@ void CheckFresh(benchmark::State& state, SchemeFactory create, std::string_view 
 
 void CalculateReused(benchmark::State& state, SchemeFactory create, std::string_view payload) {
   const std::unique_ptr<Scheme> scheme = create();
-  for (auto _ : state) benchmark::DoNotOptimize(scheme->CalculateText(payload));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(scheme->CalculateText(payload));
 }
 
 void CalculateFresh(benchmark::State& state, SchemeFactory create, std::string_view payload) {
@@ -51,13 +52,15 @@ void CalculateFresh(benchmark::State& state, SchemeFactory create, std::string_v
 template <typename Class>
 void DirectCheck(benchmark::State& state, std::string_view number) {
   Class scheme;
-  for (auto _ : state) benchmark::DoNotOptimize(scheme.Check(number));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(scheme.Check(number));
 }
 
 template <typename Class>
 void DirectCalculate(benchmark::State& state, std::string_view payload) {
   Class scheme;
-  for (auto _ : state) benchmark::DoNotOptimize(scheme.Calculate(payload));
+  for (auto _ : state)
+    benchmark::DoNotOptimize(scheme.Calculate(payload));
 }
 
 const Sample& SampleOf(std::string_view scheme) {
@@ -99,8 +102,8 @@ void RegisterSchemeBenchmarks() {
       if (entry.create == nullptr) continue;
       const Sample& sample = SampleOf(entry.name);
       const std::string name(entry.name);
-      benchmark::RegisterBenchmark(("Check/" + name + "/reused").c_str(), CheckReused,
-                                   entry.create, sample.number);
+      benchmark::RegisterBenchmark(("Check/" + name + "/reused").c_str(), CheckReused, entry.create,
+                                   sample.number);
       benchmark::RegisterBenchmark(("Check/" + name + "/fresh").c_str(), CheckFresh, entry.create,
                                    sample.number);
       benchmark::RegisterBenchmark(("Calculate/" + name + "/reused").c_str(), CalculateReused,

@@ -6,7 +6,6 @@
 // Each runs in repetitions and reports the median, the figure the window's
 // keystroke latency is judged by.
 #include <benchmark/benchmark.h>
-
 #include <string>
 
 #include "bench/samples.h"

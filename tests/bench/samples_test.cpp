@@ -1,7 +1,6 @@
 #include "bench/samples.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 #include "shell/catalogue.h"
@@ -15,7 +14,8 @@ TEST(BenchSamplesTest, EveryClassOfTheCatalogueHasOneValidSample) {
   for (const auto& list : {SchemeList(), BuildingBlocks()}) {
     for (const CatalogueEntry& entry : list) {
       int samples = 0;
-      for (const Sample& sample : kSamples) samples += sample.scheme == entry.name ? 1 : 0;
+      for (const Sample& sample : kSamples)
+        samples += sample.scheme == entry.name ? 1 : 0;
       EXPECT_EQ(samples, 1) << entry.name;
     }
   }
