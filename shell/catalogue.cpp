@@ -3,8 +3,13 @@
 #include <array>
 #include <cctype>
 
+#include "schemes/business/luhn_numbers.h"
+#include "schemes/business/modulo97_numbers.h"
 #include "schemes/general/luhn.h"
+#include "schemes/general/modulo97.h"
 #include "schemes/general/verhoeff.h"
+#include "schemes/personal/insz.h"
+#include "schemes/personal/pnr.h"
 
 namespace numerant {
 namespace {
@@ -21,7 +26,7 @@ constexpr std::array<CatalogueEntry, 52> kSchemeList{{
     {"BIC", nullptr},  // 5
     {"BOL", nullptr},  // 6
     {"BSN", nullptr},  // 7
-    {"BTW", nullptr},  // 8
+    {"BTW", MakeScheme<BTW>},  // 8
     {"BZU", nullptr},  // 9
     {"CAS", nullptr},  // 10
     {"CNP", nullptr},  // 11
@@ -30,14 +35,14 @@ constexpr std::array<CatalogueEntry, 52> kSchemeList{{
     {"Creditcard", nullptr},  // 14
     {"DEA", nullptr},  // 15
     {"DNI", nullptr},  // 16
-    {"DUNS", nullptr},  // 17
+    {"DUNS", MakeScheme<DUNS>},  // 17
     {"EAN", nullptr},  // 18
     {"EUR", nullptr},  // 19
     {"GRid", nullptr},  // 20
     {"HETU", nullptr},  // 21
     {"IBAN", nullptr},  // 22
     {"IK", nullptr},  // 23
-    {"INSZ", nullptr},  // 24
+    {"INSZ", MakeScheme<INSZ>},  // 24
     {"ISBN", nullptr},  // 25
     {"ISSN", nullptr},  // 26
     {"JMBG", nullptr},  // 27
@@ -46,18 +51,18 @@ constexpr std::array<CatalogueEntry, 52> kSchemeList{{
     {"NID", nullptr},  // 30
     {"NIH", nullptr},  // 31
     {"NIP", nullptr},  // 32
-    {"NPI", nullptr},  // 33
-    {"OGM", nullptr},  // 34
+    {"NPI", MakeScheme<NPI>},  // 33
+    {"OGM", MakeScheme<OGM>},  // 34
     {"OPC", nullptr},  // 35
     {"PESEL", nullptr},  // 36
-    {"PNR", nullptr},  // 37
+    {"PNR", MakeScheme<PNR>},  // 37
     {"PPS", nullptr},  // 38
     {"PZN", nullptr},  // 39
     {"REGON", nullptr},  // 40
     {"RUN", nullptr},  // 41
-    {"SIN", nullptr},  // 42
-    {"SIREN", nullptr},  // 43
-    {"SIS", nullptr},  // 44
+    {"SIN", MakeScheme<SIN>},  // 42
+    {"SIREN", MakeScheme<SIREN>},  // 43
+    {"SIS", MakeScheme<SIS>},  // 44
     {"TFN", nullptr},  // 45
     {"UIC", nullptr},  // 46
     {"UPC", nullptr},  // 47
@@ -71,7 +76,7 @@ constexpr std::array<CatalogueEntry, 52> kSchemeList{{
 constexpr std::array<CatalogueEntry, 3> kBuildingBlocks{{
     {"Luhn", MakeScheme<Luhn>},
     {"Modulo10", nullptr},
-    {"Modulo97", nullptr},
+    {"Modulo97", MakeScheme<Modulo97>},
 }};
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
