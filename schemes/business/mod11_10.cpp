@@ -39,7 +39,7 @@ bool BZU::AcceptsStemLength(std::size_t length) const {
 std::optional<std::int16_t> BZU::ComputeCheckDigit(std::string_view stem) {
   const auto last = LastMod1110Intermediate(stem);
   if (!last) return std::nullopt;
-  return static_cast<std::int16_t>(11 - 2 * *last % 11);
+  return static_cast<std::int16_t>(11 - (2 * *last) % 11);
 }
 
 NIH::NIH() : DecimalCheckDigitNumber({.separators = " -", .upper_case = false}) {}
