@@ -11,3 +11,11 @@ if(NUMERANT_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+if(NUMERANT_BUILD_FUZZERS)
+  if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
+    message(FATAL_ERROR "The fuzzer needs clang: configure with CXX=clang++")
+  endif()
+  # Coverage feedback for the fuzzer from every object of the library.
+  add_compile_options(-fsanitize=fuzzer-no-link)
+endif()

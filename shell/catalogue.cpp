@@ -3,8 +3,18 @@
 #include <array>
 #include <cctype>
 
+#include "schemes/business/dea.h"
+#include "schemes/business/luhn_numbers.h"
+#include "schemes/business/mod11_10.h"
+#include "schemes/business/modulo97_numbers.h"
+#include "schemes/business/mrn.h"
+#include "schemes/business/pps.h"
+#include "schemes/business/weighted_sum.h"
 #include "schemes/general/luhn.h"
+#include "schemes/general/modulo97.h"
 #include "schemes/general/verhoeff.h"
+#include "schemes/personal/insz.h"
+#include "schemes/personal/pnr.h"
 
 namespace numerant {
 namespace {
@@ -14,51 +24,51 @@ namespace {
 // clang-format off
 constexpr std::array<CatalogueEntry, 52> kSchemeList{{
     {"ACL", nullptr},  // 0
-    {"ACN", nullptr},  // 1
+    {"ACN", MakeScheme<ACN>},  // 1
     {"AHV", nullptr},  // 2
     {"AK", nullptr},  // 3
-    {"BI", nullptr},  // 4
+    {"BI", MakeScheme<BI>},  // 4
     {"BIC", nullptr},  // 5
     {"BOL", nullptr},  // 6
-    {"BSN", nullptr},  // 7
-    {"BTW", nullptr},  // 8
-    {"BZU", nullptr},  // 9
+    {"BSN", MakeScheme<BSN>},  // 7
+    {"BTW", MakeScheme<BTW>},  // 8
+    {"BZU", MakeScheme<BZU>},  // 9
     {"CAS", nullptr},  // 10
     {"CNP", nullptr},  // 11
     {"CPF", nullptr},  // 12
     {"CPR", nullptr},  // 13
     {"Creditcard", nullptr},  // 14
-    {"DEA", nullptr},  // 15
+    {"DEA", MakeScheme<DEA>},  // 15
     {"DNI", nullptr},  // 16
-    {"DUNS", nullptr},  // 17
+    {"DUNS", MakeScheme<DUNS>},  // 17
     {"EAN", nullptr},  // 18
     {"EUR", nullptr},  // 19
     {"GRid", nullptr},  // 20
     {"HETU", nullptr},  // 21
     {"IBAN", nullptr},  // 22
     {"IK", nullptr},  // 23
-    {"INSZ", nullptr},  // 24
+    {"INSZ", MakeScheme<INSZ>},  // 24
     {"ISBN", nullptr},  // 25
     {"ISSN", nullptr},  // 26
     {"JMBG", nullptr},  // 27
-    {"MRN", nullptr},  // 28
-    {"NHS", nullptr},  // 29
+    {"MRN", MakeScheme<MRN>},  // 28
+    {"NHS", MakeScheme<NHS>},  // 29
     {"NID", nullptr},  // 30
-    {"NIH", nullptr},  // 31
-    {"NIP", nullptr},  // 32
-    {"NPI", nullptr},  // 33
-    {"OGM", nullptr},  // 34
+    {"NIH", MakeScheme<NIH>},  // 31
+    {"NIP", MakeScheme<NIP>},  // 32
+    {"NPI", MakeScheme<NPI>},  // 33
+    {"OGM", MakeScheme<OGM>},  // 34
     {"OPC", nullptr},  // 35
     {"PESEL", nullptr},  // 36
-    {"PNR", nullptr},  // 37
-    {"PPS", nullptr},  // 38
+    {"PNR", MakeScheme<PNR>},  // 37
+    {"PPS", MakeScheme<PPS>},  // 38
     {"PZN", nullptr},  // 39
-    {"REGON", nullptr},  // 40
+    {"REGON", MakeScheme<REGON>},  // 40
     {"RUN", nullptr},  // 41
-    {"SIN", nullptr},  // 42
-    {"SIREN", nullptr},  // 43
-    {"SIS", nullptr},  // 44
-    {"TFN", nullptr},  // 45
+    {"SIN", MakeScheme<SIN>},  // 42
+    {"SIREN", MakeScheme<SIREN>},  // 43
+    {"SIS", MakeScheme<SIS>},  // 44
+    {"TFN", MakeScheme<TFN>},  // 45
     {"UIC", nullptr},  // 46
     {"UPC", nullptr},  // 47
     {"Verhoeff", MakeScheme<Verhoeff>},  // 48
@@ -71,7 +81,7 @@ constexpr std::array<CatalogueEntry, 52> kSchemeList{{
 constexpr std::array<CatalogueEntry, 3> kBuildingBlocks{{
     {"Luhn", MakeScheme<Luhn>},
     {"Modulo10", nullptr},
-    {"Modulo97", nullptr},
+    {"Modulo97", MakeScheme<Modulo97>},
 }};
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
@@ -87,9 +97,13 @@ bool SameIgnoringCase(std::string_view a, std::string_view b) {
 
 }  // namespace
 
-std::span<const CatalogueEntry> SchemeList() { return kSchemeList; }
+std::span<const CatalogueEntry> SchemeList() {
+  return kSchemeList;
+}
 
-std::span<const CatalogueEntry> BuildingBlocks() { return kBuildingBlocks; }
+std::span<const CatalogueEntry> BuildingBlocks() {
+  return kBuildingBlocks;
+}
 
 std::unique_ptr<Scheme> CreateScheme(int position) {
   if (position < 0 || position >= static_cast<int>(kSchemeList.size())) return nullptr;

@@ -1,0 +1,92 @@
+// Numbers whose two trailing check digits come from the remainder of the
+// number divided by 97, worked out by a private Modulo97 object:
+//   OGM  Belgian structured payment reference: ten digits, remainder.
+//   BTW  Dutch VAT number: seven digits, 97 minus the remainder.
+//   SIS  Belgian social-insurance card: eight digits, remainder.
+// They differ only in the marks they strip, their length and the direction
+// of the check number, so one implementation serves all three.
+//   OGM ogm;
+//   ogm.Calculate("012/3456/789");   // "39"
+//   BTW btw;
+//   btw.Check("123.45.67-49");       // true
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <tuple>
+
+#include "schemes/general/modulo97.h"
+#include "shell/field_value.h"
+#include "shell/scheme.h"
+
+namespace numerant {
+
+struct Modulo97Layout {
+  // Removed from the typed number, each kind in turn.
+  std::string_view separators;
+  // The digits before the two check digits.
+  std::size_t stem_length;
+  // The check number is 97 minus the remainder instead of the remainder.
+  bool reverse;
+};
+
+// The one implementation behind OGM, BTW and SIS.
+class Modulo97Number {
+ public:
+  // The integer -1 until check digits are known, then a text of two digits.
+  const FieldValue& CheckDigit() const { return check_digit_; }
+
+  FieldValue Calculate(std::string_view number);
+  bool Check(std::string_view number);
+
+ protected:
+  explicit Modulo97Number(const Modulo97Layout& layout);
+
+ private:
+  std::string Normalise(std::string_view number);
+  bool Compute(std::string_view stem);
+
+  Modulo97Layout layout_;
+  FieldValue check_digit_ = std::int16_t{-1};
+  std::optional<Modulo97> modulo97_;
+};
+
+class OGM final : public Modulo97Number {
+ public:
+  OGM();
+};
+
+class BTW final : public Modulo97Number {
+ public:
+  BTW();
+};
+
+class SIS final : public Modulo97Number {
+ public:
+  SIS();
+};
+
+template <>
+struct Descriptor<OGM> {
+  static constexpr std::string_view kName = "OGM";
+  static constexpr std::tuple kProperties{
+      Property<OGM, const FieldValue&>{"CheckDigit", &OGM::CheckDigit}};
+};
+
+template <>
+struct Descriptor<BTW> {
+  static constexpr std::string_view kName = "BTW";
+  static constexpr std::tuple kProperties{
+      Property<BTW, const FieldValue&>{"CheckDigit", &BTW::CheckDigit}};
+};
+
+template <>
+struct Descriptor<SIS> {
+  static constexpr std::string_view kName = "SIS";
+  static constexpr std::tuple kProperties{
+      Property<SIS, const FieldValue&>{"CheckDigit", &SIS::CheckDigit}};
+};
+
+}  // namespace numerant

@@ -1,0 +1,140 @@
+// The weighted-sum numbers: each digit of the stem is multiplied by the weight
+// of its position, the products are added, and the sum S is reduced and
+// mapped to the one check digit. ACN, BI, BSN, NHS, NIP, REGON and TFN differ
+// only in their separators, stem lengths, weights and mapping, which are the
+// rows of one table; each keeps its own class.
+//   BI bi;
+//   bi.Calculate("12345678");    // 9
+//   bi.Calculate("00000000");    // 11: no final digit makes this stem valid
+//   BSN bsn;
+//   bsn.Check("111.222.333");    // true
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string_view>
+#include <tuple>
+
+#include "schemes/business/decimal_check_digit.h"
+#include "shell/scheme.h"
+
+namespace numerant {
+
+// The sum of each digit's value times the weight of its position, counted
+// from the first digit; nothing when a character is not a digit "0" to "9",
+// when there are more digits than weights, or when the sum leaves 16 bits.
+std::optional<std::int16_t> WeightedDigitSum(std::string_view digits,
+                                             std::span<const std::int16_t> weights);
+
+struct WeightedSumRule {
+  std::string_view separators;
+  // One weight table per accepted stem length; its size is that length.
+  std::span<const std::span<const std::int16_t>> weights_by_length;
+  // The check digit for each remainder of S; the table's size is the modulus.
+  std::span<const std::int16_t> check_digit_of_remainder;
+};
+
+class WeightedSumNumber : public DecimalCheckDigitNumber {
+ protected:
+  explicit WeightedSumNumber(const WeightedSumRule& rule);
+
+ private:
+  bool AcceptsStemLength(std::size_t length) const override;
+  std::optional<std::int16_t> ComputeCheckDigit(std::string_view stem) override;
+
+  const WeightedSumRule* rule_;
+};
+
+// Australian company number.
+class ACN final : public WeightedSumNumber {
+ public:
+  ACN();
+};
+
+class BI final : public WeightedSumNumber {
+ public:
+  BI();
+};
+
+// Dutch citizen service number; full stops, not hyphens, separate its groups.
+class BSN final : public WeightedSumNumber {
+ public:
+  BSN();
+};
+
+// British health service number.
+class NHS final : public WeightedSumNumber {
+ public:
+  NHS();
+};
+
+// Polish tax identification number.
+class NIP final : public WeightedSumNumber {
+ public:
+  NIP();
+};
+
+// Polish business register number, of 9 or 14 digits.
+class REGON final : public WeightedSumNumber {
+ public:
+  REGON();
+};
+
+// Australian tax file number, of 8 or 9 digits.
+class TFN final : public WeightedSumNumber {
+ public:
+  TFN();
+};
+
+template <>
+struct Descriptor<ACN> {
+  static constexpr std::string_view kName = "ACN";
+  static constexpr std::tuple kProperties{
+      Property<ACN, std::int16_t>{"CheckDigit", &ACN::CheckDigit}};
+};
+
+template <>
+struct Descriptor<BI> {
+  static constexpr std::string_view kName = "BI";
+  static constexpr std::tuple kProperties{
+      Property<BI, std::int16_t>{"CheckDigit", &BI::CheckDigit}};
+};
+
+template <>
+struct Descriptor<BSN> {
+  static constexpr std::string_view kName = "BSN";
+  static constexpr std::tuple kProperties{
+      Property<BSN, std::int16_t>{"CheckDigit", &BSN::CheckDigit}};
+};
+
+template <>
+struct Descriptor<NHS> {
+  static constexpr std::string_view kName = "NHS";
+  static constexpr std::tuple kProperties{
+      Property<NHS, std::int16_t>{"CheckDigit", &NHS::CheckDigit}};
+};
+
+template <>
+struct Descriptor<NIP> {
+  static constexpr std::string_view kName = "NIP";
+  static constexpr std::tuple kProperties{
+      Property<NIP, std::int16_t>{"CheckDigit", &NIP::CheckDigit}};
+};
+
+template <>
+struct Descriptor<REGON> {
+  static constexpr std::string_view kName = "REGON";
+  static constexpr std::tuple kProperties{
+      Property<REGON, std::int16_t>{"CheckDigit", &REGON::CheckDigit}};
+};
+
+template <>
+struct Descriptor<TFN> {
+  static constexpr std::string_view kName = "TFN";
+  static constexpr std::tuple kProperties{
+      Property<TFN, std::int16_t>{"CheckDigit", &TFN::CheckDigit}};
+};
+
+}  // namespace numerant

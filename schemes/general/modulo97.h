@@ -1,0 +1,44 @@
+// Modulo97: a two-digit check number from the remainder of the whole payload,
+// read as one decimal number, divided by 97. Plain, the check number is the
+// remainder itself ("00" to "96"); reversed, it is 97 minus the remainder
+// ("01" to "97"). A building block of the Belgian and Dutch numbers.
+//   Modulo97 modulo97;
+//   modulo97.Calculate("123456789");   // "39"
+//   modulo97.SetReverse(true);
+//   modulo97.Calculate("123.456.789");  // "58"
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <tuple>
+
+#include "shell/field_value.h"
+#include "shell/scheme.h"
+
+namespace numerant {
+
+class Modulo97 {
+ public:
+  // The integer -1 until a check number is known, then a text of two digits.
+  const FieldValue& CheckDigit() const { return check_digit_; }
+  bool Reverse() const { return reverse_; }
+  void SetReverse(bool newValue) { reverse_ = newValue; }
+
+  FieldValue Calculate(std::string_view number);
+  bool Check(std::string_view number);
+
+ private:
+  bool Compute(std::string_view payload);
+
+  FieldValue check_digit_ = std::int16_t{-1};
+  bool reverse_ = false;
+};
+
+template <>
+struct Descriptor<Modulo97> {
+  static constexpr std::string_view kName = "Modulo97";
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &Modulo97::CheckDigit},
+                                          Property{"Reverse", &Modulo97::Reverse}};
+};
+
+}  // namespace numerant

@@ -1,0 +1,56 @@
+// INSZ: the Belgian national register number. Eleven digits: the birth date
+// YYMMDD, a three-digit serial whose parity gives the sex (odd male, even
+// female) and two check digits, 97 minus the nine-digit number modulo 97,
+// worked out by a private Modulo97 object in its reversed form.
+//   INSZ insz;
+//   insz.Calculate("850315123");    // "69", SerialNumber() "123", Gender() 1
+//   insz.Check("85.03.15-123.69");  // true
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <tuple>
+
+#include "schemes/general/modulo97.h"
+#include "shell/field_value.h"
+#include "shell/scheme.h"
+
+namespace numerant {
+
+class INSZ {
+ public:
+  INSZ();
+
+  // The integer 0 until a number is decoded, then its YYMMDD.
+  const FieldValue& BirthDate() const { return birth_date_; }
+  // The integer -1 until check digits are known, then a text of two digits.
+  const FieldValue& CheckDigit() const { return check_digit_; }
+  // 1 male, 2 female, 0 not decoded.
+  std::int32_t Gender() const { return gender_; }
+  // The integer 0 until a number is decoded, then its three serial digits.
+  const FieldValue& SerialNumber() const { return serial_number_; }
+
+  FieldValue Calculate(std::string_view number);
+  bool Check(std::string_view number);
+
+ private:
+  std::string Normalise(std::string_view number);
+  bool Compute(std::string_view body);
+
+  FieldValue birth_date_ = std::int16_t{0};
+  FieldValue check_digit_ = std::int16_t{-1};
+  std::int32_t gender_ = 0;
+  FieldValue serial_number_ = std::int16_t{0};
+  Modulo97 modulo97_;
+};
+
+template <>
+struct Descriptor<INSZ> {
+  static constexpr std::string_view kName = "INSZ";
+  static constexpr std::tuple kProperties{
+      Property{"BirthDate", &INSZ::BirthDate}, Property{"CheckDigit", &INSZ::CheckDigit},
+      Property{"Gender", &INSZ::Gender}, Property{"SerialNumber", &INSZ::SerialNumber}};
+};
+
+}  // namespace numerant

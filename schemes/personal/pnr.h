@@ -1,0 +1,50 @@
+// PNR: the Swedish personal identity number. Ten digits: the birth date
+// YYMMDD, a three-digit serial whose last digit gives the sex (odd male, even
+// female) and a Luhn check digit, worked out by a private Luhn object.
+//   PNR pnr;
+//   pnr.Calculate("850315123");  // 8, BirthDate() "850315", Gender() 1
+//   pnr.Check("850315-1238");    // true
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <tuple>
+
+#include "schemes/general/luhn.h"
+#include "shell/field_value.h"
+#include "shell/scheme.h"
+
+namespace numerant {
+
+class PNR {
+ public:
+  // The integer 0 until a number is decoded, then its YYMMDD.
+  const FieldValue& BirthDate() const { return birth_date_; }
+  std::int16_t CheckDigit() const { return check_digit_; }
+  // 1 male, 2 female, 0 not decoded.
+  std::int32_t Gender() const { return gender_; }
+
+  std::int16_t Calculate(std::string_view number);
+  bool Check(std::string_view number);
+
+ private:
+  std::string Normalise(std::string_view number);
+  bool Compute(std::string_view body);
+
+  FieldValue birth_date_ = std::int16_t{0};
+  std::int16_t check_digit_ = -1;
+  std::int32_t gender_ = 0;
+  std::optional<Luhn> luhn_;
+};
+
+template <>
+struct Descriptor<PNR> {
+  static constexpr std::string_view kName = "PNR";
+  static constexpr std::tuple kProperties{Property{"BirthDate", &PNR::BirthDate},
+                                          Property{"CheckDigit", &PNR::CheckDigit},
+                                          Property{"Gender", &PNR::Gender}};
+};
+
+}  // namespace numerant
