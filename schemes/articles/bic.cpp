@@ -53,7 +53,7 @@ bool BIC::Compute(std::string_view payload) {
   // Without a known category letter the code is not read at all.
   if (kCategories.find(payload[kLetters - 1]) == std::string_view::npos) return false;
   category_code_ = payload.substr(0, kLetters - 1);
-  owner_code_ = payload.substr(kLetters - 1, 1);
+  owner_code_.assign(1, payload[kLetters - 1]);
   serial_number_ = payload.substr(kLetters);
 
   Int16 sum = 0;

@@ -66,7 +66,7 @@ bool GRid::Compute(std::string_view payload) {
   }
   const Int16 product = previous * 2 % 37;
   if (!product.ok() || product.value() < 1) return false;
-  check_digit_ = kCheckCharacters.substr(static_cast<std::size_t>(product.value() - 1), 1);
+  check_digit_.assign(1, kCheckCharacters[static_cast<std::size_t>(product.value() - 1)]);
   return true;
 }
 

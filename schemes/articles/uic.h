@@ -44,10 +44,8 @@ template <>
 struct Descriptor<UIC> {
   static constexpr std::string_view kName = "UIC";
   static constexpr std::tuple kProperties{
-      Property{"CheckDigit", &UIC::CheckDigit},
-      Property{"CountryCode", &UIC::CountryCode},
-      Property{"SerialNumber", &UIC::SerialNumber},
-      Property{"TypeCode", &UIC::TypeCode},
+      Property{"CheckDigit", &UIC::CheckDigit},     Property{"CountryCode", &UIC::CountryCode},
+      Property{"SerialNumber", &UIC::SerialNumber}, Property{"TypeCode", &UIC::TypeCode},
       Property{"TypeNumber", &UIC::TypeNumber},
   };
 };

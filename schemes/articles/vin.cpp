@@ -18,9 +18,9 @@ constexpr std::string_view kCheckCharacters = "0123456789X";
 // The transliteration of "A" to "Z"; -1 marks I, O and Q, which a VIN never
 // holds because they are too easily read as 1 and 0.
 constexpr std::array<std::int8_t, 26> kLetterValues{
-    1, 2, 3, 4, 5, 6, 7, 8, -1,  // A-I
-    1, 2, 3, 4, 5, -1, 7, -1, 9,  // J-R
-    2, 3, 4, 5, 6, 7, 8, 9,       // S-Z
+    1, 2, 3, 4, 5, 6,  7, 8,  -1,  // A-I
+    1, 2, 3, 4, 5, -1, 7, -1, 9,   // J-R
+    2, 3, 4, 5, 6, 7,  8, 9,       // S-Z
 };
 
 // The value of a character of the number, or -1 when it may not appear.
@@ -67,8 +67,8 @@ bool VIN::Compute(std::string_view stem) {
   country_code_ = stem.substr(0, 2);
   manufacturer_code_ = stem.substr(2, 2);
   equipment_codes_ = stem.substr(4, 4);
-  year_code_ = stem.substr(8, 1);
-  plant_code_ = stem.substr(9, 1);
+  year_code_.assign(1, stem[8]);
+  plant_code_.assign(1, stem[9]);
   serial_number_ = stem.substr(10, 6);
 
   Int16 sum = 0;
@@ -78,7 +78,7 @@ bool VIN::Compute(std::string_view stem) {
     sum += Int16(value) * kWeights[i];
   }
   if (!sum.ok()) return false;
-  check_digit_ = kCheckCharacters.substr(static_cast<std::size_t>(sum.value() % 11), 1);
+  check_digit_.assign(1, kCheckCharacters[static_cast<std::size_t>(sum.value() % 11)]);
   return true;
 }
 

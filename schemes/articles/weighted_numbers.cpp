@@ -46,8 +46,7 @@ std::int16_t CalculateWeighted(const WeightedRule& rule, std::int16_t& check_dig
   return check_digit;
 }
 
-bool CheckWeighted(const WeightedRule& rule, std::int16_t& check_digit,
-                   std::string_view number) {
+bool CheckWeighted(const WeightedRule& rule, std::int16_t& check_digit, std::string_view number) {
   check_digit = -1;
   const std::string text = RemoveSeparators(number, " -");
   if (text.empty() || !IsPayloadLength(rule, text.size() - 1)) return false;
@@ -61,12 +60,16 @@ std::int16_t PZN::Calculate(std::string_view number) {
   return CalculateWeighted(kPzn, check_digit_, number);
 }
 
-bool PZN::Check(std::string_view number) { return CheckWeighted(kPzn, check_digit_, number); }
+bool PZN::Check(std::string_view number) {
+  return CheckWeighted(kPzn, check_digit_, number);
+}
 
 std::int16_t CAS::Calculate(std::string_view number) {
   return CalculateWeighted(kCas, check_digit_, number);
 }
 
-bool CAS::Check(std::string_view number) { return CheckWeighted(kCas, check_digit_, number); }
+bool CAS::Check(std::string_view number) {
+  return CheckWeighted(kCas, check_digit_, number);
+}
 
 }  // namespace numerant

@@ -99,18 +99,24 @@ FieldValue CPF::Calculate(std::string_view number) {
   return CalculateOnFrame(kCpf, check_digit_, number);
 }
 
-bool CPF::Check(std::string_view number) { return CheckOnFrame(kCpf, check_digit_, number); }
+bool CPF::Check(std::string_view number) {
+  return CheckOnFrame(kCpf, check_digit_, number);
+}
 
 std::string DNI::Calculate(std::string_view code) {
   return CalculateOnFrame(kDni, check_digit_, code);
 }
 
-bool DNI::Check(std::string_view code) { return CheckOnFrame(kDni, check_digit_, code); }
+bool DNI::Check(std::string_view code) {
+  return CheckOnFrame(kDni, check_digit_, code);
+}
 
 std::string RUN::Calculate(std::string_view code) {
   return CalculateOnFrame(kRun, check_digit_, code);
 }
 
-bool RUN::Check(std::string_view code) { return CheckOnFrame(kRun, check_digit_, code); }
+bool RUN::Check(std::string_view code) {
+  return CheckOnFrame(kRun, check_digit_, code);
+}
 
 }  // namespace numerant
