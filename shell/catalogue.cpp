@@ -3,13 +3,21 @@
 #include <array>
 #include <cctype>
 
+#include "schemes/articles/bic.h"
+#include "schemes/articles/grid.h"
+#include "schemes/articles/uic.h"
+#include "schemes/articles/vin.h"
+#include "schemes/articles/weighted_numbers.h"
 #include "schemes/business/dea.h"
+#include "schemes/business/eur.h"
+#include "schemes/business/iban.h"
 #include "schemes/business/luhn_numbers.h"
 #include "schemes/business/mod11_10.h"
 #include "schemes/business/modulo97_numbers.h"
 #include "schemes/business/mrn.h"
 #include "schemes/business/pps.h"
 #include "schemes/business/weighted_sum.h"
+#include "schemes/general/identity_numbers.h"
 #include "schemes/general/luhn.h"
 #include "schemes/general/modulo97.h"
 #include "schemes/general/verhoeff.h"
@@ -28,24 +36,24 @@ constexpr std::array<CatalogueEntry, 52> kSchemeList{{
     {"AHV", nullptr},  // 2
     {"AK", nullptr},  // 3
     {"BI", MakeScheme<BI>},  // 4
-    {"BIC", nullptr},  // 5
+    {"BIC", MakeScheme<BIC>},  // 5
     {"BOL", nullptr},  // 6
     {"BSN", MakeScheme<BSN>},  // 7
     {"BTW", MakeScheme<BTW>},  // 8
     {"BZU", MakeScheme<BZU>},  // 9
-    {"CAS", nullptr},  // 10
+    {"CAS", MakeScheme<CAS>},  // 10
     {"CNP", nullptr},  // 11
-    {"CPF", nullptr},  // 12
+    {"CPF", MakeScheme<CPF>},  // 12
     {"CPR", nullptr},  // 13
     {"Creditcard", nullptr},  // 14
     {"DEA", MakeScheme<DEA>},  // 15
-    {"DNI", nullptr},  // 16
+    {"DNI", MakeScheme<DNI>},  // 16
     {"DUNS", MakeScheme<DUNS>},  // 17
     {"EAN", nullptr},  // 18
-    {"EUR", nullptr},  // 19
-    {"GRid", nullptr},  // 20
+    {"EUR", MakeScheme<EUR>},  // 19
+    {"GRid", MakeScheme<GRid>},  // 20
     {"HETU", nullptr},  // 21
-    {"IBAN", nullptr},  // 22
+    {"IBAN", MakeScheme<IBAN>},  // 22
     {"IK", nullptr},  // 23
     {"INSZ", MakeScheme<INSZ>},  // 24
     {"ISBN", nullptr},  // 25
@@ -62,17 +70,17 @@ constexpr std::array<CatalogueEntry, 52> kSchemeList{{
     {"PESEL", nullptr},  // 36
     {"PNR", MakeScheme<PNR>},  // 37
     {"PPS", MakeScheme<PPS>},  // 38
-    {"PZN", nullptr},  // 39
+    {"PZN", MakeScheme<PZN>},  // 39
     {"REGON", MakeScheme<REGON>},  // 40
-    {"RUN", nullptr},  // 41
+    {"RUN", MakeScheme<RUN>},  // 41
     {"SIN", MakeScheme<SIN>},  // 42
     {"SIREN", MakeScheme<SIREN>},  // 43
     {"SIS", MakeScheme<SIS>},  // 44
     {"TFN", MakeScheme<TFN>},  // 45
-    {"UIC", nullptr},  // 46
+    {"UIC", MakeScheme<UIC>},  // 46
     {"UPC", nullptr},  // 47
     {"Verhoeff", MakeScheme<Verhoeff>},  // 48
-    {"VIN", nullptr},  // 49
+    {"VIN", MakeScheme<VIN>},  // 49
     {"VSNR", nullptr},  // 50
     {"WSDLN", nullptr},  // 51
 }};

@@ -1,0 +1,53 @@
+// Two numbers with a plain weighted digit sum and no fields:
+//   PZN  pharmaceutical article number: six digits weighted 2 to 7 from the
+//        left, the check value is the sum modulo 11 (10 is matched by no
+//        digit);
+//   CAS  chemical registry number: three to eight digits weighted 1, 2, 3 ...
+//        from the right, the check digit is the sum modulo 10.
+//   PZN().Calculate("490880");   // 2
+//   CAS().Check("7732-18-5");    // true
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <tuple>
+
+#include "shell/scheme.h"
+
+namespace numerant {
+
+class PZN {
+ public:
+  std::int16_t CheckDigit() const { return check_digit_; }
+
+  std::int16_t Calculate(std::string_view number);
+  bool Check(std::string_view number);
+
+ private:
+  std::int16_t check_digit_ = -1;
+};
+
+class CAS {
+ public:
+  std::int16_t CheckDigit() const { return check_digit_; }
+
+  std::int16_t Calculate(std::string_view number);
+  bool Check(std::string_view number);
+
+ private:
+  std::int16_t check_digit_ = -1;
+};
+
+template <>
+struct Descriptor<PZN> {
+  static constexpr std::string_view kName = "PZN";
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &PZN::CheckDigit}};
+};
+
+template <>
+struct Descriptor<CAS> {
+  static constexpr std::string_view kName = "CAS";
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &CAS::CheckDigit}};
+};
+
+}  // namespace numerant
