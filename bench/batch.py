@@ -11,8 +11,9 @@ numbers each, from bench/generate.py) it times, in one run:
   - the input floor (bench/input_floor.cpp), best of five;
 then the library's in-process Check (bench/check_loop.cpp) against Apache
 Commons Validator (bench/java/CheckDigitBench.java) on Luhn, EAN and
-Verhoeff, and the window's refresh step (the Refresh/ benchmarks of
-numerant_bench, median of five repetitions).
+Verhoeff, the window's refresh step (the Refresh/ benchmarks of
+numerant_bench, median of five repetitions) and Calculate and Check of every
+class (the other benchmarks of numerant_bench).
 
 Times are taken both as wall-clock time and as the CPU time (user + system)
 of the measured process; the ratios use CPU time, which other work on a
@@ -148,12 +149,39 @@ def refresh(build):
     return medians[0][0] if medians else None
 
 
+def schemes(build):
+    print("\nCalculate and Check of every class on its sample (bench/samples.h), nanoseconds of "
+          "CPU time per call, through the Scheme interface; 'fresh' creates the object for "
+          "every call as the window does:\n")
+    run = subprocess.run([build / "bench" / "numerant_bench",
+                          "--benchmark_filter=^(Check|Calculate|Direct)/",
+                          "--benchmark_min_time=0.05", "--benchmark_format=json"],
+                         capture_output=True, text=True, check=True)
+    times = {b["name"]: b["cpu_time"] for b in json.loads(run.stdout)["benchmarks"]}
+    names = []
+    for name in times:
+        scheme = name.split("/")[1]
+        if name.startswith(("Check/", "Calculate/")) and scheme not in names:
+            names.append(scheme)
+    print("| Class | Check reused | Check fresh | Calculate reused | Calculate fresh |")
+    print("|---|---|---|---|---|")
+    for scheme in names:
+        cells = [times.get(f"{op}/{scheme}/{how}") for op in ("Check", "Calculate")
+                 for how in ("reused", "fresh")]
+        print(f"| {scheme} | " + " | ".join(f"{t:.0f}" for t in cells) + " |")
+    direct = [(name, t) for name, t in times.items() if name.startswith("Direct/")]
+    if direct:
+        print("\nDirect calls on the concrete class (no interface, one reused object): " +
+              ", ".join(f"{name[7:]} {t:.0f} ns" for name, t in direct) + ".")
+
+
 def main():
     build, data, java_classes = map(pathlib.Path, sys.argv[1:4])
     print(f"Machine: {machine()}\n")
     stream = batch(build, data)
     direct = in_process(build, data, java_classes)
     worst_refresh = refresh(build)
+    schemes(build)
 
     print("\nTargets:")
     verdicts = []
