@@ -3,7 +3,12 @@
 #include <array>
 #include <cctype>
 
+#include "schemes/articles/acl_bol_opc.h"
+#include "schemes/articles/ean_upc.h"
+#include "schemes/articles/isbn_issn.h"
+#include "schemes/general/creditcard.h"
 #include "schemes/general/luhn.h"
+#include "schemes/general/modulo10.h"
 #include "schemes/general/verhoeff.h"
 
 namespace numerant {
@@ -13,13 +18,13 @@ namespace {
 // window treats it as no selection.
 // clang-format off
 constexpr std::array<CatalogueEntry, 52> kSchemeList{{
-    {"ACL", nullptr},  // 0
+    {"ACL", MakeScheme<ACL>},  // 0
     {"ACN", nullptr},  // 1
     {"AHV", nullptr},  // 2
     {"AK", nullptr},  // 3
     {"BI", nullptr},  // 4
     {"BIC", nullptr},  // 5
-    {"BOL", nullptr},  // 6
+    {"BOL", MakeScheme<BOL>},  // 6
     {"BSN", nullptr},  // 7
     {"BTW", nullptr},  // 8
     {"BZU", nullptr},  // 9
@@ -27,19 +32,19 @@ constexpr std::array<CatalogueEntry, 52> kSchemeList{{
     {"CNP", nullptr},  // 11
     {"CPF", nullptr},  // 12
     {"CPR", nullptr},  // 13
-    {"Creditcard", nullptr},  // 14
+    {"Creditcard", MakeScheme<Creditcard>},  // 14
     {"DEA", nullptr},  // 15
     {"DNI", nullptr},  // 16
     {"DUNS", nullptr},  // 17
-    {"EAN", nullptr},  // 18
+    {"EAN", MakeScheme<EAN>},  // 18
     {"EUR", nullptr},  // 19
     {"GRid", nullptr},  // 20
     {"HETU", nullptr},  // 21
     {"IBAN", nullptr},  // 22
     {"IK", nullptr},  // 23
     {"INSZ", nullptr},  // 24
-    {"ISBN", nullptr},  // 25
-    {"ISSN", nullptr},  // 26
+    {"ISBN", MakeScheme<ISBN>},  // 25
+    {"ISSN", MakeScheme<ISSN>},  // 26
     {"JMBG", nullptr},  // 27
     {"MRN", nullptr},  // 28
     {"NHS", nullptr},  // 29
@@ -48,7 +53,7 @@ constexpr std::array<CatalogueEntry, 52> kSchemeList{{
     {"NIP", nullptr},  // 32
     {"NPI", nullptr},  // 33
     {"OGM", nullptr},  // 34
-    {"OPC", nullptr},  // 35
+    {"OPC", MakeScheme<OPC>},  // 35
     {"PESEL", nullptr},  // 36
     {"PNR", nullptr},  // 37
     {"PPS", nullptr},  // 38
@@ -60,7 +65,7 @@ constexpr std::array<CatalogueEntry, 52> kSchemeList{{
     {"SIS", nullptr},  // 44
     {"TFN", nullptr},  // 45
     {"UIC", nullptr},  // 46
-    {"UPC", nullptr},  // 47
+    {"UPC", MakeScheme<UPC>},  // 47
     {"Verhoeff", MakeScheme<Verhoeff>},  // 48
     {"VIN", nullptr},  // 49
     {"VSNR", nullptr},  // 50
@@ -70,7 +75,7 @@ constexpr std::array<CatalogueEntry, 52> kSchemeList{{
 
 constexpr std::array<CatalogueEntry, 3> kBuildingBlocks{{
     {"Luhn", MakeScheme<Luhn>},
-    {"Modulo10", nullptr},
+    {"Modulo10", MakeScheme<Modulo10>},
     {"Modulo97", nullptr},
 }};
 
