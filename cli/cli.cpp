@@ -8,6 +8,7 @@
 
 #include "cli/encoding.h"
 #include "cli/json_writer.h"
+#include "schemes/articles/ean_upc.h"
 #include "shell/catalogue.h"
 #include "shell/version.h"
 
@@ -21,7 +22,7 @@ constexpr std::string_view kUsage =
     "  list                  print the 52 schemes of the calculator, one a line\n"
     "  calc SCHEME [NUMBER]  print the check digit(s) of each number\n"
     "  check SCHEME [NUMBER] print 'valid' or 'invalid' for each complete number\n"
-    "  convert UPC [NUMBER]  print the UPC-A form of each UPC-E number\n"
+    "  convert UPC [NUMBER]  print the other form (UPC-A or UPC-E) of each UPC number\n"
     "\n"
     "SCHEME is a name from 'list' (in any case) or one of the building blocks\n"
     "Luhn, Modulo10 and Modulo97. Without NUMBER, numbers are read from standard\n"
@@ -114,8 +115,14 @@ class LineReader {
 
 class Session {
  public:
-  Session(Command command, bool json, std::unique_ptr<Scheme> scheme, std::FILE* out)
-      : command_(command), json_(json), scheme_(std::move(scheme)), out_(out) {}
+  // `converter` is the UPC inside `scheme` for `convert`, null otherwise.
+  Session(Command command, bool json, std::unique_ptr<Scheme> scheme, UPC* converter,
+          std::FILE* out)
+      : command_(command),
+        json_(json),
+        scheme_(std::move(scheme)),
+        converter_(converter),
+        out_(out) {}
 
   // Answers one number; false when `check` found it invalid.
   bool Answer(std::string_view utf8_input) {
@@ -126,6 +133,9 @@ class Session {
     switch (command_) {
       case Command::kCheck:
         valid = scheme_->Check(number);
+        break;
+      case Command::kConvert:
+        result = converter_->Convert(number);
         break;
       default:
         result = scheme_->CalculateText(number);
@@ -167,6 +177,7 @@ class Session {
   Command command_;
   bool json_;
   std::unique_ptr<Scheme> scheme_;
+  UPC* converter_;
   Output out_;
 };
 
@@ -238,11 +249,16 @@ int Run(std::span<const std::string_view> arguments, std::FILE* in, std::FILE* o
   if (words.size() < 2) return UsageError(err, "missing SCHEME; choose one of: " + SchemeChoices());
   const std::string_view scheme_name = words[1];
   std::unique_ptr<Scheme> scheme;
+  UPC* converter = nullptr;
   if (*command == Command::kConvert) {
     if (FindScheme(scheme_name) != FindScheme("UPC")) {
       return UsageError(err, "'convert' works on UPC only, not '" + std::string(scheme_name) + "'");
     }
-    return UsageError(err, "'convert' is not available yet");
+    // `Convert` lies outside the common face, so the session keeps the UPC
+    // itself beside the scheme that reports its fields.
+    auto upc = std::make_unique<SchemeAdapter<UPC>>();
+    converter = &upc->scheme();
+    scheme = std::move(upc);
   } else {
     const CatalogueEntry* entry = FindScheme(scheme_name);
     if (entry == nullptr) {
@@ -255,7 +271,7 @@ int Run(std::span<const std::string_view> arguments, std::FILE* in, std::FILE* o
     scheme = entry->create();
   }
 
-  Session session(*command, json, std::move(scheme), out);
+  Session session(*command, json, std::move(scheme), converter, out);
   bool all_valid = true;
   if (words.size() > 2) {
     for (std::size_t i = 2; i < words.size(); ++i) all_valid &= session.Answer(words[i]);

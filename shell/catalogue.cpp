@@ -3,8 +3,11 @@
 #include <array>
 #include <cctype>
 
+#include "schemes/articles/acl_bol_opc.h"
 #include "schemes/articles/bic.h"
+#include "schemes/articles/ean_upc.h"
 #include "schemes/articles/grid.h"
+#include "schemes/articles/isbn_issn.h"
 #include "schemes/articles/uic.h"
 #include "schemes/articles/vin.h"
 #include "schemes/articles/weighted_numbers.h"
@@ -17,8 +20,10 @@
 #include "schemes/business/mrn.h"
 #include "schemes/business/pps.h"
 #include "schemes/business/weighted_sum.h"
+#include "schemes/general/creditcard.h"
 #include "schemes/general/identity_numbers.h"
 #include "schemes/general/luhn.h"
+#include "schemes/general/modulo10.h"
 #include "schemes/general/modulo97.h"
 #include "schemes/general/verhoeff.h"
 #include "schemes/personal/insz.h"
@@ -31,13 +36,13 @@ namespace {
 // window treats it as no selection.
 // clang-format off
 constexpr std::array<CatalogueEntry, 52> kSchemeList{{
-    {"ACL", nullptr},  // 0
+    {"ACL", MakeScheme<ACL>},  // 0
     {"ACN", MakeScheme<ACN>},  // 1
     {"AHV", nullptr},  // 2
     {"AK", nullptr},  // 3
     {"BI", MakeScheme<BI>},  // 4
     {"BIC", MakeScheme<BIC>},  // 5
-    {"BOL", nullptr},  // 6
+    {"BOL", MakeScheme<BOL>},  // 6
     {"BSN", MakeScheme<BSN>},  // 7
     {"BTW", MakeScheme<BTW>},  // 8
     {"BZU", MakeScheme<BZU>},  // 9
@@ -45,19 +50,19 @@ constexpr std::array<CatalogueEntry, 52> kSchemeList{{
     {"CNP", nullptr},  // 11
     {"CPF", MakeScheme<CPF>},  // 12
     {"CPR", nullptr},  // 13
-    {"Creditcard", nullptr},  // 14
+    {"Creditcard", MakeScheme<Creditcard>},  // 14
     {"DEA", MakeScheme<DEA>},  // 15
     {"DNI", MakeScheme<DNI>},  // 16
     {"DUNS", MakeScheme<DUNS>},  // 17
-    {"EAN", nullptr},  // 18
+    {"EAN", MakeScheme<EAN>},  // 18
     {"EUR", MakeScheme<EUR>},  // 19
     {"GRid", MakeScheme<GRid>},  // 20
     {"HETU", nullptr},  // 21
     {"IBAN", MakeScheme<IBAN>},  // 22
     {"IK", nullptr},  // 23
     {"INSZ", MakeScheme<INSZ>},  // 24
-    {"ISBN", nullptr},  // 25
-    {"ISSN", nullptr},  // 26
+    {"ISBN", MakeScheme<ISBN>},  // 25
+    {"ISSN", MakeScheme<ISSN>},  // 26
     {"JMBG", nullptr},  // 27
     {"MRN", MakeScheme<MRN>},  // 28
     {"NHS", MakeScheme<NHS>},  // 29
@@ -66,7 +71,7 @@ constexpr std::array<CatalogueEntry, 52> kSchemeList{{
     {"NIP", MakeScheme<NIP>},  // 32
     {"NPI", MakeScheme<NPI>},  // 33
     {"OGM", MakeScheme<OGM>},  // 34
-    {"OPC", nullptr},  // 35
+    {"OPC", MakeScheme<OPC>},  // 35
     {"PESEL", nullptr},  // 36
     {"PNR", MakeScheme<PNR>},  // 37
     {"PPS", MakeScheme<PPS>},  // 38
@@ -78,7 +83,7 @@ constexpr std::array<CatalogueEntry, 52> kSchemeList{{
     {"SIS", MakeScheme<SIS>},  // 44
     {"TFN", MakeScheme<TFN>},  // 45
     {"UIC", MakeScheme<UIC>},  // 46
-    {"UPC", nullptr},  // 47
+    {"UPC", MakeScheme<UPC>},  // 47
     {"Verhoeff", MakeScheme<Verhoeff>},  // 48
     {"VIN", MakeScheme<VIN>},  // 49
     {"VSNR", nullptr},  // 50
@@ -88,7 +93,7 @@ constexpr std::array<CatalogueEntry, 52> kSchemeList{{
 
 constexpr std::array<CatalogueEntry, 3> kBuildingBlocks{{
     {"Luhn", MakeScheme<Luhn>},
-    {"Modulo10", nullptr},
+    {"Modulo10", MakeScheme<Modulo10>},
     {"Modulo97", MakeScheme<Modulo97>},
 }};
 

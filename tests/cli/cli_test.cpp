@@ -72,6 +72,22 @@ TEST(CliTest, JsonCarriesInputResultAndEveryField) {
             "{\"input\": \"a\\\"\\\\\\t\", \"result\": \"-1\", \"fields\": {\"CheckDigit\": -1}}\n");
 }
 
+TEST(CliTest, ConvertsUpcNumbersAndReportsTheirFields) {
+  EXPECT_EQ(RunCli({"convert", "upc", "04252614", "042100005264", "03600029145"}).out,
+            "042100005264\n04252614\n\n");
+  EXPECT_EQ(RunCli({"convert", "UPC"}, "0425-261\n").out, "04210000526\n");
+  // Converting resets the fields, as every operation of a scheme does.
+  EXPECT_EQ(RunCli({"--json", "convert", "UPC", "04252614"}).out,
+            "{\"input\": \"04252614\", \"result\": \"042100005264\", \"fields\": "
+            "{\"CheckDigit\": -1, \"ManufacturerCode\": 0, \"NumberSystem\": 0, "
+            "\"ProductCode\": 0}}\n");
+  EXPECT_EQ(RunCli({"calc", "EAN", "978-0-306-40615"}).out, "7\n");
+  EXPECT_EQ(RunCli({"calc", "--json", "Creditcard", "4111 1111 1111 111"}).out,
+            "{\"input\": \"4111 1111 1111 111\", \"result\": \"1\", \"fields\": "
+            "{\"AccountNumber\": \"111111111\", \"CheckDigit\": 1, \"IssuerCode\": "
+            "\"411111\", \"MajorIndustryCode\": 4}}\n");
+}
+
 TEST(CliTest, CharactersOutsideLatin1ReachTheSchemeAsQuestionMarks) {
   // U+00B2 SUPERSCRIPT TWO is in ISO-8859-1 but no digit; U+0662 is outside.
   EXPECT_EQ(RunCli({"calc", "Verhoeff", "\xC2\xB2" "36"}).out, "-1\n");

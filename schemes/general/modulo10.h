@@ -1,0 +1,37 @@
+// Modulo10: one decimal check digit of the weighted modulus-10 formula with
+// the alternating weights 3 and 1, the rightmost payload digit weighted 3 (the
+// formula of the EAN and UPC article numbers), over a payload of decimal
+// digits of any length. A building block of the article codes.
+//   Modulo10 modulo10;
+//   modulo10.Calculate("400638133393");    // 1
+//   modulo10.Check("4006-3813-3393 1");    // true
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <tuple>
+
+#include "shell/scheme.h"
+
+namespace numerant {
+
+class Modulo10 {
+ public:
+  std::int16_t CheckDigit() const { return check_digit_; }
+
+  std::int16_t Calculate(std::string_view number);
+  bool Check(std::string_view number);
+
+ private:
+  bool Compute(std::string_view payload);
+
+  std::int16_t check_digit_ = -1;
+};
+
+template <>
+struct Descriptor<Modulo10> {
+  static constexpr std::string_view kName = "Modulo10";
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &Modulo10::CheckDigit}};
+};
+
+}  // namespace numerant
