@@ -5,6 +5,12 @@
 
 #include "schemes/general/luhn.h"
 #include "schemes/general/verhoeff.h"
+#include "schemes/personal/ak_ik.h"
+#include "schemes/personal/cpr_ahv.h"
+#include "schemes/personal/hetu_nid.h"
+#include "schemes/personal/pesel_cnp_jmbg.h"
+#include "schemes/personal/vsnr.h"
+#include "schemes/personal/wsdln.h"
 
 namespace numerant {
 namespace {
@@ -15,8 +21,8 @@ namespace {
 constexpr std::array<CatalogueEntry, 52> kSchemeList{{
     {"ACL", nullptr},  // 0
     {"ACN", nullptr},  // 1
-    {"AHV", nullptr},  // 2
-    {"AK", nullptr},  // 3
+    {"AHV", MakeScheme<AHV>},  // 2
+    {"AK", MakeScheme<AK>},  // 3
     {"BI", nullptr},  // 4
     {"BIC", nullptr},  // 5
     {"BOL", nullptr},  // 6
@@ -24,9 +30,9 @@ constexpr std::array<CatalogueEntry, 52> kSchemeList{{
     {"BTW", nullptr},  // 8
     {"BZU", nullptr},  // 9
     {"CAS", nullptr},  // 10
-    {"CNP", nullptr},  // 11
+    {"CNP", MakeScheme<CNP>},  // 11
     {"CPF", nullptr},  // 12
-    {"CPR", nullptr},  // 13
+    {"CPR", MakeScheme<CPR>},  // 13
     {"Creditcard", nullptr},  // 14
     {"DEA", nullptr},  // 15
     {"DNI", nullptr},  // 16
@@ -34,22 +40,22 @@ constexpr std::array<CatalogueEntry, 52> kSchemeList{{
     {"EAN", nullptr},  // 18
     {"EUR", nullptr},  // 19
     {"GRid", nullptr},  // 20
-    {"HETU", nullptr},  // 21
+    {"HETU", MakeScheme<HETU>},  // 21
     {"IBAN", nullptr},  // 22
-    {"IK", nullptr},  // 23
+    {"IK", MakeScheme<IK>},  // 23
     {"INSZ", nullptr},  // 24
     {"ISBN", nullptr},  // 25
     {"ISSN", nullptr},  // 26
-    {"JMBG", nullptr},  // 27
+    {"JMBG", MakeScheme<JMBG>},  // 27
     {"MRN", nullptr},  // 28
     {"NHS", nullptr},  // 29
-    {"NID", nullptr},  // 30
+    {"NID", MakeScheme<NID>},  // 30
     {"NIH", nullptr},  // 31
     {"NIP", nullptr},  // 32
     {"NPI", nullptr},  // 33
     {"OGM", nullptr},  // 34
     {"OPC", nullptr},  // 35
-    {"PESEL", nullptr},  // 36
+    {"PESEL", MakeScheme<PESEL>},  // 36
     {"PNR", nullptr},  // 37
     {"PPS", nullptr},  // 38
     {"PZN", nullptr},  // 39
@@ -63,8 +69,8 @@ constexpr std::array<CatalogueEntry, 52> kSchemeList{{
     {"UPC", nullptr},  // 47
     {"Verhoeff", MakeScheme<Verhoeff>},  // 48
     {"VIN", nullptr},  // 49
-    {"VSNR", nullptr},  // 50
-    {"WSDLN", nullptr},  // 51
+    {"VSNR", MakeScheme<VSNR>},  // 50
+    {"WSDLN", MakeScheme<WSDLN>},  // 51
 }};
 // clang-format on
 
