@@ -1,5 +1,7 @@
 // The window as a person meets it: by keyboard alone, through assistive
 // technology, and on a screen of device pixel ratio 2.
+#include <algorithm>
+
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -85,20 +87,24 @@ class WindowAccessTest : public QObject {
     QTest::addColumn<QString>("name");
     QTest::addColumn<int>("role");
     QTest::addColumn<QString>("caption");
-    QTest::newRow("list") << "ComboAlgorithm"
-                          << "Numbering scheme" << int(QAccessible::ComboBox) << "LabelAlgorithm";
-    QTest::newRow("mode box") << "CheckCalculate"
-                              << "Calculate check digits" << int(QAccessible::CheckBox) << "";
-    QTest::newRow("number field") << "TextCodenumber"
-                                  << "Code or number" << int(QAccessible::EditableText)
-                                  << "LabelCodenumber";
-    QTest::newRow("check digits") << "TextCheckdigits"
-                                  << "Check digits" << int(QAccessible::EditableText)
-                                  << "LabelCheckdigits";
-    QTest::newRow("valid picture") << "PictureOK"
-                                   << "Valid" << int(QAccessible::Graphic) << "";
-    QTest::newRow("invalid picture") << "PictureError"
-                                     << "Not valid" << int(QAccessible::Graphic) << "";
+    const struct {
+      const char* control;
+      const char* name;
+      QAccessible::Role role;
+      const char* caption;
+    } controls[] = {
+        {"ComboAlgorithm", "Numbering scheme", QAccessible::ComboBox, "LabelAlgorithm"},
+        {"CheckCalculate", "Calculate check digits", QAccessible::CheckBox, ""},
+        {"TextCodenumber", "Code or number", QAccessible::EditableText, "LabelCodenumber"},
+        {"TextCheckdigits", "Check digits", QAccessible::EditableText, "LabelCheckdigits"},
+        {"PictureOK", "Valid", QAccessible::Graphic, ""},
+        {"PictureError", "Not valid", QAccessible::Graphic, ""},
+    };
+    for (const auto& row : controls) {
+      QTest::newRow(row.control) << QString::fromLatin1(row.control)
+                                 << QString::fromLatin1(row.name) << int(row.role)
+                                 << QString::fromLatin1(row.caption);
+    }
   }
 
   void controlsSayWhatTheyAre() {
@@ -133,24 +139,15 @@ class WindowAccessTest : public QObject {
   void firstLettersPickTheScheme_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("scheme");
-    QTest::newRow("V") << "V"
-                       << "Verhoeff";
-    QTest::newRow("VI") << "VI"
-                        << "VIN";
-    QTest::newRow("VS") << "VS"
-                        << "VSNR";
-    QTest::newRow("C") << "C"
-                       << "CAS";
-    QTest::newRow("CP") << "CP"
-                        << "CPF";
-    QTest::newRow("CPR") << "CPR"
-                         << "CPR";
-    QTest::newRow("lower case cr") << "cr"
-                                   << "Creditcard";
-    QTest::newRow("ISS") << "ISS"
-                         << "ISSN";
-    QTest::newRow("W") << "W"
-                       << "WSDLN";
+    const struct {
+      const char* typed;
+      const char* scheme;
+    } searches[] = {{"V", "Verhoeff"}, {"VI", "VIN"},  {"VS", "VSNR"},       {"C", "CAS"},
+                    {"CP", "CPF"},     {"CPR", "CPR"}, {"cr", "Creditcard"}, {"ISS", "ISSN"}};
+    for (const auto& search : searches) {
+      QTest::newRow(search.typed) << QString::fromLatin1(search.typed)
+                                  << QString::fromLatin1(search.scheme);
+    }
   }
 
   void firstLettersPickTheScheme() {
