@@ -18,7 +18,6 @@
 
 #include "schemes/personal/weighted_digit_code.h"
 #include "shell/field_value.h"
-#include "shell/inherited_property.h"
 #include "shell/scheme.h"
 
 namespace numerant {
@@ -64,21 +63,19 @@ class IK final : public ElevenDigitPersonalCode {
 template <>
 struct Descriptor<AK> {
   static constexpr std::string_view kName = "AK";
-  static constexpr std::tuple kProperties{InheritedProperty<AK, &AK::BirthDate>("BirthDate"),
-                                          InheritedProperty<AK, &AK::Century>("Century"),
-                                          InheritedProperty<AK, &AK::CheckDigit>("CheckDigit"),
-                                          InheritedProperty<AK, &AK::Gender>("Gender"),
-                                          InheritedProperty<AK, &AK::SerialNumber>("SerialNumber")};
+  static constexpr std::tuple kProperties{
+      Property{"BirthDate", &AK::BirthDate}, Property{"Century", &AK::Century},
+      Property{"CheckDigit", &AK::CheckDigit}, Property{"Gender", &AK::Gender},
+      Property{"SerialNumber", &AK::SerialNumber}};
 };
 
 template <>
 struct Descriptor<IK> {
   static constexpr std::string_view kName = "IK";
-  static constexpr std::tuple kProperties{InheritedProperty<IK, &IK::BirthDate>("BirthDate"),
-                                          InheritedProperty<IK, &IK::Century>("Century"),
-                                          InheritedProperty<IK, &IK::CheckDigit>("CheckDigit"),
-                                          InheritedProperty<IK, &IK::Gender>("Gender"),
-                                          InheritedProperty<IK, &IK::SerialNumber>("SerialNumber")};
+  static constexpr std::tuple kProperties{
+      Property{"BirthDate", &IK::BirthDate}, Property{"Century", &IK::Century},
+      Property{"CheckDigit", &IK::CheckDigit}, Property{"Gender", &IK::Gender},
+      Property{"SerialNumber", &IK::SerialNumber}};
 };
 
 }  // namespace numerant

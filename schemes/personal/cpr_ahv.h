@@ -17,7 +17,6 @@
 
 #include "schemes/personal/weighted_digit_code.h"
 #include "shell/field_value.h"
-#include "shell/inherited_property.h"
 #include "shell/scheme.h"
 
 namespace numerant {
@@ -65,17 +64,16 @@ class AHV final : public WeightedDigitCode {
 template <>
 struct Descriptor<CPR> {
   static constexpr std::string_view kName = "CPR";
-  static constexpr std::tuple kProperties{Property{"BirthDate", &CPR::BirthDate},
-                                          Property{"Century", &CPR::Century},
-                                          InheritedProperty<CPR, &CPR::CheckDigit>("CheckDigit"),
-                                          Property{"SequenceNumber", &CPR::SequenceNumber}};
+  static constexpr std::tuple kProperties{
+      Property{"BirthDate", &CPR::BirthDate}, Property{"Century", &CPR::Century},
+      Property{"CheckDigit", &CPR::CheckDigit}, Property{"SequenceNumber", &CPR::SequenceNumber}};
 };
 
 template <>
 struct Descriptor<AHV> {
   static constexpr std::string_view kName = "AHV";
   static constexpr std::tuple kProperties{Property{"AlphabetGroup", &AHV::AlphabetGroup},
-                                          InheritedProperty<AHV, &AHV::CheckDigit>("CheckDigit"),
+                                          Property{"CheckDigit", &AHV::CheckDigit},
                                           Property{"Citizen", &AHV::Citizen},
                                           Property{"Gender", &AHV::Gender},
                                           Property{"QuarterDay", &AHV::QuarterDay},

@@ -19,7 +19,6 @@
 #include <tuple>
 
 #include "shell/field_value.h"
-#include "shell/inherited_property.h"
 #include "shell/scheme.h"
 
 namespace numerant {
@@ -84,21 +83,18 @@ template <>
 struct Descriptor<HETU> {
   static constexpr std::string_view kName = "HETU";
   static constexpr std::tuple kProperties{
-      InheritedProperty<HETU, &HETU::BirthDate>("BirthDate"),
-      InheritedProperty<HETU, &HETU::Century>("Century"),
-      InheritedProperty<HETU, &HETU::CheckDigit>("CheckDigit"),
-      InheritedProperty<HETU, &HETU::Gender>("Gender"),
+      Property{"BirthDate", &HETU::BirthDate}, Property{"Century", &HETU::Century},
+      Property{"CheckDigit", &HETU::CheckDigit}, Property{"Gender", &HETU::Gender},
       Property{"IdentificationNumber", &HETU::IdentificationNumber}};
 };
 
 template <>
 struct Descriptor<NID> {
   static constexpr std::string_view kName = "NID";
-  static constexpr std::tuple kProperties{InheritedProperty<NID, &NID::BirthDate>("BirthDate"),
-                                          InheritedProperty<NID, &NID::Century>("Century"),
-                                          InheritedProperty<NID, &NID::CheckDigit>("CheckDigit"),
-                                          InheritedProperty<NID, &NID::Gender>("Gender"),
-                                          Property{"SequenceNumber", &NID::SequenceNumber}};
+  static constexpr std::tuple kProperties{
+      Property{"BirthDate", &NID::BirthDate}, Property{"Century", &NID::Century},
+      Property{"CheckDigit", &NID::CheckDigit}, Property{"Gender", &NID::Gender},
+      Property{"SequenceNumber", &NID::SequenceNumber}};
 };
 
 }  // namespace numerant

@@ -16,7 +16,6 @@
 
 #include "schemes/personal/weighted_digit_code.h"
 #include "shell/field_value.h"
-#include "shell/inherited_property.h"
 #include "shell/scheme.h"
 
 namespace numerant {
@@ -80,8 +79,7 @@ template <>
 struct Descriptor<PESEL> {
   static constexpr std::string_view kName = "PESEL";
   static constexpr std::tuple kProperties{
-      Property{"BirthDate", &PESEL::BirthDate},
-      InheritedProperty<PESEL, &PESEL::CheckDigit>("CheckDigit"),
+      Property{"BirthDate", &PESEL::BirthDate}, Property{"CheckDigit", &PESEL::CheckDigit},
       Property{"Gender", &PESEL::Gender},
       Property{"IdentificationNumber", &PESEL::IdentificationNumber}};
 };
@@ -89,20 +87,18 @@ struct Descriptor<PESEL> {
 template <>
 struct Descriptor<CNP> {
   static constexpr std::string_view kName = "CNP";
-  static constexpr std::tuple kProperties{Property{"BirthDate", &CNP::BirthDate},
-                                          Property{"Century", &CNP::Century},
-                                          InheritedProperty<CNP, &CNP::CheckDigit>("CheckDigit"),
-                                          Property{"CountyCode", &CNP::CountyCode},
-                                          Property{"Gender", &CNP::Gender},
-                                          Property{"SerialNumber", &CNP::SerialNumber}};
+  static constexpr std::tuple kProperties{
+      Property{"BirthDate", &CNP::BirthDate},   Property{"Century", &CNP::Century},
+      Property{"CheckDigit", &CNP::CheckDigit}, Property{"CountyCode", &CNP::CountyCode},
+      Property{"Gender", &CNP::Gender},         Property{"SerialNumber", &CNP::SerialNumber}};
 };
 
 template <>
 struct Descriptor<JMBG> {
   static constexpr std::string_view kName = "JMBG";
   static constexpr std::tuple kProperties{
-      Property{"BirthDate", &JMBG::BirthDate},
-      InheritedProperty<JMBG, &JMBG::CheckDigit>("CheckDigit"), Property{"Gender", &JMBG::Gender},
+      Property{"BirthDate", &JMBG::BirthDate}, Property{"CheckDigit", &JMBG::CheckDigit},
+      Property{"Gender", &JMBG::Gender},
       Property{"PoliticalRegionCode", &JMBG::PoliticalRegionCode}};
 };
 
