@@ -32,13 +32,14 @@ MainWindow::MainWindow(QWidget* parent)
     : QWidget(parent),
       label_algorithm_(Place(new QLabel(tr("Algorithm:"), this), "LabelAlgorithm", 8, 11, 81, 17)),
       combo_algorithm_(Place(new QComboBox(this), "ComboAlgorithm", 96, 7, 73, 21)),
-      check_calculate_(Place(new QCheckBox(tr("Calculate:"), this), "CheckCalculate", 6, 34, 103, 17)),
+      check_calculate_(
+          Place(new QCheckBox(tr("Calculate:"), this), "CheckCalculate", 6, 34, 103, 17)),
       label_codenumber_(
           Place(new QLabel(tr("Code/Number:"), this), "LabelCodenumber", 8, 59, 81, 17)),
       text_codenumber_(Place(new QLineEdit(this), "TextCodenumber", 96, 56, 193, 19)),
       label_result_(Place(new QLabel(tr("Result:"), this), "LabelResult", 8, 83, 81, 17)),
-      picture_error_(Place(new StatusIcon(StatusIcon::Kind::kError, this), "PictureError", 96,
-                           82, 17, 19)),
+      picture_error_(
+          Place(new StatusIcon(StatusIcon::Kind::kError, this), "PictureError", 96, 82, 17, 19)),
       picture_ok_(Place(new StatusIcon(StatusIcon::Kind::kOK, this), "PictureOK", 96, 82, 17, 19)),
       label_checkdigits_(
           Place(new QLabel(tr("Checkdigit(s):"), this), "LabelCheckdigits", 8, 107, 81, 17)),
@@ -53,7 +54,8 @@ MainWindow::MainWindow(QWidget* parent)
   small_font.setPixelSize(11);
   setFont(small_font);
 
-  for (const CatalogueEntry& entry : SchemeList()) combo_algorithm_->addItem(FromLatin1(entry.name));
+  for (const CatalogueEntry& entry : SchemeList())
+    combo_algorithm_->addItem(FromLatin1(entry.name));
   combo_algorithm_->setEditable(false);
   combo_algorithm_->setCurrentIndex(-1);
   // The closed box is narrow; its open list is wide enough for every name.
@@ -66,6 +68,7 @@ MainWindow::MainWindow(QWidget* parent)
   text_checkdigits_->setReadOnly(true);
   picture_error_->hide();
   picture_ok_->hide();
+  DescribeForAssistiveTechnology();
 
   setTabOrder(combo_algorithm_, check_calculate_);
   setTabOrder(check_calculate_, text_codenumber_);
@@ -80,9 +83,13 @@ MainWindow::MainWindow(QWidget* parent)
   combo_algorithm_->setFocus();
 }
 
-int MainWindow::SelectedAlgorithm() const { return combo_algorithm_->currentIndex(); }
+int MainWindow::SelectedAlgorithm() const {
+  return combo_algorithm_->currentIndex();
+}
 
-void MainWindow::SelectAlgorithm(int position) { combo_algorithm_->setCurrentIndex(position); }
+void MainWindow::SelectAlgorithm(int position) {
+  combo_algorithm_->setCurrentIndex(position);
+}
 
 std::string MainWindow::CodeText() const {
   // Characters outside ISO-8859-1 become "?", which no scheme accepts.
@@ -98,7 +105,9 @@ void MainWindow::SetCheckdigitsText(std::string_view text) {
   text_checkdigits_->setText(FromLatin1(text));
 }
 
-int MainWindow::CalculateState() const { return check_calculate_->isChecked() ? 1 : 0; }
+int MainWindow::CalculateState() const {
+  return check_calculate_->isChecked() ? 1 : 0;
+}
 
 void MainWindow::SetTop(Control control, int top) {
   QWidget* widget = ControlWidget(control);
@@ -107,6 +116,42 @@ void MainWindow::SetTop(Control control, int top) {
 
 void MainWindow::SetVisible(Control control, bool visible) {
   ControlWidget(control)->setVisible(visible);
+  if (control == Control::kPictureOK || control == Control::kPictureError) {
+    // The pictures take no focus, so the verdict also travels with the field
+    // that has it, where a screen reader finds it.
+    QString verdict;
+    if (!picture_ok_->isHidden()) {
+      verdict = picture_ok_->accessibleDescription();
+    } else if (!picture_error_->isHidden()) {
+      verdict = picture_error_->accessibleDescription();
+    }
+    text_codenumber_->setAccessibleDescription(verdict);
+  }
+}
+
+void MainWindow::DescribeForAssistiveTechnology() {
+  // Each caption names the control beside it; the names below say the same
+  // without the colon, and the descriptions say what the control does.
+  label_algorithm_->setBuddy(combo_algorithm_);
+  label_codenumber_->setBuddy(text_codenumber_);
+  label_checkdigits_->setBuddy(text_checkdigits_);
+
+  combo_algorithm_->setAccessibleName(tr("Numbering scheme"));
+  combo_algorithm_->setAccessibleDescription(
+      tr("The check-digit scheme of the number; type the first letters of its name to pick it"));
+  check_calculate_->setAccessibleName(tr("Calculate check digits"));
+  check_calculate_->setAccessibleDescription(
+      tr("Ticked: show the check digits of the number typed. Cleared: tell whether the complete "
+         "number is valid"));
+  text_codenumber_->setAccessibleName(tr("Code or number"));
+  text_checkdigits_->setAccessibleName(tr("Check digits"));
+  text_checkdigits_->setAccessibleDescription(tr("The check digits of the number typed"));
+  picture_ok_->setAccessibleName(tr("Valid"));
+  picture_ok_->setAccessibleDescription(tr("The number is valid"));
+  picture_error_->setAccessibleName(tr("Not valid"));
+  picture_error_->setAccessibleDescription(tr("The number is not valid"));
+  picture_ok_->setToolTip(picture_ok_->accessibleDescription());
+  picture_error_->setToolTip(picture_error_->accessibleDescription());
 }
 
 QWidget* MainWindow::ControlWidget(Control control) const {

@@ -33,6 +33,7 @@ class MainWindow final : public QWidget, public FormNumerantView {
 
  private:
   QWidget* ControlWidget(Control control) const;
+  void DescribeForAssistiveTechnology();
 
   QLabel* label_algorithm_;
   QComboBox* combo_algorithm_;

@@ -2,6 +2,8 @@
 // for looking at the layout on a machine without a screen.
 //
 //   numerant-screenshot OUTPUT_DIR
+#include <cstdio>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -9,7 +11,6 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <QTest>
-#include <cstdio>
 
 #include "app/main_window.h"
 

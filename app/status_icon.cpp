@@ -1,5 +1,6 @@
 #include "app/status_icon.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPainterPath>
 
@@ -31,9 +32,21 @@ void PaintOK(QPainter& painter) {
   painter.drawPath(tick);
 }
 
+// Assistive technology sees the pictures as images with a name, not as empty
+// panels.
+QAccessibleInterface* AccessibleStatusIcon(const QString& class_name, QObject* object) {
+  if (class_name != QLatin1String(StatusIcon::staticMetaObject.className())) return nullptr;
+  return new QAccessibleWidget(qobject_cast<QWidget*>(object), QAccessible::Graphic);
+}
+
 }  // namespace
 
 StatusIcon::StatusIcon(Kind kind, QWidget* parent) : QWidget(parent), kind_(kind) {
+  static const bool factory_installed = [] {
+    QAccessible::installFactory(&AccessibleStatusIcon);
+    return true;
+  }();
+  static_cast<void>(factory_installed);
   setAttribute(Qt::WA_TranslucentBackground);
 }
 

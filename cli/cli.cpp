@@ -229,7 +229,8 @@ int Run(std::span<const std::string_view> arguments, std::FILE* in, std::FILE* o
     }
   }
 
-  if (words.empty()) return UsageError(err, "missing command; the commands are list, calc, check and convert");
+  if (words.empty())
+    return UsageError(err, "missing command; the commands are list, calc, check and convert");
   const std::optional<Command> command = ParseCommand(words.front());
   if (!command) {
     return UsageError(err, "unknown command '" + std::string(words.front()) +
@@ -274,11 +275,13 @@ int Run(std::span<const std::string_view> arguments, std::FILE* in, std::FILE* o
   Session session(*command, json, std::move(scheme), converter, out);
   bool all_valid = true;
   if (words.size() > 2) {
-    for (std::size_t i = 2; i < words.size(); ++i) all_valid &= session.Answer(words[i]);
+    for (std::size_t i = 2; i < words.size(); ++i)
+      all_valid &= session.Answer(words[i]);
   } else {
     LineReader reader(in);
     std::string line;
-    while (reader.Next(line)) all_valid &= session.Answer(line);
+    while (reader.Next(line))
+      all_valid &= session.Answer(line);
   }
   return all_valid ? kSuccess : kInvalidFound;
 }

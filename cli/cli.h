@@ -23,7 +23,6 @@ enum ExitStatus : int {
 
 // Runs one command line (without the program name) against the given
 // streams and returns the exit status.
-int Run(std::span<const std::string_view> arguments, std::FILE* in, std::FILE* out,
-        std::FILE* err);
+int Run(std::span<const std::string_view> arguments, std::FILE* in, std::FILE* out, std::FILE* err);
 
 }  // namespace numerant::cli

@@ -5,7 +5,9 @@
 namespace numerant::cli {
 namespace {
 
-constexpr bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+constexpr bool IsContinuation(unsigned char byte) {
+  return (byte & 0xC0) == 0x80;
+}
 
 }  // namespace
 

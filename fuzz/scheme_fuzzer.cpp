@@ -27,7 +27,8 @@ using numerant::Scheme;
 std::vector<const CatalogueEntry*> AllClasses() {
   std::vector<const CatalogueEntry*> classes;
   for (const auto& list : {numerant::SchemeList(), numerant::BuildingBlocks()}) {
-    for (const CatalogueEntry& entry : list) classes.push_back(&entry);
+    for (const CatalogueEntry& entry : list)
+      classes.push_back(&entry);
   }
   return classes;
 }
@@ -88,7 +89,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   // survives from one call into the next.
   static std::vector<std::unique_ptr<Scheme>> seasoned = [] {
     std::vector<std::unique_ptr<Scheme>> objects;
-    for (const CatalogueEntry* entry : classes) objects.push_back(entry->create());
+    for (const CatalogueEntry* entry : classes)
+      objects.push_back(entry->create());
     return objects;
   }();
   static numerant::UPC seasoned_upc;

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Set-up, build and run for Numerant on Debian 12.
 #
-#   scripts/dev.sh window   build and run the calculator window
-#   scripts/dev.sh test     build and run every test
+#   scripts/dev.sh window        build and run the calculator window
+#   scripts/dev.sh test          build and run every test
+#   scripts/dev.sh screenshots   redraw the window pictures under docs/
+#   scripts/dev.sh package       build the Debian package
 #
 # Missing Debian packages are installed with apt-get when run as root; other
 # users are shown the one apt-get line to run. Builds go to build/.
@@ -17,6 +19,7 @@ packages=(
   qt6-base-dev libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev python3-stdnum
   xvfb xauth
+  dpkg-dev desktop-file-utils
 )
 
 ensure_packages() {
@@ -57,6 +60,34 @@ run_window() {
   echo "For batch work without a window, try: $build/cli/numerant-cli --help"
 }
 
+# The README's pictures of the window, taken from the real window on a virtual
+# X screen, at device pixel ratio 1 and 2.
+run_screenshots() {
+  configure
+  cmake --build "$build" --parallel "$jobs" --target numerant-screenshot
+  local shots
+  shots=$(mktemp -d)
+  xvfb-run --auto-servernum --server-args="-screen 0 640x480x24" \
+    "$build/app/numerant-screenshot" "$shots/1x" >/dev/null
+  QT_SCALE_FACTOR=2 xvfb-run --auto-servernum --server-args="-screen 0 1280x960x24" \
+    "$build/app/numerant-screenshot" "$shots/2x" >/dev/null
+  local mode
+  for mode in check calculate; do
+    cp "$shots/1x/numerant-$mode.png" "$root/docs/numerant-$mode.png"
+    cp "$shots/2x/numerant-$mode.png" "$root/docs/numerant-$mode@2x.png"
+    echo "$root/docs/numerant-$mode.png"
+    echo "$root/docs/numerant-$mode@2x.png"
+  done
+  rm -rf "$shots"
+}
+
+run_package() {
+  configure
+  cmake --build "$build" --parallel "$jobs"
+  (cd "$build" && cpack -G DEB >/dev/null)
+  ls "$build"/numerant_*.deb
+}
+
 run_tests() {
   configure
   cmake --build "$build" --parallel "$jobs"
@@ -67,8 +98,10 @@ ensure_packages
 case "${1:-}" in
   window) run_window ;;
   test) run_tests ;;
+  screenshots) run_screenshots ;;
+  package) run_package ;;
   *)
-    echo "usage: scripts/dev.sh window|test" >&2
+    echo "usage: scripts/dev.sh window|test|screenshots|package" >&2
     exit 2
     ;;
 esac

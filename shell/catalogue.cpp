@@ -26,8 +26,14 @@
 #include "schemes/general/modulo10.h"
 #include "schemes/general/modulo97.h"
 #include "schemes/general/verhoeff.h"
+#include "schemes/personal/ak_ik.h"
+#include "schemes/personal/cpr_ahv.h"
+#include "schemes/personal/hetu_nid.h"
 #include "schemes/personal/insz.h"
+#include "schemes/personal/pesel_cnp_jmbg.h"
 #include "schemes/personal/pnr.h"
+#include "schemes/personal/vsnr.h"
+#include "schemes/personal/wsdln.h"
 
 namespace numerant {
 namespace {
@@ -38,8 +44,8 @@ namespace {
 constexpr std::array<CatalogueEntry, 52> kSchemeList{{
     {"ACL", MakeScheme<ACL>},  // 0
     {"ACN", MakeScheme<ACN>},  // 1
-    {"AHV", nullptr},  // 2
-    {"AK", nullptr},  // 3
+    {"AHV", MakeScheme<AHV>},  // 2
+    {"AK", MakeScheme<AK>},  // 3
     {"BI", MakeScheme<BI>},  // 4
     {"BIC", MakeScheme<BIC>},  // 5
     {"BOL", MakeScheme<BOL>},  // 6
@@ -47,9 +53,9 @@ constexpr std::array<CatalogueEntry, 52> kSchemeList{{
     {"BTW", MakeScheme<BTW>},  // 8
     {"BZU", MakeScheme<BZU>},  // 9
     {"CAS", MakeScheme<CAS>},  // 10
-    {"CNP", nullptr},  // 11
+    {"CNP", MakeScheme<CNP>},  // 11
     {"CPF", MakeScheme<CPF>},  // 12
-    {"CPR", nullptr},  // 13
+    {"CPR", MakeScheme<CPR>},  // 13
     {"Creditcard", MakeScheme<Creditcard>},  // 14
     {"DEA", MakeScheme<DEA>},  // 15
     {"DNI", MakeScheme<DNI>},  // 16
@@ -57,22 +63,22 @@ constexpr std::array<CatalogueEntry, 52> kSchemeList{{
     {"EAN", MakeScheme<EAN>},  // 18
     {"EUR", MakeScheme<EUR>},  // 19
     {"GRid", MakeScheme<GRid>},  // 20
-    {"HETU", nullptr},  // 21
+    {"HETU", MakeScheme<HETU>},  // 21
     {"IBAN", MakeScheme<IBAN>},  // 22
-    {"IK", nullptr},  // 23
+    {"IK", MakeScheme<IK>},  // 23
     {"INSZ", MakeScheme<INSZ>},  // 24
     {"ISBN", MakeScheme<ISBN>},  // 25
     {"ISSN", MakeScheme<ISSN>},  // 26
-    {"JMBG", nullptr},  // 27
+    {"JMBG", MakeScheme<JMBG>},  // 27
     {"MRN", MakeScheme<MRN>},  // 28
     {"NHS", MakeScheme<NHS>},  // 29
-    {"NID", nullptr},  // 30
+    {"NID", MakeScheme<NID>},  // 30
     {"NIH", MakeScheme<NIH>},  // 31
     {"NIP", MakeScheme<NIP>},  // 32
     {"NPI", MakeScheme<NPI>},  // 33
     {"OGM", MakeScheme<OGM>},  // 34
     {"OPC", MakeScheme<OPC>},  // 35
-    {"PESEL", nullptr},  // 36
+    {"PESEL", MakeScheme<PESEL>},  // 36
     {"PNR", MakeScheme<PNR>},  // 37
     {"PPS", MakeScheme<PPS>},  // 38
     {"PZN", MakeScheme<PZN>},  // 39
@@ -86,8 +92,8 @@ constexpr std::array<CatalogueEntry, 52> kSchemeList{{
     {"UPC", MakeScheme<UPC>},  // 47
     {"Verhoeff", MakeScheme<Verhoeff>},  // 48
     {"VIN", MakeScheme<VIN>},  // 49
-    {"VSNR", nullptr},  // 50
-    {"WSDLN", nullptr},  // 51
+    {"VSNR", MakeScheme<VSNR>},  // 50
+    {"WSDLN", MakeScheme<WSDLN>},  // 51
 }};
 // clang-format on
 

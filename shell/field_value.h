@@ -20,8 +20,8 @@ class FieldValue {
 
   FieldValue() = default;
   FieldValue(std::int16_t integer) : value_(integer) {}  // NOLINT(google-explicit-constructor)
-  FieldValue(std::int32_t long_value) : value_(long_value) {}  // NOLINT
-  FieldValue(std::string text) : value_(std::move(text)) {}    // NOLINT
+  FieldValue(std::int32_t long_value) : value_(long_value) {}       // NOLINT
+  FieldValue(std::string text) : value_(std::move(text)) {}         // NOLINT
   FieldValue(std::string_view text) : value_(std::string(text)) {}  // NOLINT
   FieldValue(const char* text) : value_(std::string(text)) {}       // NOLINT
 

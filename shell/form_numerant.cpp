@@ -24,9 +24,13 @@ void FormNumerant::OnAlgorithmChanged() {
   if (!loading_) Refresh();
 }
 
-void FormNumerant::OnCodeTextChanged() { Refresh(); }
+void FormNumerant::OnCodeTextChanged() {
+  Refresh();
+}
 
-void FormNumerant::OnCalculateClicked() { SwitchMode(); }
+void FormNumerant::OnCalculateClicked() {
+  SwitchMode();
+}
 
 void FormNumerant::SwitchMode() {
   const int v = view_.CalculateState();

@@ -33,6 +33,7 @@ using PropertyValue =
     std::variant<bool, std::uint8_t, std::int16_t, std::int32_t, std::string, FieldValue>;
 
 // One read-only public property of a scheme class: its name and its getter.
+// The getter may belong to a base that the class shares with its family.
 template <typename Class, typename Result>
 struct Property {
   std::string_view name;
@@ -58,9 +59,15 @@ concept DescribedScheme = requires(T scheme, std::string_view text) {
 };
 
 // The text form of a `Calculate` result, as the window shows it.
-inline std::string ResultText(std::int16_t value) { return std::to_string(value); }
-inline std::string ResultText(const std::string& value) { return value; }
-inline std::string ResultText(const FieldValue& value) { return value.ToString(); }
+inline std::string ResultText(std::int16_t value) {
+  return std::to_string(value);
+}
+inline std::string ResultText(const std::string& value) {
+  return value;
+}
+inline std::string ResultText(const FieldValue& value) {
+  return value.ToString();
+}
 
 // The interface through which the window and the command line drive any
 // scheme object without knowing its class.
@@ -85,20 +92,19 @@ class SchemeAdapter final : public Scheme {
     return ResultText(scheme_.Calculate(number));
   }
   bool Check(std::string_view number) override { return scheme_.Check(number); }
-  void VisitProperties(const std::function<void(std::string_view, const PropertyValue&)>& visit)
-      const override {
+  void VisitProperties(
+      const std::function<void(std::string_view, const PropertyValue&)>& visit) const override {
     std::apply(
-        [&](const auto&... property) {
-          (visit(property.name, ReadProperty(property)), ...);
-        },
+        [&](const auto&... property) { (visit(property.name, ReadProperty(property)), ...); },
         Descriptor<T>::kProperties);
   }
 
   T& scheme() { return scheme_; }
 
  private:
-  template <typename Result>
-  PropertyValue ReadProperty(const Property<T, Result>& property) const {
+  template <typename Class, typename Result>
+  PropertyValue ReadProperty(const Property<Class, Result>& property) const {
+    static_assert(std::is_base_of_v<Class, T>, "a property of another class");
     using Value = std::remove_cvref_t<Result>;
     return PropertyValue(std::in_place_type<Value>, (scheme_.*property.read)());
   }

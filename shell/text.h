@@ -11,10 +11,16 @@
 
 namespace numerant {
 
-constexpr bool IsDigit(char c) noexcept { return c >= '0' && c <= '9'; }
-constexpr bool IsUpperLetter(char c) noexcept { return c >= 'A' && c <= 'Z'; }
+constexpr bool IsDigit(char c) noexcept {
+  return c >= '0' && c <= '9';
+}
+constexpr bool IsUpperLetter(char c) noexcept {
+  return c >= 'A' && c <= 'Z';
+}
 // The value of a digit: its code minus the code of "0".
-constexpr int DigitValue(char c) noexcept { return c - '0'; }
+constexpr int DigitValue(char c) noexcept {
+  return c - '0';
+}
 
 // The text with every occurrence of each of the separator characters removed.
 std::string RemoveSeparators(std::string_view text, std::string_view separators);

@@ -41,11 +41,10 @@ class DEA final : public DecimalCheckDigitNumber {
 template <>
 struct Descriptor<DEA> {
   static constexpr std::string_view kName = "DEA";
-  static constexpr std::tuple kProperties{
-      Property<DEA, std::int16_t>{"CheckDigit", &DEA::CheckDigit},
-      Property{"LastNameInitial", &DEA::LastNameInitial},
-      Property{"PrescriberNumber", &DEA::PrescriberNumber},
-      Property{"RegistrantType", &DEA::RegistrantType}};
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &DEA::CheckDigit},
+                                          Property{"LastNameInitial", &DEA::LastNameInitial},
+                                          Property{"PrescriberNumber", &DEA::PrescriberNumber},
+                                          Property{"RegistrantType", &DEA::RegistrantType}};
 };
 
 }  // namespace numerant

@@ -83,30 +83,26 @@ class SIN final : public LuhnNumber {
 template <>
 struct Descriptor<SIREN> {
   static constexpr std::string_view kName = "SIREN";
-  static constexpr std::tuple kProperties{
-      Property<SIREN, std::int16_t>{"CheckDigit", &SIREN::CheckDigit}};
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &SIREN::CheckDigit}};
 };
 
 template <>
 struct Descriptor<DUNS> {
   static constexpr std::string_view kName = "DUNS";
-  static constexpr std::tuple kProperties{
-      Property<DUNS, std::int16_t>{"CheckDigit", &DUNS::CheckDigit}};
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &DUNS::CheckDigit}};
 };
 
 template <>
 struct Descriptor<NPI> {
   static constexpr std::string_view kName = "NPI";
-  static constexpr std::tuple kProperties{
-      Property<NPI, std::int16_t>{"CheckDigit", &NPI::CheckDigit}};
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &NPI::CheckDigit}};
 };
 
 template <>
 struct Descriptor<SIN> {
   static constexpr std::string_view kName = "SIN";
-  static constexpr std::tuple kProperties{
-      Property<SIN, std::int16_t>{"CheckDigit", &SIN::CheckDigit},
-      Property<SIN, std::uint8_t>{"RegionCode", &SIN::RegionCode}};
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &SIN::CheckDigit},
+                                          Property{"RegionCode", &SIN::RegionCode}};
 };
 
 }  // namespace numerant

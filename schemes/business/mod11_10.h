@@ -46,15 +46,13 @@ class NIH final : public DecimalCheckDigitNumber {
 template <>
 struct Descriptor<BZU> {
   static constexpr std::string_view kName = "BZU";
-  static constexpr std::tuple kProperties{
-      Property<BZU, std::int16_t>{"CheckDigit", &BZU::CheckDigit}};
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &BZU::CheckDigit}};
 };
 
 template <>
 struct Descriptor<NIH> {
   static constexpr std::string_view kName = "NIH";
-  static constexpr std::tuple kProperties{
-      Property<NIH, std::int16_t>{"CheckDigit", &NIH::CheckDigit}};
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &NIH::CheckDigit}};
 };
 
 }  // namespace numerant

@@ -71,22 +71,19 @@ class SIS final : public Modulo97Number {
 template <>
 struct Descriptor<OGM> {
   static constexpr std::string_view kName = "OGM";
-  static constexpr std::tuple kProperties{
-      Property<OGM, const FieldValue&>{"CheckDigit", &OGM::CheckDigit}};
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &OGM::CheckDigit}};
 };
 
 template <>
 struct Descriptor<BTW> {
   static constexpr std::string_view kName = "BTW";
-  static constexpr std::tuple kProperties{
-      Property<BTW, const FieldValue&>{"CheckDigit", &BTW::CheckDigit}};
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &BTW::CheckDigit}};
 };
 
 template <>
 struct Descriptor<SIS> {
   static constexpr std::string_view kName = "SIS";
-  static constexpr std::tuple kProperties{
-      Property<SIS, const FieldValue&>{"CheckDigit", &SIS::CheckDigit}};
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &SIS::CheckDigit}};
 };
 
 }  // namespace numerant

@@ -29,8 +29,7 @@ class MRN final : public DecimalCheckDigitNumber {
 template <>
 struct Descriptor<MRN> {
   static constexpr std::string_view kName = "MRN";
-  static constexpr std::tuple kProperties{
-      Property<MRN, std::int16_t>{"CheckDigit", &MRN::CheckDigit}};
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &MRN::CheckDigit}};
 };
 
 }  // namespace numerant

@@ -91,50 +91,43 @@ class TFN final : public WeightedSumNumber {
 template <>
 struct Descriptor<ACN> {
   static constexpr std::string_view kName = "ACN";
-  static constexpr std::tuple kProperties{
-      Property<ACN, std::int16_t>{"CheckDigit", &ACN::CheckDigit}};
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &ACN::CheckDigit}};
 };
 
 template <>
 struct Descriptor<BI> {
   static constexpr std::string_view kName = "BI";
-  static constexpr std::tuple kProperties{
-      Property<BI, std::int16_t>{"CheckDigit", &BI::CheckDigit}};
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &BI::CheckDigit}};
 };
 
 template <>
 struct Descriptor<BSN> {
   static constexpr std::string_view kName = "BSN";
-  static constexpr std::tuple kProperties{
-      Property<BSN, std::int16_t>{"CheckDigit", &BSN::CheckDigit}};
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &BSN::CheckDigit}};
 };
 
 template <>
 struct Descriptor<NHS> {
   static constexpr std::string_view kName = "NHS";
-  static constexpr std::tuple kProperties{
-      Property<NHS, std::int16_t>{"CheckDigit", &NHS::CheckDigit}};
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &NHS::CheckDigit}};
 };
 
 template <>
 struct Descriptor<NIP> {
   static constexpr std::string_view kName = "NIP";
-  static constexpr std::tuple kProperties{
-      Property<NIP, std::int16_t>{"CheckDigit", &NIP::CheckDigit}};
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &NIP::CheckDigit}};
 };
 
 template <>
 struct Descriptor<REGON> {
   static constexpr std::string_view kName = "REGON";
-  static constexpr std::tuple kProperties{
-      Property<REGON, std::int16_t>{"CheckDigit", &REGON::CheckDigit}};
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &REGON::CheckDigit}};
 };
 
 template <>
 struct Descriptor<TFN> {
   static constexpr std::string_view kName = "TFN";
-  static constexpr std::tuple kProperties{
-      Property<TFN, std::int16_t>{"CheckDigit", &TFN::CheckDigit}};
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &TFN::CheckDigit}};
 };
 
 }  // namespace numerant

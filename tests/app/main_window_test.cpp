@@ -1,11 +1,12 @@
 // The real window, driven offscreen through Qt Test.
+#include "app/main_window.h"
+
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
 
-#include "app/main_window.h"
 #include "app/status_icon.h"
 
 using numerant::app::MainWindow;

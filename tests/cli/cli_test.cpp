@@ -1,8 +1,7 @@
 #include "cli/cli.h"
 
-#include <gtest/gtest.h>
-
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -68,8 +67,9 @@ TEST(CliTest, JsonCarriesInputResultAndEveryField) {
             "{\"input\": \"236\", \"result\": \"3\", \"fields\": {\"CheckDigit\": 3}}\n");
   EXPECT_EQ(RunCli({"--json", "check", "Verhoeff", "1234"}).out,
             "{\"input\": \"1234\", \"valid\": false, \"fields\": {\"CheckDigit\": 3}}\n");
-  EXPECT_EQ(RunCli({"--json", "calc", "Verhoeff", "a\"\\\t"}).out,
-            "{\"input\": \"a\\\"\\\\\\t\", \"result\": \"-1\", \"fields\": {\"CheckDigit\": -1}}\n");
+  EXPECT_EQ(
+      RunCli({"--json", "calc", "Verhoeff", "a\"\\\t"}).out,
+      "{\"input\": \"a\\\"\\\\\\t\", \"result\": \"-1\", \"fields\": {\"CheckDigit\": -1}}\n");
 }
 
 TEST(CliTest, ConvertsUpcNumbersAndReportsTheirFields) {
@@ -90,7 +90,11 @@ TEST(CliTest, ConvertsUpcNumbersAndReportsTheirFields) {
 
 TEST(CliTest, CharactersOutsideLatin1ReachTheSchemeAsQuestionMarks) {
   // U+00B2 SUPERSCRIPT TWO is in ISO-8859-1 but no digit; U+0662 is outside.
-  EXPECT_EQ(RunCli({"calc", "Verhoeff", "\xC2\xB2" "36"}).out, "-1\n");
+  EXPECT_EQ(RunCli({"calc", "Verhoeff",
+                    "\xC2\xB2"
+                    "36"})
+                .out,
+            "-1\n");
   EXPECT_EQ(RunCli({"--json", "calc", "Verhoeff", "\xD9\xA2"}).out,
             "{\"input\": \"\xD9\xA2\", \"result\": \"-1\", \"fields\": {\"CheckDigit\": -1}}\n");
 }

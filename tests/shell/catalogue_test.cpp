@@ -1,9 +1,8 @@
 #include "shell/catalogue.h"
 
-#include <gtest/gtest.h>
-
 #include <algorithm>
 #include <cctype>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 
@@ -12,14 +11,15 @@ namespace {
 
 TEST(CatalogueTest, ListsTheFiftyTwoSchemesInOrder) {
   const std::vector<std::string> expected = {
-      "ACL",   "ACN",   "AHV",   "AK",   "BI",   "BIC",   "BOL",        "BSN",   "BTW",
-      "BZU",   "CAS",   "CNP",   "CPF",  "CPR",  "Creditcard", "DEA",   "DNI",   "DUNS",
-      "EAN",   "EUR",   "GRid",  "HETU", "IBAN", "IK",    "INSZ",       "ISBN",  "ISSN",
-      "JMBG",  "MRN",   "NHS",   "NID",  "NIH",  "NIP",   "NPI",        "OGM",   "OPC",
-      "PESEL", "PNR",   "PPS",   "PZN",  "REGON", "RUN",  "SIN",        "SIREN", "SIS",
-      "TFN",   "UIC",   "UPC",   "Verhoeff", "VIN", "VSNR", "WSDLN"};
+      "ACL",   "ACN", "AHV",  "AK",       "BI",    "BIC",        "BOL",  "BSN",   "BTW",
+      "BZU",   "CAS", "CNP",  "CPF",      "CPR",   "Creditcard", "DEA",  "DNI",   "DUNS",
+      "EAN",   "EUR", "GRid", "HETU",     "IBAN",  "IK",         "INSZ", "ISBN",  "ISSN",
+      "JMBG",  "MRN", "NHS",  "NID",      "NIH",   "NIP",        "NPI",  "OGM",   "OPC",
+      "PESEL", "PNR", "PPS",  "PZN",      "REGON", "RUN",        "SIN",  "SIREN", "SIS",
+      "TFN",   "UIC", "UPC",  "Verhoeff", "VIN",   "VSNR",       "WSDLN"};
   std::vector<std::string> names;
-  for (const CatalogueEntry& entry : SchemeList()) names.emplace_back(entry.name);
+  for (const CatalogueEntry& entry : SchemeList())
+    names.emplace_back(entry.name);
   EXPECT_EQ(names, expected);
 }
 
@@ -60,10 +60,9 @@ TEST(CatalogueTest, EveryCreatedSchemeNamesCheckDigitAmongItsProperties) {
       scheme->VisitProperties(
           [&](std::string_view name, const PropertyValue&) { names.emplace_back(name); });
       const auto alphabetical = [](const std::string& a, const std::string& b) {
-        return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                            [](char x, char y) {
-                                              return std::tolower(x) < std::tolower(y);
-                                            });
+        return std::lexicographical_compare(
+            a.begin(), a.end(), b.begin(), b.end(),
+            [](char x, char y) { return std::tolower(x) < std::tolower(y); });
       };
       EXPECT_TRUE(std::is_sorted(names.begin(), names.end(), alphabetical)) << entry.name;
       EXPECT_NE(std::find(names.begin(), names.end(), "CheckDigit"), names.end()) << entry.name;

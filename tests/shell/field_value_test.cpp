@@ -18,7 +18,8 @@ TEST(FieldValueTest, TextFormFollowsTheHeldKind) {
       {FieldValue("07"), "07"},
       {FieldValue(""), ""},
   };
-  for (const Case& c : cases) EXPECT_EQ(c.value.ToString(), c.text);
+  for (const Case& c : cases)
+    EXPECT_EQ(c.value.ToString(), c.text);
 }
 
 TEST(FieldValueTest, EqualsOnlyAStringOfTheSameCharacters) {

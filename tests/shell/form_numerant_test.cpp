@@ -1,7 +1,6 @@
 #include "shell/form_numerant.h"
 
 #include <gtest/gtest.h>
-
 #include <map>
 #include <string>
 #include <vector>
@@ -156,12 +155,12 @@ TEST_F(FormNumerantTest, SwitchingModeWithTextRefreshesBeforeMovingControls) {
   ASSERT_TRUE(view.Shows(Control::kPictureOK));
   view.log.clear();
   view.ClickCalculate();
-  const std::vector<std::string> expected = {
-      "code ''",
-      // the nested refresh for the emptied field
-      "checkdigits ''", "visible 4 0", "visible 3 0",
-      // then the controls move
-      "top 1 83", "visible 1 1", "top 2 80", "visible 2 1", "top 0 59", "visible 0 0"};
+  const std::vector<std::string> expected = {"code ''",
+                                             // the nested refresh for the emptied field
+                                             "checkdigits ''", "visible 4 0", "visible 3 0",
+                                             // then the controls move
+                                             "top 1 83", "visible 1 1", "top 2 80", "visible 2 1",
+                                             "top 0 59", "visible 0 0"};
   EXPECT_EQ(view.log, expected);
   EXPECT_EQ(view.code, "");
 }

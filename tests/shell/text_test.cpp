@@ -12,9 +12,13 @@ TEST(TextTest, RemovesEverySeparatorAndNothingElse) {
 }
 
 TEST(TextTest, UpperCasesIso88591Letters) {
-  std::string text = "az\xE9\xFE\xF7\xDF\xFF" "09-";
+  std::string text =
+      "az\xE9\xFE\xF7\xDF\xFF"
+      "09-";
   ToUpperInPlace(text);
-  EXPECT_EQ(text, "AZ\xC9\xDE\xF7\xDF\xFF" "09-");
+  EXPECT_EQ(text,
+            "AZ\xC9\xDE\xF7\xDF\xFF"
+            "09-");
 }
 
 TEST(TextTest, DecimalConversionAcceptsPlainDigitsOnly) {

@@ -1,7 +1,6 @@
 #include "schemes/general/luhn.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace numerant {
@@ -11,7 +10,8 @@ TEST(LuhnTest, DigitSum) {
   const struct {
     std::uint8_t n, sum;
   } cases[] = {{0, 0}, {9, 9}, {10, 1}, {18, 9}, {99, 18}, {123, 15}, {255, 30}};
-  for (const auto& c : cases) EXPECT_EQ(DigitSum(c.n), c.sum) << int{c.n};
+  for (const auto& c : cases)
+    EXPECT_EQ(DigitSum(c.n), c.sum) << int{c.n};
 }
 
 TEST(LuhnTest, Calculate) {
@@ -19,9 +19,8 @@ TEST(LuhnTest, Calculate) {
     std::string payload;
     std::int16_t check_digit;
   } cases[] = {
-      {"7992739871", 3}, {"0", 0},       {"5", 9},     {"12a4", -1},
-      {"", -1},          {" -", -1},     {"7992-7398 71", 3},
-      {"18", 2},         {"0018", 2},    {"4.1", -1},
+      {"7992739871", 3},   {"0", 0},  {"5", 9},    {"12a4", -1}, {"", -1}, {" -", -1},
+      {"7992-7398 71", 3}, {"18", 2}, {"0018", 2}, {"4.1", -1},
   };
   for (const auto& c : cases) {
     Luhn luhn;
@@ -35,8 +34,9 @@ TEST(LuhnTest, Check) {
     std::string number;
     bool valid;
   } cases[] = {
-      {"79927398713", true}, {"7992 7398-713", true}, {"79927398710", false},
-      {"12a47", false},      {"0", false},            {"00", true},
+      {"79927398713", true},  {"7992 7398-713", true},
+      {"79927398710", false}, {"12a47", false},
+      {"0", false},           {"00", true},
       {"7992739871a", false}, {"7992739871:", false},
   };
   for (const auto& c : cases) {

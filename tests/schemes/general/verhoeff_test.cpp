@@ -1,7 +1,6 @@
 #include "schemes/general/verhoeff.h"
 
 #include <gtest/gtest.h>
-
 #include <string>
 
 namespace numerant {
@@ -12,9 +11,20 @@ TEST(VerhoeffTest, Calculate) {
     const char* payload;
     std::int16_t check_digit;
   } cases[] = {
-      {"0", 4},        {"1", 5},         {"5", 8},    {"9", 1},     {"236", 3},
-      {"12345", 1},    {"2-3 6", 3},     {"", -1},    {" - -", -1}, {"23a6", -1},
-      {"142857", 0},   {"8473643095", 0}, {"123456789012", 0}, {"+236", -1},
+      {"0", 4},
+      {"1", 5},
+      {"5", 8},
+      {"9", 1},
+      {"236", 3},
+      {"12345", 1},
+      {"2-3 6", 3},
+      {"", -1},
+      {" - -", -1},
+      {"23a6", -1},
+      {"142857", 0},
+      {"8473643095", 0},
+      {"123456789012", 0},
+      {"+236", -1},
   };
   for (const auto& c : cases) {
     Verhoeff verhoeff;
@@ -28,9 +38,9 @@ TEST(VerhoeffTest, Check) {
     const char* number;
     bool valid;
   } cases[] = {
-      {"2363", true},    {"2-3 6 3", true}, {"123451", true}, {"1234", false},
-      {"04", true},      {"3", false},      {"", false},      {"236x", false},
-      {"23a63", false},  {"2364", false},   {"84736430950", true},
+      {"2363", true},   {"2-3 6 3", true}, {"123451", true},      {"1234", false},
+      {"04", true},     {"3", false},      {"", false},           {"236x", false},
+      {"23a63", false}, {"2364", false},   {"84736430950", true},
   };
   for (const auto& c : cases) {
     Verhoeff verhoeff;

@@ -1,0 +1,40 @@
+# What `cmake --install` puts where: the two programs, the desktop files (see
+# data/), and the scheme library for C++ users with its headers and a CMake
+# package, so that another project writes
+#
+#   find_package(Numerant 1.0 REQUIRED)
+#   target_link_libraries(app PRIVATE Numerant::schemes)
+
+include(CMakePackageConfigHelpers)
+
+set(NUMERANT_CMAKE_DIR "${CMAKE_INSTALL_LIBDIR}/cmake/Numerant")
+
+install(TARGETS numerant-cli RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+if(TARGET numerant)
+  install(TARGETS numerant RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+endif()
+
+install(TARGETS numerant_schemes EXPORT NumerantTargets
+  ARCHIVE DESTINATION "${CMAKE_INSTALL_LIBDIR}")
+
+# Every header of the library keeps its path below include/numerant, so that
+# "shell/catalogue.h" and "schemes/general/luhn.h" read the same inside and
+# outside the project.
+install(DIRECTORY shell schemes
+  DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}/numerant"
+  FILES_MATCHING PATTERN "*.h")
+install(FILES "${PROJECT_BINARY_DIR}/generated/shell/version.h"
+  DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}/numerant/shell")
+
+install(EXPORT NumerantTargets
+  NAMESPACE Numerant::
+  DESTINATION "${NUMERANT_CMAKE_DIR}")
+configure_package_config_file(cmake/NumerantConfig.cmake.in
+  "${PROJECT_BINARY_DIR}/NumerantConfig.cmake"
+  INSTALL_DESTINATION "${NUMERANT_CMAKE_DIR}")
+write_basic_package_version_file("${PROJECT_BINARY_DIR}/NumerantConfigVersion.cmake"
+  COMPATIBILITY SameMajorVersion)
+install(FILES
+  "${PROJECT_BINARY_DIR}/NumerantConfig.cmake"
+  "${PROJECT_BINARY_DIR}/NumerantConfigVersion.cmake"
+  DESTINATION "${NUMERANT_CMAKE_DIR}")

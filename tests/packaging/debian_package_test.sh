@@ -1,0 +1,99 @@
+#!/usr/bin/env bash
+# Builds the Debian package with cpack, unpacks it into a scratch root with
+# dpkg-deb -x and checks what a user of the package gets.
+#
+#   debian_package_test.sh BUILD_DIR VERSION
+set -euo pipefail
+build_dir=$1 version=$2
+work="$build_dir/test-package"
+root="$work/root"
+rm -rf "$work"
+mkdir -p "$work"
+
+failures=0
+fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
+
+(cd "$build_dir" && cpack -G DEB -B "$work" >"$work/cpack.log" 2>&1) || {
+  cat "$work/cpack.log" >&2
+  exit 1
+}
+deb=("$work"/numerant_*.deb)
+[ -f "${deb[0]}" ] || { echo "FAIL: cpack made no numerant_*.deb" >&2; exit 1; }
+dpkg-deb -x "${deb[0]}" "$root"
+
+# Control fields: name and version from the project, dependencies from
+# dpkg-shlibdeps plus the Qt platform plugins.
+field() { dpkg-deb --field "${deb[0]}" "$1"; }
+[ "$(field Package)" = numerant ] || fail "package name is '$(field Package)'"
+[ "$(field Version)" = "$version" ] || fail "package version is '$(field Version)', not $version"
+depends=$(field Depends)
+for needed in 'libc6 (>=' 'libstdc++6 (>=' 'libqt6core6 (>=' 'libqt6gui6 (>=' \
+  'libqt6widgets6 (>=' qt6-qpa-plugins; do
+  [[ "$depends" == *"$needed"* ]] || fail "Depends lacks '$needed': $depends"
+done
+
+# Every file that belongs in the package, and nothing else.
+expected_files=(
+  usr/bin/numerant
+  usr/bin/numerant-cli
+  usr/share/applications/numerant.desktop
+  usr/share/icons/hicolor/scalable/apps/numerant.svg
+  usr/share/man/man1/numerant.1.gz
+  usr/share/man/man1/numerant-cli.1.gz
+  usr/include/numerant/shell/catalogue.h
+  usr/include/numerant/shell/scheme.h
+  usr/include/numerant/shell/version.h
+  usr/include/numerant/schemes/general/luhn.h
+  usr/lib/libnumerant.a
+  usr/lib/cmake/Numerant/NumerantConfig.cmake
+  usr/lib/cmake/Numerant/NumerantConfigVersion.cmake
+  usr/lib/cmake/Numerant/NumerantTargets.cmake
+)
+icon_sizes=(16 22 24 32 48 64 128 256)
+for size in "${icon_sizes[@]}"; do
+  expected_files+=("usr/share/icons/hicolor/${size}x${size}/apps/numerant.png")
+done
+for file in "${expected_files[@]}"; do
+  [ -f "$root/$file" ] || fail "missing $file"
+done
+while IFS= read -r file; do
+  case "$file" in
+    usr/bin/numerant | usr/bin/numerant-cli) ;;
+    usr/include/numerant/*.h | usr/lib/libnumerant.a | usr/lib/cmake/Numerant/*.cmake) ;;
+    usr/share/applications/numerant.desktop | usr/share/man/man1/numerant*.1.gz) ;;
+    usr/share/icons/hicolor/*/apps/numerant.png | usr/share/icons/hicolor/scalable/apps/numerant.svg) ;;
+    *) fail "unexpected file $file" ;;
+  esac
+done < <(cd "$root" && find . -type f | sed 's|^\./||')
+
+# Each PNG is as large as the folder it stands in says (width and height are
+# the big-endian words at bytes 16 and 20 of the PNG header).
+for size in "${icon_sizes[@]}"; do
+  png="$root/usr/share/icons/hicolor/${size}x${size}/apps/numerant.png"
+  [ -f "$png" ] || continue
+  dimensions=$(od --endian=big -An -tu4 -j16 -N8 "$png" | tr -s ' ' | sed 's/^ //')
+  [ "$dimensions" = "$size $size" ] || fail "${size}x${size} icon is not $size pixels square ($dimensions)"
+done
+
+desktop-file-validate "$root/usr/share/applications/numerant.desktop" || fail "desktop entry is not valid"
+grep -qx 'Exec=numerant' "$root/usr/share/applications/numerant.desktop" || fail "desktop entry does not run numerant"
+grep -qx 'Icon=numerant' "$root/usr/share/applications/numerant.desktop" || fail "desktop entry names another icon"
+
+for page in numerant numerant-cli; do
+  header=$(gzip -dc "$root/usr/share/man/man1/$page.1.gz" | grep -m1 '^\.TH')
+  [[ "$header" == *"Numerant $version"* ]] || fail "$page(1) does not carry version $version: $header"
+  if command -v groff >/dev/null; then
+    warnings=$(gzip -dc "$root/usr/share/man/man1/$page.1.gz" | groff -man -Tutf8 -ww -z 2>&1)
+    [ -z "$warnings" ] || fail "$page(1) renders with warnings: $warnings"
+  fi
+done
+
+# The programs run from the unpacked tree, with the packaged version.
+[ "$("$root/usr/bin/numerant-cli" --version)" = "numerant-cli $version" ] || fail "numerant-cli --version"
+[ "$("$root/usr/bin/numerant" --version)" = "numerant $version" ] || fail "numerant --version"
+[ "$("$root/usr/bin/numerant-cli" list | wc -l)" -eq 52 ] || fail "numerant-cli list does not print 52 schemes"
+[ "$("$root/usr/bin/numerant-cli" calc Verhoeff 236)" = 3 ] || fail "numerant-cli calc Verhoeff 236"
+QT_QPA_PLATFORM=offscreen "$root/usr/bin/numerant" --help | grep -q numerant-cli || fail "numerant --help"
+
+[ "$failures" -eq 0 ] || exit 1
+echo "$(basename "${deb[0]}"): $(find "$root" -type f | wc -l) files, Depends: $depends"
