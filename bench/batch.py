@@ -5,7 +5,7 @@
 
 For each of Luhn, Creditcard, IBAN, EAN, ISBN and Verhoeff (one file of
 numbers each, from bench/generate.py) it times, in one run:
-  - `numerant-cli check SCHEME < file > /dev/null`, best of three;
+  - `numerant-cli check SCHEME < file > /dev/null`, best of five;
   - python-stdnum's is_valid on the same lines, end to end in the same shape
     (bench/stdnum_check.py reads stdin and prints valid/invalid), once;
   - the input floor (bench/input_floor.cpp), best of five;
@@ -88,7 +88,7 @@ def batch(build, data):
         if probe.returncode == 2:
             print(f"| {name} | not measured: {probe.stderr.splitlines()[0]} |", flush=True)
             continue
-        ours_wall, ours_cpu = best_of(3, [cli, "check", name], path)
+        ours_wall, ours_cpu = best_of(5, [cli, "check", name], path)
         theirs_wall, theirs_cpu = best_of(1, ["/usr/bin/python3", HERE / "stdnum_check.py", module],
                                           path, allowed=(0,))
         floor_wall, floor_cpu = best_of(5, [floor], path, allowed=(0,))
@@ -108,7 +108,7 @@ def batch(build, data):
 
 def in_process(build, data, java_classes):
     print("\nIn-process check of a number, one reused object, nanoseconds per check "
-          "(best of five passes over the same 1,000,000 numbers):\n")
+          "(best of five passes over the same numbers as above):\n")
     print("| Routine | Numerant (C++) | Commons Validator (Java 17) | Java / Numerant | "
           "valid numbers (ours, Java) |")
     print("|---|---|---|---|---|")
