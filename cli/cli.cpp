@@ -70,36 +70,44 @@ class Output {
   std::string buffer_;
 };
 
-// Reads lines of any length, each without its trailing "\n" or "\r\n".
+// Reads lines of any length, each without its trailing "\n" or "\r\n". A
+// line that lies whole in the current block is handed out without copying.
 class LineReader {
  public:
   explicit LineReader(std::FILE* stream) : stream_(stream), block_(1 << 16) {}
 
-  bool Next(std::string& line) {
-    line.clear();
+  // The next line, valid until the next call; nothing at the end of input.
+  std::optional<std::string_view> Next() {
+    carry_.clear();
+    bool carrying = false;
     for (;;) {
       if (position_ == filled_ && !Fill()) {
-        if (line.empty() && !pending_) return false;
-        pending_ = false;
-        return true;  // a last line without a line break
+        if (!carrying) return std::nullopt;
+        return Trimmed(carry_);  // a last line without a line break
       }
       const char* start = block_.data() + position_;
-      const auto* end = static_cast<const char*>(std::memchr(start, '\n', filled_ - position_));
+      const std::size_t available = filled_ - position_;
+      const auto* end = static_cast<const char*>(std::memchr(start, '\n', available));
       if (end == nullptr) {
-        line.append(start, filled_ - position_);
+        carry_.append(start, available);
         position_ = filled_;
-        pending_ = true;
+        carrying = true;
         continue;
       }
-      line.append(start, static_cast<std::size_t>(end - start));
-      position_ += static_cast<std::size_t>(end - start) + 1;
-      pending_ = false;
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      return true;
+      const auto length = static_cast<std::size_t>(end - start);
+      position_ += length + 1;
+      if (!carrying) return Trimmed(std::string_view(start, length));
+      carry_.append(start, length);
+      return Trimmed(carry_);
     }
   }
 
  private:
+  static std::string_view Trimmed(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+  }
+
   bool Fill() {
     filled_ = std::fread(block_.data(), 1, block_.size(), stream_);
     position_ = 0;
@@ -108,9 +116,9 @@ class LineReader {
 
   std::FILE* stream_;
   std::vector<char> block_;
+  std::string carry_;
   std::size_t position_ = 0;
   std::size_t filled_ = 0;
-  bool pending_ = false;
 };
 
 class Session {
@@ -126,7 +134,7 @@ class Session {
 
   // Answers one number; false when `check` found it invalid.
   bool Answer(std::string_view utf8_input) {
-    const std::string number = Utf8ToLatin1(utf8_input);
+    const std::string_view number = Utf8ToLatin1(utf8_input, latin1_);
     std::string& out = out_.buffer();
     bool valid = true;
     std::string result;
@@ -179,6 +187,7 @@ class Session {
   std::unique_ptr<Scheme> scheme_;
   UPC* converter_;
   Output out_;
+  std::string latin1_;
 };
 
 std::string SchemeChoices() {
@@ -279,9 +288,9 @@ int Run(std::span<const std::string_view> arguments, std::FILE* in, std::FILE* o
       all_valid &= session.Answer(words[i]);
   } else {
     LineReader reader(in);
-    std::string line;
-    while (reader.Next(line))
-      all_valid &= session.Answer(line);
+    while (const std::optional<std::string_view> line = reader.Next()) {
+      all_valid &= session.Answer(*line);
+    }
   }
   return all_valid ? kSuccess : kInvalidFound;
 }

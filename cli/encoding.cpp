@@ -1,6 +1,7 @@
 #include "cli/encoding.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace numerant::cli {
 namespace {
@@ -52,6 +53,22 @@ std::string Utf8ToLatin1(std::string_view utf8) {
     i += taken;
   }
   return latin1;
+}
+
+std::string_view Utf8ToLatin1(std::string_view utf8, std::string& storage) {
+  // Eight bytes at a time: plain ASCII has no byte with its top bit set.
+  std::uint64_t high = 0;
+  std::size_t i = 0;
+  for (; i + 8 <= utf8.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, utf8.data() + i, 8);
+    high |= word;
+  }
+  for (; i < utf8.size(); ++i)
+    high |= static_cast<unsigned char>(utf8[i]);
+  if ((high & 0x8080808080808080u) == 0) return utf8;
+  storage = Utf8ToLatin1(utf8);
+  return storage;
 }
 
 void AppendLatin1AsUtf8(std::string& out, std::string_view latin1) {

@@ -11,6 +11,10 @@ namespace numerant::cli {
 // set, and each byte of a malformed sequence, becomes "?".
 std::string Utf8ToLatin1(std::string_view utf8);
 
+// The same without copying plain ASCII: returns the text itself when every
+// byte is below 0x80, and otherwise the converted text held in `storage`.
+std::string_view Utf8ToLatin1(std::string_view utf8, std::string& storage);
+
 // Appends ISO-8859-1 text to a UTF-8 string.
 void AppendLatin1AsUtf8(std::string& out, std::string_view latin1);
 

@@ -15,7 +15,7 @@
 #include <string_view>
 #include <vector>
 
-#include "schemes/articles/upc.h"
+#include "schemes/articles/ean_upc.h"
 #include "shell/catalogue.h"
 
 namespace {

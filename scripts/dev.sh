@@ -20,6 +20,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev python3-stdnum
   xvfb xauth
   dpkg-dev desktop-file-utils
+  clang libclang-rt-14-dev python3-stdnum
 )
 
 ensure_packages() {
@@ -92,6 +93,22 @@ run_tests() {
   configure
   cmake --build "$build" --parallel "$jobs"
   (cd "$build" && ctest --output-on-failure --parallel "$jobs")
+
+  # The whole suite again under AddressSanitizer and UndefinedBehaviorSanitizer.
+  echo "== Tests under the address and undefined-behaviour sanitizers"
+  local sanitized="$build-sanitize"
+  cmake -S "$root" -B "$sanitized" -G Ninja -DCMAKE_BUILD_TYPE=Debug -DNUMERANT_SANITIZE=ON \
+    -DNUMERANT_WARNINGS_AS_ERRORS=ON >/dev/null
+  cmake --build "$sanitized" --parallel "$jobs"
+  (cd "$sanitized" && ctest --output-on-failure --parallel "$jobs" --label-exclude packaging)
+
+  # A bounded, repeatable fuzzing run over every scheme class (clang's libFuzzer).
+  echo "== Fuzzing every scheme class"
+  local fuzz="$build-fuzz"
+  CXX=clang++ cmake -S "$root" -B "$fuzz" -G Ninja -DNUMERANT_BUILD_FUZZERS=ON \
+    -DNUMERANT_SANITIZE=ON -DNUMERANT_BUILD_APP=OFF -DNUMERANT_WARNINGS_AS_ERRORS=ON >/dev/null
+  cmake --build "$fuzz" --parallel "$jobs" --target scheme_fuzzer
+  (cd "$fuzz" && ctest --output-on-failure -R '^scheme_fuzzer_bounded$')
 }
 
 ensure_packages

@@ -21,11 +21,36 @@ std::optional<T> ParseDecimal(std::string_view digits) noexcept {
 
 std::string RemoveSeparators(std::string_view text, std::string_view separators) {
   std::string result;
-  result.reserve(text.size());
-  for (char c : text) {
-    if (separators.find(c) == std::string_view::npos) result.push_back(c);
-  }
+  RemoveSeparators(text, separators, result);
   return result;
+}
+
+void RemoveSeparators(std::string_view text, std::string_view separators, std::string& out) {
+  // The separators are punctuation below code 64, so one 64-bit mask answers
+  // "is this a separator" for every character in a couple of instructions.
+  std::uint64_t mask = 0;
+  bool all_below_64 = true;
+  for (char s : separators) {
+    const auto code = static_cast<unsigned char>(s);
+    all_below_64 &= code < 64;
+    if (code < 64) mask |= std::uint64_t{1} << code;
+  }
+  if (!all_below_64) {
+    out.clear();
+    for (char c : text) {
+      if (separators.find(c) == std::string_view::npos) out.push_back(c);
+    }
+    return;
+  }
+  out.resize(text.size());
+  char* const first = out.data();
+  char* next = first;
+  for (char c : text) {
+    const auto code = static_cast<unsigned char>(c);
+    *next = c;
+    next += (code < 64 && ((mask >> code) & 1) != 0) ? 0 : 1;
+  }
+  out.resize(static_cast<std::size_t>(next - first));
 }
 
 void ToUpperInPlace(std::string& text) noexcept {

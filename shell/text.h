@@ -24,6 +24,8 @@ constexpr int DigitValue(char c) noexcept {
 
 // The text with every occurrence of each of the separator characters removed.
 std::string RemoveSeparators(std::string_view text, std::string_view separators);
+// The same into a buffer whose capacity is reused.
+void RemoveSeparators(std::string_view text, std::string_view separators, std::string& out);
 
 // Upper-cases the letters of ISO-8859-1 in place ("a" to "z" and the accented
 // small letters that have a capital in the set); every other byte stays.

@@ -1,0 +1,87 @@
+#!/usr/bin/env python3
+"""Writes the fuzzer's seed corpus from the worked examples of each scheme.
+
+Each seed is one byte that picks the class (its position in the scheme list,
+then the building blocks Luhn, Modulo10 and Modulo97) followed by the text.
+
+    fuzz/make_corpus.py fuzz/corpus
+"""
+import hashlib
+import pathlib
+import sys
+
+CLASSES = ("ACL ACN AHV AK BI BIC BOL BSN BTW BZU CAS CNP CPF CPR Creditcard DEA DNI DUNS EAN "
+           "EUR GRid HETU IBAN IK INSZ ISBN ISSN JMBG MRN NHS NID NIH NIP NPI OGM OPC PESEL PNR "
+           "PPS PZN REGON RUN SIN SIREN SIS TFN UIC UPC Verhoeff VIN VSNR WSDLN "
+           "Luhn Modulo10 Modulo97").split()
+
+EXAMPLES = {
+    "ACL": ["340156000000", "3401560000009"],
+    "ACN": ["004 085 616", "00408561"],
+    "AHV": ["782.34.652.019", "782.34.652.01"],
+    "AK": ["39001010000", "3900101000"],
+    "BI": ["00000000", "123456789"],
+    "BIC": ["CSQU 305438", "CSQU3054383", "ZZZU000000", "ABCX123456"],
+    "BOL": ["0123456789012345", "01234567890123452"],
+    "BSN": ["111.222.333", "11122233"],
+    "BTW": ["123.45.67-49", "1234567"],
+    "BZU": ["000000000007", "1234-5678-9012-4"],
+    "CAS": ["7732-18", "7732-18-5", "64-17"],
+    "CNP": ["185031512345", "1850315123455"],
+    "CPF": ["123.456.789-09", "111444777"],
+    "CPR": ["1503854127", "150385412"],
+    "Creditcard": ["4111 1111 1111 111", "4111-1111-1111-1111", "A1234"],
+    "DEA": ["AB123456", "ab123456-3", "BJ654321"],
+    "DNI": ["12345678", "12345678Z", "1234567A"],
+    "DUNS": ["15-048-378", "15-048-3782"],
+    "EAN": ["978-0-306-40615", "4006381333931", "9638507"],
+    "EUR": ["X0123456789", "X01234567892", "S0000000000"],
+    "GRid": ["A1-2425G-ABC1234002", "A12425GABC1234002M"],
+    "HETU": ["010100A123D", "010100A123"],
+    "IBAN": ["DE370400440532013000", "DE89 3704 0044 0532 0130 00", "GB82WEST12345698765432"],
+    "IK": ["48503151230", "4850315123"],
+    "INSZ": ["85.03.15-123.69", "850315123"],
+    "ISBN": ["0-306-40615", "0-8044-2957-x", "978-0-306-40615"],
+    "ISSN": ["0317-847", "2434-561", "977031784700"],
+    "JMBG": ["1503985710126", "150398571012"],
+    "MRN": ["AB12", "ab-12", "X"],
+    "NHS": ["943 476 5919", "943476591"],
+    "NID": ["850315104", "850315123G"],
+    "NIH": ["123456789-7", "123456789"],
+    "NIP": ["123-456-32-18", "123-456-32-1"],
+    "NPI": ["1234567893", "123456789"],
+    "OGM": ["012/3456/78939", "0123456789", "9999999999"],
+    "OPC": ["12345-6789-7", "123456789"],
+    "PESEL": ["85031512345", "8503151234"],
+    "PNR": ["850315-1238", "850315123"],
+    "PPS": ["1234567", "1234567T", "1234567TW"],
+    "PZN": ["490880", "490880-2", "123460"],
+    "REGON": ["123456785", "12345678"],
+    "RUN": ["12345678", "123456785", "10000013K"],
+    "SIN": ["046 454 286", "046-454-28"],
+    "SIREN": ["732 829 320", "73282932"],
+    "SIS": ["1234567803", "12345678"],
+    "TFN": ["123456782", "1234567"],
+    "UIC": ["21 81 2471 217", "21-81-2471-217-3"],
+    "UPC": ["03600029145", "04252614", "042100005264", "0425261"],
+    "Verhoeff": ["236", "2363", "12345"],
+    "VIN": ["1M8GDM9AXKP042788", "1M8GDM9AKP042788"],
+    "VSNR": ["15070649C103", "15 070649 c 10"],
+    "WSDLN": ["SMITHJA55BG", "SMITHJA557BG", "AJAXZZZ11Z1"],
+    "Luhn": ["7992739871", "79927398713"],
+    "Modulo10": ["400638133393", "05"],
+    "Modulo97": ["1-2.3+4/5", "2147483648", "12326"],
+}
+
+
+def main(folder: str) -> None:
+    out = pathlib.Path(folder)
+    out.mkdir(parents=True, exist_ok=True)
+    for index, name in enumerate(CLASSES):
+        for text in EXAMPLES[name]:
+            seed = bytes([index]) + text.encode("latin-1")
+            (out / f"{name}-{hashlib.sha1(seed).hexdigest()[:10]}").write_bytes(seed)
+
+
+if __name__ == "__main__":
+    main(sys.argv[1] if len(sys.argv) > 1 else "fuzz/corpus")
