@@ -3,8 +3,8 @@
 #include <array>
 #include <span>
 
-#include "schemes/business/weighted_sum.h"
 #include "shell/text.h"
+#include "shell/weighted_sum.h"
 
 namespace numerant {
 namespace {
@@ -15,7 +15,7 @@ constexpr std::size_t kLetterCount = 2;
 
 }  // namespace
 
-DEA::DEA() : DecimalCheckDigitNumber({.separators = " -", .upper_case = true}) {}
+DEA::DEA() : CheckDigitNumber({.separators = " -", .upper_case = true}) {}
 
 bool DEA::AcceptsStemLength(std::size_t length) const {
   return length == kWeights.size();

@@ -6,10 +6,13 @@
 //   luhn.Check("7992 7398 713");    // true
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <tuple>
 
+#include "schemes/general/check_digit_number.h"
 #include "shell/scheme.h"
 
 namespace numerant {
@@ -21,17 +24,13 @@ constexpr std::uint8_t DigitSum(std::uint8_t n) noexcept {
   return static_cast<std::uint8_t>(n % 10 + n / 10);
 }
 
-class Luhn {
+class Luhn final : public CheckDigitNumber<std::int16_t> {
  public:
-  std::int16_t CheckDigit() const { return check_digit_; }
-
-  std::int16_t Calculate(std::string_view number);
-  bool Check(std::string_view number);
+  Luhn();
 
  private:
-  bool Compute(std::string_view payload);
-
-  std::int16_t check_digit_ = -1;
+  bool AcceptsStemLength(std::size_t length) const override;
+  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
 };
 
 template <>

@@ -7,25 +7,24 @@
 //   modulo10.Check("4006-3813-3393 1");    // true
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <tuple>
 
+#include "schemes/general/check_digit_number.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class Modulo10 {
+class Modulo10 final : public CheckDigitNumber<std::int16_t> {
  public:
-  std::int16_t CheckDigit() const { return check_digit_; }
-
-  std::int16_t Calculate(std::string_view number);
-  bool Check(std::string_view number);
+  Modulo10();
 
  private:
-  bool Compute(std::string_view payload);
-
-  std::int16_t check_digit_ = -1;
+  bool AcceptsStemLength(std::size_t length) const override;
+  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
 };
 
 template <>
