@@ -1,38 +1,16 @@
 #include "schemes/general/luhn.h"
 
-#include "shell/checked.h"
-#include "shell/text.h"
-
 namespace numerant {
 namespace {
 
-constexpr std::size_t kMaxLength = 32767;
-
-// The check digit brings the sum up to a multiple of 10.
-constexpr std::int16_t kComplement[10] = {0, 9, 8, 7, 6, 5, 4, 3, 2, 1};
+// The rightmost payload digit, and every second one to its left, is doubled
+// and counts with the digit sum of its double.
+int Doubled(int digit) {
+  return DigitSum(static_cast<std::uint8_t>(2 * digit));
+}
 
 }  // namespace
 
-Luhn::Luhn() : CheckDigitNumber({.separators = " -"}) {}
-
-bool Luhn::AcceptsStemLength(std::size_t length) const {
-  return length >= 1;
-}
-
-std::optional<std::int16_t> Luhn::ComputeCheckDigit(std::string_view payload) {
-  if (payload.size() > kMaxLength) return std::nullopt;
-  // The rightmost payload digit is doubled, the one before it taken singly,
-  // and so on to the left.
-  bool doubled = payload.size() % 2 == 1;
-  Int16 sum = 0;
-  for (char c : payload) {
-    if (!IsDigit(c)) return std::nullopt;
-    const int d = DigitValue(c);
-    sum += doubled ? DigitSum(static_cast<std::uint8_t>(2 * d)) : d;
-    doubled = !doubled;
-  }
-  if (!sum.ok()) return std::nullopt;
-  return kComplement[sum.value() % 10];
-}
+Luhn::Luhn() : AlternatingWeightNumber(Doubled) {}
 
 }  // namespace numerant

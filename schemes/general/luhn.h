@@ -6,13 +6,11 @@
 //   luhn.Check("7992 7398 713");    // true
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string_view>
 #include <tuple>
 
-#include "schemes/general/check_digit_number.h"
+#include "schemes/general/alternating_weight_number.h"
 #include "shell/scheme.h"
 
 namespace numerant {
@@ -24,13 +22,9 @@ constexpr std::uint8_t DigitSum(std::uint8_t n) noexcept {
   return static_cast<std::uint8_t>(n % 10 + n / 10);
 }
 
-class Luhn final : public CheckDigitNumber<std::int16_t> {
+class Luhn final : public AlternatingWeightNumber {
  public:
   Luhn();
-
- private:
-  bool AcceptsStemLength(std::size_t length) const override;
-  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
 };
 
 template <>

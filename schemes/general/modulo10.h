@@ -7,24 +7,18 @@
 //   modulo10.Check("4006-3813-3393 1");    // true
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string_view>
 #include <tuple>
 
-#include "schemes/general/check_digit_number.h"
+#include "schemes/general/alternating_weight_number.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class Modulo10 final : public CheckDigitNumber<std::int16_t> {
+class Modulo10 final : public AlternatingWeightNumber {
  public:
   Modulo10();
-
- private:
-  bool AcceptsStemLength(std::size_t length) const override;
-  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
 };
 
 template <>
