@@ -3,6 +3,7 @@
 #include <array>
 
 #include "schemes/general/luhn.h"
+#include "shell/characters.h"
 #include "shell/checked.h"
 #include "shell/text.h"
 
@@ -32,7 +33,7 @@ std::optional<std::int16_t> EUR::ComputeCheckDigit(std::string_view stem) {
   country_code_.assign(1, stem.front());
   // The letter's place in the alphabet, reduced once: "S" (19) counts 10.
   Int16 sum = DigitSum(static_cast<std::uint8_t>(stem.front() - 'A' + 1));
-  for (char c : stem.substr(1)) {
+  for (char c : Characters(stem, 2, stem.size())) {
     if (!IsDigit(c)) return std::nullopt;
     sum += DigitValue(c);
   }
