@@ -55,6 +55,7 @@ class CheckDigitNumber {
   Value Calculate(std::string_view number);
   bool Check(std::string_view number);
 
+ protected:
   // The value that stands for "no check digit": -1, or the empty text.
   static Value Unset() {
     if constexpr (std::is_same_v<Value, std::string>) {
@@ -64,7 +65,6 @@ class CheckDigitNumber {
     }
   }
 
- protected:
   explicit CheckDigitNumber(const NumberShape& shape, Value unset = Unset())
       : CheckDigitNumber(shape, unset, unset) {}
   // For a scheme whose check digit reads otherwise before its first call.

@@ -1,17 +1,14 @@
 #include "schemes/personal/insz.h"
 
-#include <array>
 #include <cstddef>
 #include <optional>
 
+#include "schemes/personal/gender.h"
 #include "shell/characters.h"
 #include "shell/text.h"
 
 namespace numerant {
 namespace {
-
-// Indexed by the parity of the serial number.
-constexpr std::array<std::int32_t, 2> kGenderByParity{2, 1};
 
 constexpr std::size_t kBodyLength = 9;
 constexpr std::size_t kBirthDateLength = 6;
@@ -41,7 +38,7 @@ bool INSZ::Prepare(std::string& body) {
   const std::string_view serial = Characters(body, kBirthDateLength + 1, body.size());
   const std::optional<std::int16_t> serial_value = ParseDecimal16(serial);
   if (!serial_value) return false;
-  gender_ = kGenderByParity[static_cast<std::size_t>(*serial_value % 2)];
+  gender_ = GenderByParity(*serial_value);
   serial_number_ = serial;
   return true;
 }

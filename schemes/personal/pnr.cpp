@@ -1,16 +1,13 @@
 #include "schemes/personal/pnr.h"
 
-#include <array>
 #include <cstddef>
 
+#include "schemes/personal/gender.h"
 #include "shell/characters.h"
 #include "shell/text.h"
 
 namespace numerant {
 namespace {
-
-// Indexed by the parity of the last serial digit.
-constexpr std::array<std::int32_t, 2> kGenderByParity{2, 1};
 
 constexpr std::size_t kBodyLength = 9;
 constexpr std::size_t kBirthDateLength = 6;
@@ -31,7 +28,8 @@ bool PNR::Prepare(std::string& body) {
   // with a bad digit still shows its birth date and sex.
   birth_date_ = Characters(body, 1, kBirthDateLength);
   if (body.empty() || !IsDigit(body.back())) return false;
-  gender_ = kGenderByParity[static_cast<std::size_t>(DigitValue(body.back()) % 2)];
+  // The last serial digit is odd for men.
+  gender_ = GenderByParity(DigitValue(body.back()));
   return true;
 }
 
