@@ -31,9 +31,8 @@ struct Modulo97Layout {
   bool reverse;
 };
 
-// The one implementation behind OGM, BTW and SIS.
-// The check digit is the integer -1 until check digits are known, then a
-// text of two digits.
+// The one implementation behind OGM, BTW and SIS. The check digit is the
+// integer -1 until check digits are known, then a text of two digits.
 class Modulo97Number : public CodeOnBlock<Modulo97> {
  protected:
   explicit Modulo97Number(const Modulo97Layout& layout);
