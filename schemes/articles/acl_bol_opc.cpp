@@ -12,7 +12,7 @@ void ACL::ResetFields() {
 
 // The category is the fifth character read as a digit; a stem whose fifth
 // character is none cannot be read and fails before the prefix is cut.
-bool ACL::Prepare(std::string_view stem) {
+bool ACL::Prepare(std::string& stem) {
   const std::string_view category = Characters(stem, 5, 5);
   if (category.empty() || !IsDigit(category.front())) return false;
   category_code_ = static_cast<std::uint8_t>(DigitValue(category.front()));
@@ -25,7 +25,7 @@ void OPC::ResetFields() {
   product_code_ = std::int16_t{0};
 }
 
-bool OPC::Prepare(std::string_view stem) {
+bool OPC::Prepare(std::string& stem) {
   manufacturer_code_ = Characters(stem, 1, 5);
   product_code_ = Characters(stem, 6, 9);
   return true;

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <tuple>
 
@@ -22,45 +23,34 @@
 
 namespace numerant {
 
-class ACL : public CodeOnBlock<ACL, Modulo10> {
+class ACL final : public CodeOnBlock<Modulo10> {
  public:
   std::uint8_t CategoryCode() const { return category_code_; }
-  std::int16_t CheckDigit() const { return check_digit_; }
   const FieldValue& PrefixCode() const { return prefix_code_; }
 
  private:
-  friend class CodeOnBlock<ACL, Modulo10>;
-
-  static bool IsStemLength(std::size_t length) { return length == 12; }
-  void ResetFields();
-  bool Prepare(std::string_view stem);
+  bool AcceptsStemLength(std::size_t length) const override { return length == 12; }
+  void ResetFields() override;
+  bool Prepare(std::string& stem) override;
 
   std::uint8_t category_code_ = 0;
   FieldValue prefix_code_{std::int16_t{0}};
 };
 
-class BOL : public CodeOnBlock<BOL, Modulo10> {
- public:
-  std::int16_t CheckDigit() const { return check_digit_; }
-
+class BOL final : public CodeOnBlock<Modulo10> {
  private:
-  friend class CodeOnBlock<BOL, Modulo10>;
-
-  static bool IsStemLength(std::size_t length) { return length == 16; }
+  bool AcceptsStemLength(std::size_t length) const override { return length == 16; }
 };
 
-class OPC : public CodeOnBlock<OPC, Luhn> {
+class OPC final : public CodeOnBlock<Luhn> {
  public:
-  std::int16_t CheckDigit() const { return check_digit_; }
   const FieldValue& ManufacturerCode() const { return manufacturer_code_; }
   const FieldValue& ProductCode() const { return product_code_; }
 
  private:
-  friend class CodeOnBlock<OPC, Luhn>;
-
-  static bool IsStemLength(std::size_t length) { return length == 9; }
-  void ResetFields();
-  bool Prepare(std::string_view stem);
+  bool AcceptsStemLength(std::size_t length) const override { return length == 9; }
+  void ResetFields() override;
+  bool Prepare(std::string& stem) override;
 
   FieldValue manufacturer_code_{std::int16_t{0}};
   FieldValue product_code_{std::int16_t{0}};

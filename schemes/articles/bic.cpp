@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "shell/characters.h"
 #include "shell/checked.h"
 #include "shell/text.h"
 
@@ -25,51 +26,39 @@ constexpr std::string_view kCategories = "UJZ";
 
 }  // namespace
 
-std::int16_t BIC::Calculate(std::string_view code) {
-  const std::string payload = Normalise(code);
-  if (payload.size() == kWeights.size()) Compute(payload);
-  return check_digit_;
+BIC::BIC() : CheckDigitNumber({.separators = " -", .upper_case = true}) {}
+
+bool BIC::AcceptsStemLength(std::size_t length) const {
+  return length == kWeights.size();
 }
 
-bool BIC::Check(std::string_view code) {
-  const std::string text = Normalise(code);
-  if (text.size() != kWeights.size() + 1) return false;
-  if (!Compute(std::string_view(text).substr(0, kWeights.size()))) return false;
-  return DigitMatches(text.back(), check_digit_);
-}
-
-std::string BIC::Normalise(std::string_view code) {
+void BIC::ResetFields() {
   category_code_.clear();
-  check_digit_ = -1;
   owner_code_.clear();
   serial_number_ = std::int16_t{0};
-  std::string text = RemoveSeparators(code, " -");
-  ToUpperInPlace(text);
-  return text;
 }
 
-bool BIC::Compute(std::string_view payload) {
-  if (payload.size() != kWeights.size()) return false;
+std::optional<std::int16_t> BIC::ComputeCheckDigit(std::string_view payload) {
+  if (payload.size() != kWeights.size()) return std::nullopt;
   // Without a known category letter the code is not read at all.
-  if (kCategories.find(payload[kLetters - 1]) == std::string_view::npos) return false;
-  category_code_ = payload.substr(0, kLetters - 1);
-  owner_code_.assign(1, payload[kLetters - 1]);
-  serial_number_ = payload.substr(kLetters);
+  if (kCategories.find(payload[kLetters - 1]) == std::string_view::npos) return std::nullopt;
+  category_code_ = Characters(payload, 1, kLetters - 1);
+  owner_code_ = Characters(payload, kLetters, kLetters);
+  serial_number_ = Characters(payload, kLetters + 1, payload.size());
 
   Int16 sum = 0;
   for (std::size_t i = 0; i < payload.size(); ++i) {
     const char c = payload[i];
     if (i < kLetters) {
-      if (!IsUpperLetter(c)) return false;
+      if (!IsUpperLetter(c)) return std::nullopt;
       sum += kLetterValues[static_cast<std::size_t>(c - 'A')] * Int16(kWeights[i]);
     } else {
-      if (!IsDigit(c)) return false;
+      if (!IsDigit(c)) return std::nullopt;
       sum += Int16(DigitValue(c)) * kWeights[i];
     }
   }
-  if (!sum.ok()) return false;
-  check_digit_ = kRemainders[static_cast<std::size_t>(sum.value() % 11)];
-  return true;
+  if (!sum.ok()) return std::nullopt;
+  return kRemainders[static_cast<std::size_t>(sum.value() % 11)];
 }
 
 }  // namespace numerant

@@ -9,36 +9,36 @@
 // `CategoryCode` and the category letter as `OwnerCode`.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
 
+#include "schemes/general/check_digit_number.h"
 #include "shell/field_value.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class BIC {
+class BIC final : public CheckDigitNumber<std::int16_t> {
  public:
+  BIC();
+
   // The three owner letters.
   const std::string& CategoryCode() const { return category_code_; }
-  std::int16_t CheckDigit() const { return check_digit_; }
   // The category letter.
   const std::string& OwnerCode() const { return owner_code_; }
   // The integer 0 until a code is parsed, then its six serial digits.
   const FieldValue& SerialNumber() const { return serial_number_; }
 
-  std::int16_t Calculate(std::string_view code);
-  bool Check(std::string_view code);
-
  private:
-  std::string Normalise(std::string_view code);
-  // Takes the ten characters before the check digit.
-  bool Compute(std::string_view payload);
+  bool AcceptsStemLength(std::size_t length) const override;
+  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
+  void ResetFields() override;
 
   std::string category_code_;
-  std::int16_t check_digit_ = -1;
   std::string owner_code_;
   FieldValue serial_number_{std::int16_t{0}};
 };

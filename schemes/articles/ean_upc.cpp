@@ -90,7 +90,7 @@ void EAN::ResetFields() {
 }
 
 // The fields are cut by position before any digit is tested.
-bool EAN::Prepare(std::string_view stem) {
+bool EAN::Prepare(std::string& stem) {
   const bool two_digit_system =
       std::ranges::find(kTwoDigitSystems, LeadingNumber(Characters(stem, 1, 2))) !=
       kTwoDigitSystems.end();

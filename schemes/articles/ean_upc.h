@@ -22,29 +22,25 @@
 
 namespace numerant {
 
-class EAN : public CodeOnBlock<EAN, Modulo10> {
+class EAN final : public CodeOnBlock<Modulo10> {
  public:
-  std::int16_t CheckDigit() const { return check_digit_; }
   // The integer -1 for an EAN-8, which has no manufacturer code.
   const FieldValue& ManufacturerCode() const { return manufacturer_code_; }
   const FieldValue& NumberSystem() const { return number_system_; }
   const FieldValue& ProductCode() const { return product_code_; }
 
  private:
-  friend class CodeOnBlock<EAN, Modulo10>;
-
-  static bool IsStemLength(std::size_t length) { return length == 7 || length == 12; }
-  void ResetFields();
-  bool Prepare(std::string_view stem);
+  bool AcceptsStemLength(std::size_t length) const override { return length == 7 || length == 12; }
+  void ResetFields() override;
+  bool Prepare(std::string& stem) override;
 
   FieldValue manufacturer_code_{std::int16_t{0}};
   FieldValue number_system_{std::int16_t{0}};
   FieldValue product_code_{std::int16_t{0}};
 };
 
-class UPC : public CodeOnBlock<UPC, Modulo10> {
+class UPC final : public CodeOnBlock<Modulo10> {
  public:
-  std::int16_t CheckDigit() const { return check_digit_; }
   const FieldValue& ManufacturerCode() const { return manufacturer_code_; }
   std::uint8_t NumberSystem() const { return number_system_; }
   const FieldValue& ProductCode() const { return product_code_; }
@@ -55,11 +51,9 @@ class UPC : public CodeOnBlock<UPC, Modulo10> {
   std::string Convert(std::string_view number);
 
  private:
-  friend class CodeOnBlock<UPC, Modulo10>;
-
-  static bool IsStemLength(std::size_t length) { return length == 7 || length == 11; }
-  void ResetFields();
-  bool Prepare(std::string& stem);
+  bool AcceptsStemLength(std::size_t length) const override { return length == 7 || length == 11; }
+  void ResetFields() override;
+  bool Prepare(std::string& stem) override;
 
   FieldValue manufacturer_code_{std::int16_t{0}};
   std::uint8_t number_system_ = 0;

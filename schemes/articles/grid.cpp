@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "shell/characters.h"
 #include "shell/checked.h"
 #include "shell/text.h"
 
@@ -23,51 +24,37 @@ int CharacterValue(char c) {
 
 }  // namespace
 
-std::string GRid::Calculate(std::string_view code) {
-  const std::string payload = Normalise(code);
-  if (payload.size() == kPayloadLength) Compute(payload);
-  return check_digit_;
+GRid::GRid() : CheckDigitNumber({.separators = " -", .upper_case = true}) {}
+
+bool GRid::AcceptsStemLength(std::size_t length) const {
+  return length == kPayloadLength;
 }
 
-bool GRid::Check(std::string_view code) {
-  const std::string text = Normalise(code);
-  if (text.size() != kPayloadLength + 1) return false;
-  const std::string_view whole(text);
-  if (!Compute(whole.substr(0, kPayloadLength))) return false;
-  return check_digit_ == whole.substr(kPayloadLength);
-}
-
-std::string GRid::Normalise(std::string_view code) {
-  check_digit_.clear();
+void GRid::ResetFields() {
   identifier_scheme_.clear();
   issue_code_.clear();
   release_number_.clear();
-  std::string text = RemoveSeparators(code, " -");
-  ToUpperInPlace(text);
-  return text;
 }
 
-bool GRid::Compute(std::string_view payload) {
-  if (payload.size() != kPayloadLength) return false;
+std::optional<std::string> GRid::ComputeCheckDigit(std::string_view payload) {
   // Cut before any character is tested, so a rejected identifier still shows
   // its parts.
-  identifier_scheme_ = payload.substr(0, 2);
-  issue_code_ = payload.substr(2, 5);
-  release_number_ = payload.substr(7, 10);
+  identifier_scheme_ = Characters(payload, 1, 2);
+  issue_code_ = Characters(payload, 3, 7);
+  release_number_ = Characters(payload, 8, 17);
 
   // Starting at 18 makes the first product 2 x 18 mod 37 = 36.
   Int16 previous = 18;
   for (char c : payload) {
     const int value = CharacterValue(c);
-    if (value < 0) return false;
+    if (value < 0) return std::nullopt;
     Int16 t = (Int16(value) + previous * 2 % 37) % 36;
     if (t.value() == 0) t = 36;
     previous = t;
   }
   const Int16 product = previous * 2 % 37;
-  if (!product.ok() || product.value() < 1) return false;
-  check_digit_.assign(1, kCheckCharacters[static_cast<std::size_t>(product.value() - 1)]);
-  return true;
+  if (!product.ok() || product.value() < 1) return std::nullopt;
+  return std::string(1, kCheckCharacters[static_cast<std::size_t>(product.value() - 1)]);
 }
 
 }  // namespace numerant

@@ -6,31 +6,31 @@
 //   grid.Check("a1-2425g-abc1234002-m");    // true
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
 
+#include "schemes/general/check_digit_number.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class GRid {
+// The check digit is "0" to "9" or "A" to "Z"; "" when none is known.
+class GRid final : public CheckDigitNumber<std::string> {
  public:
-  // "0" to "9" or "A" to "Z"; "" when none is known.
-  const std::string& CheckDigit() const { return check_digit_; }
+  GRid();
+
   const std::string& IdentifierScheme() const { return identifier_scheme_; }
   const std::string& IssueCode() const { return issue_code_; }
   const std::string& ReleaseNumber() const { return release_number_; }
 
-  std::string Calculate(std::string_view code);
-  bool Check(std::string_view code);
-
  private:
-  std::string Normalise(std::string_view code);
-  // Takes the 17 characters before the check character.
-  bool Compute(std::string_view payload);
+  bool AcceptsStemLength(std::size_t length) const override;
+  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
+  void ResetFields() override;
 
-  std::string check_digit_;
   std::string identifier_scheme_;
   std::string issue_code_;
   std::string release_number_;

@@ -1,10 +1,11 @@
 #include "schemes/articles/isbn_issn.h"
 
 #include <algorithm>
+#include <array>
 
 #include "shell/characters.h"
-#include "shell/checked.h"
 #include "shell/text.h"
+#include "shell/weighted_sum.h"
 
 namespace numerant {
 namespace {
@@ -14,68 +15,51 @@ namespace {
 constexpr std::array<char, 11> kCheckCharacters{'0', 'X', '9', '8', '7', '6',
                                                 '5', '4', '3', '2', '1'};
 
+constexpr std::size_t kArticleStem = 12;
+
+constexpr std::array<std::int16_t, 9> kIsbnWeights{10, 9, 8, 7, 6, 5, 4, 3, 2};
+constexpr std::array<std::int16_t, 2> kIsbnPrefixes{978, 979};
+constexpr std::array<std::int16_t, 7> kIssnWeights{8, 7, 6, 5, 4, 3, 2};
+constexpr std::array<std::int16_t, 1> kIssnPrefixes{977};
+
 }  // namespace
 
-template <typename Derived>
-std::string PublicationNumber<Derived>::Calculate(std::string_view code) {
-  const std::string stem = Normalise(code);
-  if (stem.size() == ShortStem() || stem.size() == kArticleStem) Compute(stem);
-  return check_digit_;
+PublicationNumber::PublicationNumber(std::span<const std::int16_t> weights,
+                                     std::span<const std::int16_t> article_prefixes)
+    : CheckDigitNumber({.separators = " -", .upper_case = true}),
+      weights_(weights),
+      article_prefixes_(article_prefixes) {}
+
+bool PublicationNumber::AcceptsStemLength(std::size_t length) const {
+  return length == weights_.size() || length == kArticleStem;
 }
 
-template <typename Derived>
-bool PublicationNumber<Derived>::Check(std::string_view code) {
-  const std::string text = Normalise(code);
-  if (text.size() != ShortStem() + 1 && text.size() != kArticleStem + 1) return false;
-  const std::string_view stem = std::string_view(text).substr(0, text.size() - 1);
-  return Compute(stem) && check_digit_ == std::string_view(text).substr(text.size() - 1);
-}
-
-template <typename Derived>
-std::string PublicationNumber<Derived>::Normalise(std::string_view code) {
-  check_digit_.clear();
-  self().ResetFields();
-  std::string text = RemoveSeparators(code, " -");
-  ToUpperInPlace(text);
-  return text;
-}
-
-template <typename Derived>
-bool PublicationNumber<Derived>::Compute(std::string_view stem) {
+std::optional<std::string> PublicationNumber::ComputeCheckDigit(std::string_view stem) {
   return stem.size() == kArticleStem ? ComputeArticle(stem) : ComputeModulo11(stem);
 }
 
-template <typename Derived>
-bool PublicationNumber<Derived>::ComputeModulo11(std::string_view stem) {
-  self().FillFields(stem, 1);
-  Int16 sum = 0;
-  for (std::size_t i = 0; i < stem.size() && i < ShortStem(); ++i) {
-    if (!IsDigit(stem[i])) return false;
-    sum += Int16(Derived::kWeights[i]) * DigitValue(stem[i]);
-  }
-  if (!sum.ok()) return false;
-  check_digit_.assign(1, kCheckCharacters[static_cast<std::size_t>(sum.value() % 11)]);
-  return true;
+std::optional<std::string> PublicationNumber::ComputeModulo11(std::string_view stem) {
+  FillFields(stem, 1);
+  const auto sum = WeightedDigitSum(stem, weights_);
+  if (!sum) return std::nullopt;
+  return std::string(1, kCheckCharacters[static_cast<std::size_t>(*sum % 11)]);
 }
 
 // Only the prefixes of the scheme make an article number one of its numbers;
 // the check digit is the article number's.
-template <typename Derived>
-bool PublicationNumber<Derived>::ComputeArticle(std::string_view stem) {
+std::optional<std::string> PublicationNumber::ComputeArticle(std::string_view stem) {
   const std::optional<std::int16_t> prefix = ParseDecimal16(Characters(stem, 1, 3));
-  if (!prefix ||
-      std::ranges::find(Derived::kArticlePrefixes, *prefix) == Derived::kArticlePrefixes.end()) {
-    return false;
+  if (!prefix || std::ranges::find(article_prefixes_, *prefix) == article_prefixes_.end()) {
+    return std::nullopt;
   }
-  self().FillFields(stem, 4);
-  if (!ean_) ean_.emplace();
-  if (ean_->Calculate(stem) == -1) return false;
-  check_digit_.assign(1, static_cast<char>('0' + ean_->CheckDigit()));
-  return true;
+  FillFields(stem, 4);
+  if (ean_.Calculate(stem) == -1) return std::nullopt;
+  return std::string(1, static_cast<char>('0' + ean_.CheckDigit()));
 }
 
-template class PublicationNumber<ISBN>;
-template class PublicationNumber<ISSN>;
+ISBN::ISBN() : PublicationNumber(kIsbnWeights, kIsbnPrefixes) {}
+
+ISSN::ISSN() : PublicationNumber(kIssnWeights, kIssnPrefixes) {}
 
 void ISBN::ResetFields() {
   group_code_ = std::int16_t{0};

@@ -10,91 +10,65 @@
 //   issn.Calculate("977031784700");       // "1"
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <tuple>
 
 #include "schemes/articles/ean_upc.h"
+#include "schemes/general/check_digit_number.h"
 #include "shell/field_value.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-// The shape shared by `ISBN` and `ISSN`. A class derives as
-// `class ISSN : public PublicationNumber<ISSN>`, declares its base a friend
-// and gives it the weights of its short stem (one per character, so their
-// count is the short stem length) and the prefixes of its thirteen-digit
-// form:
-//   static constexpr std::array<std::int16_t, 7> kWeights{8, 7, 6, 5, 4, 3, 2};
-//   static constexpr std::array<std::int16_t, 1> kArticlePrefixes{977};
-// A class with fields also gives `ResetFields()` and `FillFields(stem,
-// first)`, which cuts them out of the stem from character `first` on.
-template <typename Derived>
-class PublicationNumber {
- public:
-  std::string Calculate(std::string_view code);
-  bool Check(std::string_view code);
-
+// The shape shared by `ISBN` and `ISSN`: the weights of the short stem (one
+// per character, so their count is the short stem length) and the prefixes
+// of the thirteen-digit form. A class with fields gives `ResetFields` and
+// `FillFields(stem, first)`, which cuts them out of the stem from character
+// `first` on.
+class PublicationNumber : public CheckDigitNumber<std::string> {
  protected:
-  PublicationNumber() = default;
+  PublicationNumber(std::span<const std::int16_t> weights,
+                    std::span<const std::int16_t> article_prefixes);
 
-  void ResetFields() {}
-  void FillFields(std::string_view, std::size_t) {}
-
-  std::string check_digit_;
+  virtual void FillFields(std::string_view /*stem*/, std::size_t /*first*/) {}
 
  private:
-  // The weights are read only once `Derived` is complete.
-  static constexpr std::size_t ShortStem() { return Derived::kWeights.size(); }
-  static constexpr std::size_t kArticleStem = 12;
+  bool AcceptsStemLength(std::size_t length) const override;
+  std::optional<std::string> ComputeCheckDigit(std::string_view stem) override;
+  std::optional<std::string> ComputeModulo11(std::string_view stem);
+  std::optional<std::string> ComputeArticle(std::string_view stem);
 
-  Derived& self() { return static_cast<Derived&>(*this); }
-  std::string Normalise(std::string_view code);
-  bool Compute(std::string_view stem);
-  bool ComputeModulo11(std::string_view stem);
-  bool ComputeArticle(std::string_view stem);
-
-  std::optional<EAN> ean_;
+  std::span<const std::int16_t> weights_;
+  std::span<const std::int16_t> article_prefixes_;
+  EAN ean_;
 };
 
-class ISBN : public PublicationNumber<ISBN> {
+class ISBN final : public PublicationNumber {
  public:
-  const std::string& CheckDigit() const { return check_digit_; }
+  ISBN();
+
   const FieldValue& GroupCode() const { return group_code_; }
   const FieldValue& PublisherCode() const { return publisher_code_; }
   const FieldValue& TitleNumber() const { return title_number_; }
 
  private:
-  friend class PublicationNumber<ISBN>;
-
-  static constexpr std::array<std::int16_t, 9> kWeights{10, 9, 8, 7, 6, 5, 4, 3, 2};
-  static constexpr std::array<std::int16_t, 2> kArticlePrefixes{978, 979};
-
-  void ResetFields();
-  void FillFields(std::string_view stem, std::size_t first);
+  void ResetFields() override;
+  void FillFields(std::string_view stem, std::size_t first) override;
 
   FieldValue group_code_{std::int16_t{0}};
   FieldValue publisher_code_{std::int16_t{0}};
   FieldValue title_number_{std::int16_t{0}};
 };
 
-class ISSN : public PublicationNumber<ISSN> {
+class ISSN final : public PublicationNumber {
  public:
-  const std::string& CheckDigit() const { return check_digit_; }
-
- private:
-  friend class PublicationNumber<ISSN>;
-
-  static constexpr std::array<std::int16_t, 7> kWeights{8, 7, 6, 5, 4, 3, 2};
-  static constexpr std::array<std::int16_t, 1> kArticlePrefixes{977};
+  ISSN();
 };
-
-extern template class PublicationNumber<ISBN>;
-extern template class PublicationNumber<ISSN>;
 
 template <>
 struct Descriptor<ISBN> {

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "shell/characters.h"
 #include "shell/checked.h"
 #include "shell/text.h"
 
@@ -11,6 +12,9 @@ namespace {
 
 // The weights of positions 1-8 and 10-17; the check position carries none.
 constexpr std::array<std::int16_t, 16> kWeights{8, 7, 6, 5, 4, 3, 2, 10, 9, 8, 7, 6, 5, 4, 3, 2};
+
+// The check character is the ninth: place 8, counted from 0.
+constexpr std::size_t kCheckPlace = 8;
 
 // The remainder modulo 11 as check character.
 constexpr std::string_view kCheckCharacters = "0123456789X";
@@ -32,54 +36,40 @@ int CharacterValue(char c) {
 
 }  // namespace
 
-std::string VIN::Calculate(std::string_view code) {
-  const std::string stem = Normalise(code);
-  if (stem.size() == kWeights.size()) Compute(stem);
-  return check_digit_;
+VIN::VIN()
+    : CheckDigitNumber({.separators = " -", .upper_case = true, .check_place = kCheckPlace}) {}
+
+bool VIN::AcceptsStemLength(std::size_t length) const {
+  return length == kWeights.size();
 }
 
-bool VIN::Check(std::string_view code) {
-  const std::string text = Normalise(code);
-  if (text.size() != kWeights.size() + 1) return false;
-  const std::string_view whole(text);
-  const std::string stem = std::string(whole.substr(0, 8)).append(whole.substr(9));
-  if (!Compute(stem)) return false;
-  return check_digit_ == whole.substr(8, 1);
-}
-
-std::string VIN::Normalise(std::string_view code) {
-  check_digit_.clear();
+void VIN::ResetFields() {
   country_code_.clear();
   equipment_codes_.clear();
   manufacturer_code_.clear();
   plant_code_.clear();
   serial_number_ = std::int16_t{0};
   year_code_.clear();
-  std::string text = RemoveSeparators(code, " -");
-  ToUpperInPlace(text);
-  return text;
 }
 
-bool VIN::Compute(std::string_view stem) {
-  if (stem.size() != kWeights.size()) return false;
+std::optional<std::string> VIN::ComputeCheckDigit(std::string_view stem) {
   // The fields come from their positions whether or not the characters are
   // valid, so a rejected number still shows how it was read.
-  country_code_ = stem.substr(0, 2);
-  manufacturer_code_ = stem.substr(2, 2);
-  equipment_codes_ = stem.substr(4, 4);
-  year_code_.assign(1, stem[8]);
-  plant_code_.assign(1, stem[9]);
-  serial_number_ = stem.substr(10, 6);
+  country_code_ = Characters(stem, 1, 2);
+  manufacturer_code_ = Characters(stem, 3, 4);
+  equipment_codes_ = Characters(stem, 5, 8);
+  year_code_ = Characters(stem, 9, 9);
+  plant_code_ = Characters(stem, 10, 10);
+  serial_number_ = Characters(stem, 11, 16);
 
   Int16 sum = 0;
-  for (std::size_t i = 0; i < stem.size(); ++i) {
+  for (std::size_t i = 0; i < stem.size() && i < kWeights.size(); ++i) {
     const int value = CharacterValue(stem[i]);
-    if (value < 0) return false;
+    if (value < 0) return std::nullopt;
     sum += Int16(value) * kWeights[i];
   }
-  if (!sum.ok()) return false;
-  check_digit_.assign(1, kCheckCharacters[static_cast<std::size_t>(sum.value() % 11)]);
-  return true;
+  if (!sum.ok()) return std::nullopt;
+  return std::string(1, kCheckCharacters[static_cast<std::size_t>(sum.value() % 11)]);
 }
 
 }  // namespace numerant

@@ -7,19 +7,23 @@
 //   vin.Calculate("1M8GDM9AKP042788");  // "X": the number without its ninth character
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
 
+#include "schemes/general/check_digit_number.h"
 #include "shell/field_value.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class VIN {
+// The check digit is "0" to "9" or "X"; "" when none is known.
+class VIN final : public CheckDigitNumber<std::string> {
  public:
-  // "0" to "9" or "X"; "" when none is known.
-  const std::string& CheckDigit() const { return check_digit_; }
+  VIN();
+
   const std::string& CountryCode() const { return country_code_; }
   const std::string& EquipmentCodes() const { return equipment_codes_; }
   const std::string& ManufacturerCode() const { return manufacturer_code_; }
@@ -28,15 +32,12 @@ class VIN {
   const FieldValue& SerialNumber() const { return serial_number_; }
   const std::string& YearCode() const { return year_code_; }
 
-  std::string Calculate(std::string_view code);
-  bool Check(std::string_view code);
-
  private:
-  std::string Normalise(std::string_view code);
+  bool AcceptsStemLength(std::size_t length) const override;
   // Takes the 16 characters without the check character.
-  bool Compute(std::string_view stem);
+  std::optional<std::string> ComputeCheckDigit(std::string_view stem) override;
+  void ResetFields() override;
 
-  std::string check_digit_;
   std::string country_code_;
   std::string equipment_codes_;
   std::string manufacturer_code_;

@@ -8,34 +8,22 @@
 //   CAS().Check("7732-18-5");    // true
 #pragma once
 
-#include <cstdint>
 #include <string_view>
 #include <tuple>
 
+#include "schemes/general/weighted_sum_number.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class PZN {
+class PZN final : public WeightedSumNumber {
  public:
-  std::int16_t CheckDigit() const { return check_digit_; }
-
-  std::int16_t Calculate(std::string_view number);
-  bool Check(std::string_view number);
-
- private:
-  std::int16_t check_digit_ = -1;
+  PZN();
 };
 
-class CAS {
+class CAS final : public WeightedSumNumber {
  public:
-  std::int16_t CheckDigit() const { return check_digit_; }
-
-  std::int16_t Calculate(std::string_view number);
-  bool Check(std::string_view number);
-
- private:
-  std::int16_t check_digit_ = -1;
+  CAS();
 };
 
 template <>

@@ -3,8 +3,9 @@
 #include <array>
 #include <span>
 
-#include "schemes/business/weighted_sum.h"
+#include "shell/characters.h"
 #include "shell/text.h"
+#include "shell/weighted_sum.h"
 
 namespace numerant {
 namespace {
@@ -15,7 +16,7 @@ constexpr std::size_t kLetterCount = 2;
 
 }  // namespace
 
-DEA::DEA() : DecimalCheckDigitNumber({.separators = " -", .upper_case = true}) {}
+DEA::DEA() : CheckDigitNumber({.separators = " -", .upper_case = true}) {}
 
 bool DEA::AcceptsStemLength(std::size_t length) const {
   return length == kWeights.size();
@@ -27,9 +28,9 @@ std::optional<std::int16_t> DEA::ComputeCheckDigit(std::string_view stem) {
   if ((type != 'A' && type != 'B') || !IsUpperLetter(stem[1])) return std::nullopt;
   // The fields are filled before the digits are tested, so a number with a
   // bad digit still shows them.
-  registrant_type_ = std::string(1, type);
-  last_name_initial_ = std::string(1, stem[1]);
-  const std::string_view digits = stem.substr(kLetterCount);
+  registrant_type_ = Characters(stem, 1, 1);
+  last_name_initial_ = Characters(stem, 2, 2);
+  const std::string_view digits = Characters(stem, kLetterCount + 1, stem.size());
   prescriber_number_ = FieldValue(digits);
   const auto sum = WeightedDigitSum(digits, std::span(kWeights).subspan(kLetterCount));
   if (!sum) return std::nullopt;

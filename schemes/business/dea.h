@@ -13,13 +13,13 @@
 #include <string_view>
 #include <tuple>
 
-#include "schemes/business/decimal_check_digit.h"
+#include "schemes/general/check_digit_number.h"
 #include "shell/field_value.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class DEA final : public DecimalCheckDigitNumber {
+class DEA final : public CheckDigitNumber<std::int16_t> {
  public:
   DEA();
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "schemes/general/luhn.h"
+#include "shell/characters.h"
 #include "shell/checked.h"
 #include "shell/text.h"
 
@@ -17,39 +18,27 @@ constexpr std::size_t kStemLength = 11;
 
 }  // namespace
 
-std::int16_t EUR::Calculate(std::string_view code) {
-  const std::string stem = Normalise(code);
-  if (stem.size() == kStemLength) Compute(stem);
-  return check_digit_;
+EUR::EUR() : CheckDigitNumber({.separators = " -", .upper_case = true}) {}
+
+bool EUR::AcceptsStemLength(std::size_t length) const {
+  return length == kStemLength;
 }
 
-bool EUR::Check(std::string_view code) {
-  const std::string text = Normalise(code);
-  if (text.size() != kStemLength + 1) return false;
-  if (!Compute(std::string_view(text).substr(0, kStemLength))) return false;
-  return DigitMatches(text.back(), check_digit_);
-}
-
-std::string EUR::Normalise(std::string_view code) {
-  check_digit_ = -1;
+void EUR::ResetFields() {
   country_code_.clear();
-  std::string text = RemoveSeparators(code, " -");
-  ToUpperInPlace(text);
-  return text;
 }
 
-bool EUR::Compute(std::string_view stem) {
-  if (stem.empty() || !IsUpperLetter(stem.front())) return false;
+std::optional<std::int16_t> EUR::ComputeCheckDigit(std::string_view stem) {
+  if (stem.empty() || !IsUpperLetter(stem.front())) return std::nullopt;
   country_code_.assign(1, stem.front());
   // The letter's place in the alphabet, reduced once: "S" (19) counts 10.
   Int16 sum = DigitSum(static_cast<std::uint8_t>(stem.front() - 'A' + 1));
-  for (char c : stem.substr(1)) {
-    if (!IsDigit(c)) return false;
+  for (char c : Characters(stem, 2, stem.size())) {
+    if (!IsDigit(c)) return std::nullopt;
     sum += DigitValue(c);
   }
-  if (!sum.ok()) return false;
-  check_digit_ = kCheckDigits[static_cast<std::size_t>(sum.value() % 9)];
-  return true;
+  if (!sum.ok()) return std::nullopt;
+  return kCheckDigits[static_cast<std::size_t>(sum.value() % 9)];
 }
 
 }  // namespace numerant

@@ -7,31 +7,31 @@
 //   eur.Check("x01234567892");      // true
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
 
+#include "schemes/general/check_digit_number.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class EUR {
+// The check digit is 1 to 9, or -1 when none is known; never 0.
+class EUR final : public CheckDigitNumber<std::int16_t> {
  public:
-  // 1 to 9, or -1 when none is known; never 0.
-  std::int16_t CheckDigit() const { return check_digit_; }
+  EUR();
+
   // The leading letter.
   const std::string& CountryCode() const { return country_code_; }
 
-  std::int16_t Calculate(std::string_view code);
-  bool Check(std::string_view code);
-
  private:
-  std::string Normalise(std::string_view code);
-  // Takes the eleven characters before the check digit.
-  bool Compute(std::string_view stem);
+  bool AcceptsStemLength(std::size_t length) const override;
+  std::optional<std::int16_t> ComputeCheckDigit(std::string_view stem) override;
+  void ResetFields() override;
 
-  std::int16_t check_digit_ = -1;
   std::string country_code_;
 };
 

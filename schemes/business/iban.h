@@ -9,36 +9,39 @@
 //   iban.Check("DE89 3704 0044 0532 0130 00");    // true
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
 
+#include "schemes/general/check_digit_number.h"
+#include "schemes/general/modulo97.h"
 #include "shell/field_value.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class IBAN {
+// The check digits stand behind the country code; they are the integer -1
+// until computed, then two digits "02" to "98".
+class IBAN final : public CheckDigitNumber<FieldValue> {
  public:
-  // Everything behind the country code (and, in `Check`, the check digits).
+  IBAN();
+
+  // Everything behind the country code and the check digits.
   const std::string& AccountNumber() const { return account_number_; }
-  // The integer -1 until computed, then two digits "02" to "98".
-  const FieldValue& CheckDigit() const { return check_digit_; }
   // The first two characters, not tested to be letters.
   const std::string& CountryCode() const { return country_code_; }
 
-  FieldValue Calculate(std::string_view code);
-  bool Check(std::string_view code);
-
  private:
-  std::string Normalise(std::string_view code);
-  // Takes the account part followed by the country code.
-  bool Compute(std::string_view rearranged);
+  bool AcceptsStemLength(std::size_t length) const override;
+  // Takes the country code followed by the account part.
+  std::optional<FieldValue> ComputeCheckDigit(std::string_view stem) override;
+  void ResetFields() override;
 
   std::string account_number_;
-  FieldValue check_digit_{std::int16_t{-1}};
   std::string country_code_;
+  Modulo97 modulo97_;
 };
 
 template <>

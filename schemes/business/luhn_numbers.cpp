@@ -14,35 +14,20 @@ constexpr LuhnLayout kSIN{8, "", true};
 
 }  // namespace
 
-std::int16_t LuhnNumber::Calculate(std::string_view number) {
-  const std::string stem = Normalise(number);
-  if (stem.size() == layout_.stem_length) Compute(stem);
-  return check_digit_;
+bool LuhnNumber::AcceptsStemLength(std::size_t length) const {
+  return length == layout_.stem_length;
 }
 
-bool LuhnNumber::Check(std::string_view number) {
-  const std::string text = Normalise(number);
-  if (text.size() != layout_.stem_length + 1) return false;
-  if (!Compute(std::string_view(text).substr(0, layout_.stem_length))) return false;
-  return DigitMatches(text.back(), check_digit_);
-}
-
-std::string LuhnNumber::Normalise(std::string_view number) {
-  check_digit_ = -1;
+void LuhnNumber::ResetFields() {
   first_digit_ = 0;
-  return RemoveSeparators(number, " -");
 }
 
-bool LuhnNumber::Compute(std::string_view stem) {
+bool LuhnNumber::Prepare(std::string& stem) {
   // The region is shown even when a later character spoils the number.
   if (layout_.region_code && !stem.empty() && IsDigit(stem.front())) {
     first_digit_ = static_cast<std::uint8_t>(DigitValue(stem.front()));
   }
-  if (!luhn_) luhn_.emplace();
-  std::string payload(layout_.prefix);
-  payload.append(stem);
-  if (luhn_->Calculate(payload) == -1) return false;
-  check_digit_ = luhn_->CheckDigit();
+  stem.insert(0, layout_.prefix);
   return true;
 }
 

@@ -15,11 +15,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
 
+#include "schemes/general/code_on_block.h"
 #include "schemes/general/luhn.h"
 #include "shell/scheme.h"
 
@@ -35,13 +35,7 @@ struct LuhnLayout {
 };
 
 // The one implementation behind SIREN, DUNS, NPI and SIN.
-class LuhnNumber {
- public:
-  std::int16_t CheckDigit() const { return check_digit_; }
-
-  std::int16_t Calculate(std::string_view number);
-  bool Check(std::string_view number);
-
+class LuhnNumber : public CodeOnBlock<Luhn> {
  protected:
   explicit LuhnNumber(const LuhnLayout& layout) : layout_(layout) {}
 
@@ -49,13 +43,12 @@ class LuhnNumber {
   std::uint8_t FirstDigit() const { return first_digit_; }
 
  private:
-  std::string Normalise(std::string_view number);
-  bool Compute(std::string_view stem);
+  bool AcceptsStemLength(std::size_t length) const override;
+  void ResetFields() override;
+  bool Prepare(std::string& stem) override;
 
   LuhnLayout layout_;
-  std::int16_t check_digit_ = -1;
   std::uint8_t first_digit_ = 0;
-  std::optional<Luhn> luhn_;
 };
 
 class SIREN final : public LuhnNumber {

@@ -30,7 +30,7 @@ std::optional<int> LastMod1110Intermediate(std::string_view digits) {
   return intermediate;
 }
 
-BZU::BZU() : DecimalCheckDigitNumber({.separators = " -", .upper_case = false}) {}
+BZU::BZU() : CheckDigitNumber({.separators = " -", .upper_case = false}) {}
 
 bool BZU::AcceptsStemLength(std::size_t length) const {
   return length == kBzuStemLength;
@@ -42,7 +42,7 @@ std::optional<std::int16_t> BZU::ComputeCheckDigit(std::string_view stem) {
   return static_cast<std::int16_t>(11 - (2 * *last) % 11);
 }
 
-NIH::NIH() : DecimalCheckDigitNumber({.separators = " -", .upper_case = false}) {}
+NIH::NIH() : CheckDigitNumber({.separators = " -", .upper_case = false}) {}
 
 bool NIH::AcceptsStemLength(std::size_t length) const {
   return length == kNihStemLength;

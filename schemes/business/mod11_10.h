@@ -16,7 +16,7 @@
 #include <string_view>
 #include <tuple>
 
-#include "schemes/business/decimal_check_digit.h"
+#include "schemes/general/check_digit_number.h"
 #include "shell/scheme.h"
 
 namespace numerant {
@@ -25,7 +25,7 @@ namespace numerant {
 // nothing when a character is not a digit or there is none.
 std::optional<int> LastMod1110Intermediate(std::string_view digits);
 
-class BZU final : public DecimalCheckDigitNumber {
+class BZU final : public CheckDigitNumber<std::int16_t> {
  public:
   BZU();
 
@@ -34,7 +34,7 @@ class BZU final : public DecimalCheckDigitNumber {
   std::optional<std::int16_t> ComputeCheckDigit(std::string_view stem) override;
 };
 
-class NIH final : public DecimalCheckDigitNumber {
+class NIH final : public CheckDigitNumber<std::int16_t> {
  public:
   NIH();
 

@@ -12,11 +12,10 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
-#include <string>
 #include <string_view>
 #include <tuple>
 
+#include "schemes/general/code_on_block.h"
 #include "schemes/general/modulo97.h"
 #include "shell/field_value.h"
 #include "shell/scheme.h"
@@ -32,25 +31,16 @@ struct Modulo97Layout {
   bool reverse;
 };
 
-// The one implementation behind OGM, BTW and SIS.
-class Modulo97Number {
- public:
-  // The integer -1 until check digits are known, then a text of two digits.
-  const FieldValue& CheckDigit() const { return check_digit_; }
-
-  FieldValue Calculate(std::string_view number);
-  bool Check(std::string_view number);
-
+// The one implementation behind OGM, BTW and SIS. The check digit is the
+// integer -1 until check digits are known, then a text of two digits.
+class Modulo97Number : public CodeOnBlock<Modulo97> {
  protected:
   explicit Modulo97Number(const Modulo97Layout& layout);
 
  private:
-  std::string Normalise(std::string_view number);
-  bool Compute(std::string_view stem);
+  bool AcceptsStemLength(std::size_t length) const override;
 
-  Modulo97Layout layout_;
-  FieldValue check_digit_ = std::int16_t{-1};
-  std::optional<Modulo97> modulo97_;
+  std::size_t stem_length_;
 };
 
 class OGM final : public Modulo97Number {

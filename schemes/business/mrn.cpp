@@ -18,7 +18,7 @@ Int16 Doubled(std::uint8_t value) {
 
 }  // namespace
 
-MRN::MRN() : DecimalCheckDigitNumber({.separators = " -", .upper_case = true}) {}
+MRN::MRN() : CheckDigitNumber({.separators = " -", .upper_case = true}) {}
 
 bool MRN::AcceptsStemLength(std::size_t length) const {
   return length >= 1;

@@ -12,12 +12,12 @@
 #include <string_view>
 #include <tuple>
 
-#include "schemes/business/decimal_check_digit.h"
+#include "schemes/general/check_digit_number.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class MRN final : public DecimalCheckDigitNumber {
+class MRN final : public CheckDigitNumber<std::int16_t> {
  public:
   MRN();
 

@@ -3,8 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "schemes/business/weighted_sum.h"
-#include "shell/text.h"
+#include "shell/weighted_sum.h"
 
 namespace numerant {
 namespace {
@@ -18,28 +17,16 @@ constexpr std::size_t kStemLength = kWeights.size();
 
 }  // namespace
 
-std::string PPS::Calculate(std::string_view code) {
-  const std::string stem = Normalise(code);
-  if (stem.size() == kStemLength) Compute(stem);
-  return check_digit_;
+PPS::PPS() : CheckDigitNumber({.separators = " -"}) {}
+
+bool PPS::AcceptsStemLength(std::size_t length) const {
+  return length == kStemLength;
 }
 
-bool PPS::Check(std::string_view code) {
-  const std::string text = Normalise(code);
-  if (text.size() != kStemLength + 1) return false;
-  Compute(std::string_view(text).substr(0, kStemLength));
-  return text.substr(kStemLength) == check_digit_;
-}
-
-std::string PPS::Normalise(std::string_view code) {
-  check_digit_.clear();
-  return RemoveSeparators(code, " -");
-}
-
-void PPS::Compute(std::string_view stem) {
+std::optional<std::string> PPS::ComputeCheckDigit(std::string_view stem) {
   const auto sum = WeightedDigitSum(stem, kWeights);
-  if (!sum) return;
-  check_digit_ = std::string(1, kLetters[static_cast<std::size_t>(*sum) % kLetters.size()]);
+  if (!sum) return std::nullopt;
+  return std::string(1, kLetters[static_cast<std::size_t>(*sum) % kLetters.size()]);
 }
 
 }  // namespace numerant

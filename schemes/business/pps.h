@@ -5,27 +5,25 @@
 //   pps.Check("1234567T");      // true; "1234567t" is not: the letter's case counts
 #pragma once
 
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
 
+#include "schemes/general/check_digit_number.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class PPS {
+// The check digit is "" while no check letter is known.
+class PPS final : public CheckDigitNumber<std::string> {
  public:
-  // "" while no check letter is known.
-  const std::string& CheckDigit() const { return check_digit_; }
-
-  std::string Calculate(std::string_view code);
-  bool Check(std::string_view code);
+  PPS();
 
  private:
-  std::string Normalise(std::string_view code);
-  void Compute(std::string_view stem);
-
-  std::string check_digit_;
+  bool AcceptsStemLength(std::size_t length) const override;
+  std::optional<std::string> ComputeCheckDigit(std::string_view stem) override;
 };
 
 template <>

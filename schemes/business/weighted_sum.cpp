@@ -2,13 +2,8 @@
 
 #include <array>
 
-#include "shell/checked.h"
-#include "shell/text.h"
-
 namespace numerant {
 namespace {
-
-using Weights = std::span<const std::int16_t>;
 
 constexpr std::array<std::int16_t, 8> kAcnWeights{8, 7, 6, 5, 4, 3, 2, 1};
 constexpr std::array<std::int16_t, 8> kNineToTwo{9, 8, 7, 6, 5, 4, 3, 2};
@@ -49,40 +44,6 @@ constexpr WeightedSumRule kRegon{" -", kRegonStems, kRemainderOfEleven};
 constexpr WeightedSumRule kTfn{" -", kTfnStems, kRemainderOfEleven};
 
 }  // namespace
-
-std::optional<std::int16_t> WeightedDigitSum(std::string_view digits, Weights weights) {
-  if (digits.size() > weights.size()) return std::nullopt;
-  Int16 sum = 0;
-  for (std::size_t i = 0; i < digits.size(); ++i) {
-    if (!IsDigit(digits[i])) return std::nullopt;
-    sum += Int16(DigitValue(digits[i])) * weights[i];
-  }
-  if (!sum.ok()) return std::nullopt;
-  return sum.value();
-}
-
-WeightedSumNumber::WeightedSumNumber(const WeightedSumRule& rule)
-    : DecimalCheckDigitNumber({.separators = rule.separators, .upper_case = false}), rule_(&rule) {}
-
-bool WeightedSumNumber::AcceptsStemLength(std::size_t length) const {
-  for (Weights weights : rule_->weights_by_length) {
-    if (weights.size() == length) return true;
-  }
-  return false;
-}
-
-std::optional<std::int16_t> WeightedSumNumber::ComputeCheckDigit(std::string_view stem) {
-  const auto& table = rule_->check_digit_of_remainder;
-  for (Weights weights : rule_->weights_by_length) {
-    if (weights.size() != stem.size()) continue;
-    const auto sum = WeightedDigitSum(stem, weights);
-    if (!sum) return std::nullopt;
-    const Int16 remainder = Int16(*sum) % Int16(table.size());
-    if (!remainder.ok() || remainder.value() < 0) return std::nullopt;
-    return table[static_cast<std::size_t>(remainder.value())];
-  }
-  return std::nullopt;
-}
 
 ACN::ACN() : WeightedSumNumber(kAcn) {}
 BI::BI() : WeightedSumNumber(kBi) {}

@@ -1,8 +1,9 @@
-// The weighted-sum numbers: each digit of the stem is multiplied by the weight
-// of its position, the products are added, and the sum S is reduced and
-// mapped to the one check digit. ACN, BI, BSN, NHS, NIP, REGON and TFN differ
-// only in their separators, stem lengths, weights and mapping, which are the
-// rows of one table; each keeps its own class.
+// Business numbers with a weighted digit sum: each digit of the stem is
+// multiplied by the weight of its position, the products are added, and the
+// sum is reduced and mapped to the one check digit. ACN, BI, BSN, NHS, NIP,
+// REGON and TFN differ only in their separators, stem lengths, weights and
+// mapping, rows of the table that `WeightedSumNumber` works from; each keeps
+// its own class.
 //   BI bi;
 //   bi.Calculate("12345678");    // 9
 //   bi.Calculate("00000000");    // 11: no final digit makes this stem valid
@@ -10,42 +11,13 @@
 //   bsn.Check("111.222.333");    // true
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
-#include <optional>
-#include <span>
 #include <string_view>
 #include <tuple>
 
-#include "schemes/business/decimal_check_digit.h"
+#include "schemes/general/weighted_sum_number.h"
 #include "shell/scheme.h"
 
 namespace numerant {
-
-// The sum of each digit's value times the weight of its position, counted
-// from the first digit; nothing when a character is not a digit "0" to "9",
-// when there are more digits than weights, or when the sum leaves 16 bits.
-std::optional<std::int16_t> WeightedDigitSum(std::string_view digits,
-                                             std::span<const std::int16_t> weights);
-
-struct WeightedSumRule {
-  std::string_view separators;
-  // One weight table per accepted stem length; its size is that length.
-  std::span<const std::span<const std::int16_t>> weights_by_length;
-  // The check digit for each remainder of S; the table's size is the modulus.
-  std::span<const std::int16_t> check_digit_of_remainder;
-};
-
-class WeightedSumNumber : public DecimalCheckDigitNumber {
- protected:
-  explicit WeightedSumNumber(const WeightedSumRule& rule);
-
- private:
-  bool AcceptsStemLength(std::size_t length) const override;
-  std::optional<std::int16_t> ComputeCheckDigit(std::string_view stem) override;
-
-  const WeightedSumRule* rule_;
-};
 
 // Australian company number.
 class ACN final : public WeightedSumNumber {

@@ -1,77 +1,55 @@
 // The shape of the schemes whose check digit comes whole from a building
-// block: blanks and hyphens are stripped, the stem must have one of the
-// scheme's lengths, the fields are cut out of the stem, and the stem goes to a
-// private `Luhn` or `Modulo10` object, called as any outside caller would call
-// it, whose check digit becomes the scheme's own. The full number is the stem
-// followed by that one check digit.
+// block: the stem goes to a private `Luhn`, `Modulo10` or `Modulo97` object,
+// called as any outside caller would call it, and the block's check digit
+// becomes the scheme's own. Blanks and hyphens are stripped unless the scheme
+// names other separators.
 //
-// A scheme derives as `class OPC : public CodeOnBlock<OPC, Luhn>`, declares
-// its base a friend and gives it
-//   static bool IsStemLength(std::size_t length);
-//   void ResetFields();            // back to the start values
-//   bool Prepare(std::string& stem);
-// `Prepare` fills the fields from the stem's character positions before any
-// digit is tested, so a rejected stem still shows them; it may replace the
-// stem by the digits the building block is to weigh (a UPC-E stem by its
-// UPC-A expansion), and false ends the step without a check digit. A scheme
-// without fields leaves out `ResetFields` and `Prepare`.
+// A scheme derives as `class OPC : public CodeOnBlock<Luhn>` and gives
+// `AcceptsStemLength`; a scheme with fields also gives `ResetFields` and
+// `Prepare`. `Prepare` fills the fields from the stem's character positions
+// before any digit is tested, so a rejected stem still shows them; it may
+// replace the stem by the digits the block is to weigh (a UPC-E stem by its
+// UPC-A expansion, a stem by the same behind a fixed prefix), and false ends
+// the step without a check digit.
 #pragma once
 
-#include <cstddef>
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <utility>
 
-#include "shell/text.h"
+#include "schemes/general/check_digit_number.h"
 
 namespace numerant {
 
-template <typename Derived, typename Block>
-class CodeOnBlock {
- public:
-  std::int16_t Calculate(std::string_view number) {
-    const std::string stem = Normalise(number);
-    if (Derived::IsStemLength(stem.size())) Compute(stem);
-    return check_digit_;
-  }
+// The kind of check digit a building block computes.
+template <typename Block>
+using BlockValue =
+    std::remove_cvref_t<decltype(std::declval<Block&>().Calculate(std::string_view()))>;
 
-  bool Check(std::string_view number) {
-    std::string stem = Normalise(number);
-    if (stem.empty() || !Derived::IsStemLength(stem.size() - 1)) return false;
-    const char check_character = stem.back();
-    stem.pop_back();
-    if (!Compute(std::move(stem))) return false;
-    return DigitMatches(check_character, check_digit_);
-  }
+template <typename Block>
+class CodeOnBlock : public CheckDigitNumber<BlockValue<Block>> {
+  using Base = CheckDigitNumber<BlockValue<Block>>;
 
  protected:
-  CodeOnBlock() = default;
+  explicit CodeOnBlock(const NumberShape& shape = {.separators = " -"}) : Base(shape) {}
 
-  // Resets the check digit and the fields and strips blanks and hyphens.
-  std::string Normalise(std::string_view number) {
-    check_digit_ = -1;
-    self().ResetFields();
-    return RemoveSeparators(number, " -");
-  }
+  virtual bool Prepare(std::string& /*stem*/) { return true; }
 
-  void ResetFields() {}
-  bool Prepare(std::string_view) { return true; }
-
-  std::int16_t check_digit_ = -1;
+  Block& block() { return block_; }
 
  private:
-  Derived& self() { return static_cast<Derived&>(*this); }
-
-  bool Compute(std::string stem) {
-    if (!self().Prepare(stem)) return false;
-    if (!block_) block_.emplace();
-    if (block_->Calculate(stem) == -1) return false;
-    check_digit_ = block_->CheckDigit();
-    return true;
+  std::optional<BlockValue<Block>> ComputeCheckDigit(std::string_view stem) final {
+    std::string digits(stem);
+    if (!Prepare(digits)) return std::nullopt;
+    // A block that computes nothing answers with its unset value.
+    auto computed = block_.Calculate(digits);
+    if (computed == Base::Unset()) return std::nullopt;
+    return computed;
   }
 
-  std::optional<Block> block_;
+  Block block_;
 };
 
 }  // namespace numerant

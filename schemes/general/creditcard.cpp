@@ -13,7 +13,7 @@ void Creditcard::ResetFields() {
 
 // The fields are cut from the text whatever it holds; only the check digit
 // depends on the stem being all digits.
-bool Creditcard::Prepare(std::string_view stem) {
+bool Creditcard::Prepare(std::string& stem) {
   account_number_ = Characters(stem, 7, stem.size());
   issuer_code_ = Characters(stem, 1, 6);
   if (!stem.empty() && IsDigit(stem.front())) {

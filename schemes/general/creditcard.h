@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <string_view>
 #include <tuple>
 
@@ -20,19 +21,16 @@
 
 namespace numerant {
 
-class Creditcard : public CodeOnBlock<Creditcard, Luhn> {
+class Creditcard final : public CodeOnBlock<Luhn> {
  public:
   const FieldValue& AccountNumber() const { return account_number_; }
-  std::int16_t CheckDigit() const { return check_digit_; }
   const FieldValue& IssuerCode() const { return issuer_code_; }
   std::uint8_t MajorIndustryCode() const { return major_industry_code_; }
 
  private:
-  friend class CodeOnBlock<Creditcard, Luhn>;
-
-  static bool IsStemLength(std::size_t length) { return length >= 1; }
-  void ResetFields();
-  bool Prepare(std::string_view stem);
+  bool AcceptsStemLength(std::size_t length) const override { return length >= 1; }
+  void ResetFields() override;
+  bool Prepare(std::string& stem) override;
 
   FieldValue account_number_{std::int16_t{0}};
   FieldValue issuer_code_{std::int16_t{0}};

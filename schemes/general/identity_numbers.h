@@ -4,58 +4,52 @@
 //   DNI  Spanish identity number: eight digits, a check letter modulo 23;
 //   RUN  Chilean national number: eight digits, a check character "0" to "9"
 //        or "K" modulo 11.
-// They share one frame: strip the separators, require the exact length,
-// compute on the payload, compare the trailing check text exactly.
 //   CPF().Calculate("123.456.789");  // "09"
 //   DNI().Calculate("12345678");     // "Z"
 //   RUN().Check("12.345.678 5");     // true; a hyphen before the 5 is not stripped
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
 
+#include "schemes/general/check_digit_number.h"
 #include "shell/field_value.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class CPF {
+// The check digit is the integer -1 until computed, then two digits ("09").
+class CPF final : public CheckDigitNumber<FieldValue> {
  public:
-  // The integer -1 until computed, then two digits ("09").
-  const FieldValue& CheckDigit() const { return check_digit_; }
-
-  FieldValue Calculate(std::string_view number);
-  bool Check(std::string_view number);
+  CPF();
 
  private:
-  FieldValue check_digit_{std::int16_t{-1}};
+  bool AcceptsStemLength(std::size_t length) const override;
+  std::optional<FieldValue> ComputeCheckDigit(std::string_view payload) override;
 };
 
-class DNI {
+// The check digit is one capital letter, or "" when none is known.
+class DNI final : public CheckDigitNumber<std::string> {
  public:
-  // One capital letter, or "" when none is known.
-  const std::string& CheckDigit() const { return check_digit_; }
-
-  std::string Calculate(std::string_view code);
-  bool Check(std::string_view code);
+  DNI();
 
  private:
-  std::string check_digit_;
+  bool AcceptsStemLength(std::size_t length) const override;
+  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
 };
 
-class RUN {
+// The check digit is "0" to "9" or "K"; "" before the first call and "-1"
+// when a call computed nothing.
+class RUN final : public CheckDigitNumber<std::string> {
  public:
-  // "0" to "9" or "K"; "" before the first call and "-1" when a call computed
-  // nothing.
-  const std::string& CheckDigit() const { return check_digit_; }
-
-  std::string Calculate(std::string_view code);
-  bool Check(std::string_view code);
+  RUN();
 
  private:
-  std::string check_digit_;
+  bool AcceptsStemLength(std::size_t length) const override;
+  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
 };
 
 template <>

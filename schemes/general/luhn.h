@@ -10,6 +10,7 @@
 #include <string_view>
 #include <tuple>
 
+#include "schemes/general/alternating_weight_number.h"
 #include "shell/scheme.h"
 
 namespace numerant {
@@ -21,17 +22,9 @@ constexpr std::uint8_t DigitSum(std::uint8_t n) noexcept {
   return static_cast<std::uint8_t>(n % 10 + n / 10);
 }
 
-class Luhn {
+class Luhn final : public AlternatingWeightNumber {
  public:
-  std::int16_t CheckDigit() const { return check_digit_; }
-
-  std::int16_t Calculate(std::string_view number);
-  bool Check(std::string_view number);
-
- private:
-  bool Compute(std::string_view payload);
-
-  std::int16_t check_digit_ = -1;
+  Luhn();
 };
 
 template <>

@@ -11,21 +11,14 @@
 #include <string_view>
 #include <tuple>
 
+#include "schemes/general/alternating_weight_number.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class Modulo10 {
+class Modulo10 final : public AlternatingWeightNumber {
  public:
-  std::int16_t CheckDigit() const { return check_digit_; }
-
-  std::int16_t Calculate(std::string_view number);
-  bool Check(std::string_view number);
-
- private:
-  bool Compute(std::string_view payload);
-
-  std::int16_t check_digit_ = -1;
+  Modulo10();
 };
 
 template <>

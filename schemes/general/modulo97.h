@@ -8,29 +8,30 @@
 //   modulo97.Calculate("123.456.789");  // "58"
 #pragma once
 
-#include <cstdint>
+#include <cstddef>
+#include <optional>
 #include <string_view>
 #include <tuple>
 
+#include "schemes/general/check_digit_number.h"
 #include "shell/field_value.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class Modulo97 {
+// The check digit is the integer -1 until a check number is known, then a
+// text of two digits.
+class Modulo97 final : public CheckDigitNumber<FieldValue> {
  public:
-  // The integer -1 until a check number is known, then a text of two digits.
-  const FieldValue& CheckDigit() const { return check_digit_; }
+  Modulo97();
+
   bool Reverse() const { return reverse_; }
   void SetReverse(bool newValue) { reverse_ = newValue; }
 
-  FieldValue Calculate(std::string_view number);
-  bool Check(std::string_view number);
-
  private:
-  bool Compute(std::string_view payload);
+  bool AcceptsStemLength(std::size_t length) const override;
+  std::optional<FieldValue> ComputeCheckDigit(std::string_view payload) override;
 
-  FieldValue check_digit_ = std::int16_t{-1};
   bool reverse_ = false;
 };
 

@@ -1,6 +1,5 @@
 #include "schemes/general/verhoeff.h"
 
-#include <algorithm>
 #include <array>
 
 #include "shell/text.h"
@@ -43,39 +42,25 @@ constexpr std::size_t kMaxLength = 32767;
 
 }  // namespace
 
-std::int16_t Verhoeff::Calculate(std::string_view number) {
-  std::string reversed = Normalise(number);
-  if (!reversed.empty()) {
-    reversed.insert(0, 1, ' ');  // placeholder for the check digit
-    Compute(reversed);
-  }
-  return check_digit_;
+Verhoeff::Verhoeff() : CheckDigitNumber({.separators = " -"}) {}
+
+bool Verhoeff::AcceptsStemLength(std::size_t length) const {
+  return length >= 1;
 }
 
-bool Verhoeff::Check(std::string_view number) {
-  const std::string reversed = Normalise(number);
-  if (reversed.size() < 2 || !Compute(reversed)) return false;
-  return DigitMatches(reversed.front(), check_digit_);
-}
-
-std::string Verhoeff::Normalise(std::string_view number) {
-  check_digit_ = -1;
-  std::string text = RemoveSeparators(number, " -");
-  std::reverse(text.begin(), text.end());
-  return text;
-}
-
-bool Verhoeff::Compute(std::string_view reversed) {
-  if (reversed.size() > kMaxLength) return false;
+std::optional<std::int16_t> Verhoeff::ComputeCheckDigit(std::string_view payload) {
+  // The limit counts the check digit too.
+  if (payload.size() >= kMaxLength) return std::nullopt;
   std::uint8_t c = 0;
-  // Position 0 is the check-digit place and is never examined.
-  for (std::size_t i = 1; i < reversed.size(); ++i) {
-    if (!IsDigit(reversed[i])) return false;
-    const auto x = static_cast<std::size_t>(DigitValue(reversed[i]));
+  // Positions count from the right, where the check digit stands at 0, so
+  // the last payload digit stands at 1.
+  for (std::size_t i = 1; i <= payload.size(); ++i) {
+    const char digit = payload[payload.size() - i];
+    if (!IsDigit(digit)) return std::nullopt;
+    const auto x = static_cast<std::size_t>(DigitValue(digit));
     c = kMultiplication[c][kPermutation[i % 8][x]];
   }
-  check_digit_ = kInverse[c];
-  return true;
+  return kInverse[c];
 }
 
 }  // namespace numerant

@@ -7,29 +7,24 @@
 //   v.Check("2-3 6 3");   // true: blanks and hyphens are ignored
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <string>
+#include <optional>
 #include <string_view>
 #include <tuple>
 
+#include "schemes/general/check_digit_number.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class Verhoeff {
+class Verhoeff final : public CheckDigitNumber<std::int16_t> {
  public:
-  std::int16_t CheckDigit() const { return check_digit_; }
-
-  std::int16_t Calculate(std::string_view number);
-  bool Check(std::string_view number);
+  Verhoeff();
 
  private:
-  // Resets the state, strips blanks and hyphens and reverses the text, so
-  // that position 0 stands in the check-digit place.
-  std::string Normalise(std::string_view number);
-  bool Compute(std::string_view reversed);
-
-  std::int16_t check_digit_ = -1;
+  bool AcceptsStemLength(std::size_t length) const override;
+  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
 };
 
 template <>

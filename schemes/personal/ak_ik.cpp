@@ -1,5 +1,6 @@
 #include "schemes/personal/ak_ik.h"
 
+#include "shell/characters.h"
 #include "shell/text.h"
 
 namespace numerant {
@@ -10,8 +11,10 @@ constexpr std::int16_t kSecondWeights[10] = {3, 4, 5, 6, 7, 8, 9, 1, 2, 3};
 // The check digit is the remainder itself; only IK ever keeps 10.
 constexpr std::int16_t kRemainderItself[11] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
 
-constexpr WeightedDigitRule kAkRule{" -", kFirstWeights, kSecondWeights, 11, kRemainderItself};
-constexpr WeightedDigitRule kIkRule{" -", kFirstWeights, {}, 11, kRemainderItself};
+constexpr Weights kOneLength[] = {kFirstWeights};
+
+constexpr WeightedSumRule kAkRule{" -", kOneLength, kRemainderItself, kSecondWeights};
+constexpr WeightedSumRule kIkRule{" -", kOneLength, kRemainderItself};
 
 // AK's first digits come in pairs per century, odd for men and even for
 // women: 1 and 2 give 18, 3 and 4 give 19 and so on, from 17 for 0 up to 22
@@ -46,12 +49,12 @@ void ElevenDigitPersonalCode::ResetFields() {
 }
 
 bool ElevenDigitPersonalCode::DecodeFields(std::string_view body) {
-  birth_date_ = body.substr(1, 6);
+  birth_date_ = Characters(body, 2, 7);
   if (!IsDigit(body[0])) return false;
   const auto d = static_cast<std::size_t>(DigitValue(body[0]));
   century_ = first_digit_->century[d];
   gender_ = first_digit_->gender[d];
-  serial_number_ = body.substr(7, 3);
+  serial_number_ = Characters(body, 8, 10);
   return true;
 }
 

@@ -16,13 +16,13 @@
 #include <cstdint>
 #include <tuple>
 
-#include "schemes/personal/weighted_digit_code.h"
+#include "schemes/general/weighted_sum_number.h"
 #include "shell/field_value.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class ElevenDigitPersonalCode : public WeightedDigitCode {
+class ElevenDigitPersonalCode : public WeightedSumNumber {
  public:
   // What the first digit says, by its value 0 to 9.
   struct FirstDigitMeaning {
@@ -36,8 +36,8 @@ class ElevenDigitPersonalCode : public WeightedDigitCode {
   const FieldValue& SerialNumber() const { return serial_number_; }
 
  protected:
-  ElevenDigitPersonalCode(const WeightedDigitRule& rule, const FirstDigitMeaning& first_digit)
-      : WeightedDigitCode(rule), first_digit_(&first_digit) {}
+  ElevenDigitPersonalCode(const WeightedSumRule& rule, const FirstDigitMeaning& first_digit)
+      : WeightedSumNumber(rule), first_digit_(&first_digit) {}
 
  private:
   void ResetFields() override;

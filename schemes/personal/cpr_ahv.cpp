@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "shell/characters.h"
 #include "shell/text.h"
 
 namespace numerant {
@@ -14,9 +15,12 @@ constexpr std::int16_t kAhvWeights[10] = {5, 4, 3, 2, 7, 6, 5, 4, 3, 2};
 // digit 10 and so leaves the body without a check digit.
 constexpr std::int16_t kElevenMinusRemainder[11] = {0, -1, 9, 8, 7, 6, 5, 4, 3, 2, 1};
 
-constexpr WeightedDigitRule kCprRule{" -", kCprWeights, {}, 11, kElevenMinusRemainder};
+constexpr Weights kCprLength[] = {kCprWeights};
+constexpr Weights kAhvLength[] = {kAhvWeights};
+
+constexpr WeightedSumRule kCprRule{" -", kCprLength, kElevenMinusRemainder};
 // A hyphen stays in the text and makes the number invalid.
-constexpr WeightedDigitRule kAhvRule{" .", kAhvWeights, {}, 11, kElevenMinusRemainder};
+constexpr WeightedSumRule kAhvRule{" .", kAhvLength, kElevenMinusRemainder};
 
 // The first sequence digit and the two-digit birth year give the century
 // together: years below `year_limit` belong to `below`, the others to `from`.
@@ -47,7 +51,7 @@ constexpr int kLastCitizenOrigin = 4;
 
 }  // namespace
 
-CPR::CPR() : WeightedDigitCode(kCprRule) {}
+CPR::CPR() : WeightedSumNumber(kCprRule) {}
 
 void CPR::ResetFields() {
   birth_date_ = std::int16_t{0};
@@ -56,21 +60,21 @@ void CPR::ResetFields() {
 }
 
 bool CPR::DecodeFields(std::string_view body) {
-  birth_date_ = body.substr(0, 6);
+  birth_date_ = Characters(body, 1, 6);
   if (!IsDigit(body[6])) return false;
   const CenturyRule& rule = kCprCentury[static_cast<std::size_t>(DigitValue(body[6]))];
   if (rule.year_limit == 0) {
     century_ = rule.from;
   } else {
-    const auto year = ParseDecimal16(body.substr(4, 2));
+    const auto year = ParseDecimal16(Characters(body, 5, 6));
     if (!year) return false;
     century_ = *year < rule.year_limit ? rule.below : rule.from;
   }
-  sequence_number_ = body.substr(6, 3);
+  sequence_number_ = Characters(body, 7, 9);
   return true;
 }
 
-AHV::AHV() : WeightedDigitCode(kAhvRule) {}
+AHV::AHV() : WeightedSumNumber(kAhvRule) {}
 
 void AHV::ResetFields() {
   alphabet_group_ = std::int16_t{0};
@@ -82,15 +86,15 @@ void AHV::ResetFields() {
 }
 
 bool AHV::DecodeFields(std::string_view body) {
-  alphabet_group_ = body.substr(0, 3);
+  alphabet_group_ = Characters(body, 1, 3);
   if (!IsDigit(body[9])) return false;
   citizen_ = DigitValue(body[9]) <= kLastCitizenOrigin;
   if (!IsDigit(body[5])) return false;
   gender_ = kAhvGender[static_cast<std::size_t>(DigitValue(body[5]))];
-  quarter_day_ = body.substr(6, 2);
+  quarter_day_ = Characters(body, 7, 8);
   if (!IsDigit(body[8])) return false;
   serial_number_ = static_cast<std::uint8_t>(DigitValue(body[8]));
-  year_ = body.substr(3, 2);
+  year_ = Characters(body, 4, 5);
   return true;
 }
 

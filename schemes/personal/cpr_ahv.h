@@ -15,13 +15,13 @@
 #include <cstdint>
 #include <tuple>
 
-#include "schemes/personal/weighted_digit_code.h"
+#include "schemes/general/weighted_sum_number.h"
 #include "shell/field_value.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class CPR final : public WeightedDigitCode {
+class CPR final : public WeightedSumNumber {
  public:
   CPR();
 
@@ -38,7 +38,7 @@ class CPR final : public WeightedDigitCode {
   FieldValue sequence_number_ = std::int16_t{0};
 };
 
-class AHV final : public WeightedDigitCode {
+class AHV final : public WeightedSumNumber {
  public:
   AHV();
 

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "schemes/personal/gender.h"
+#include "shell/characters.h"
 #include "shell/checked.h"
 #include "shell/text.h"
 
@@ -36,74 +37,56 @@ constexpr int kNidModulus = 23;
 
 }  // namespace
 
-std::string CheckCharacterCode::Calculate(std::string_view code) {
-  const std::string body = Normalise(code);
-  if (body.size() == body_length_) Compute(body);
-  return check_digit_;
-}
-
-bool CheckCharacterCode::Check(std::string_view code) {
-  const std::string text = Normalise(code);
-  if (text.size() != body_length_ + 1) return false;
-  if (!Compute(std::string_view(text).substr(0, body_length_))) return false;
-  return std::string_view(text).substr(body_length_) == check_digit_;
-}
-
-std::string CheckCharacterCode::Normalise(std::string_view code) {
+void CheckCharacterCode::ResetFields() {
   birth_date_ = std::int16_t{0};
   century_ = 0;
-  check_digit_.clear();
   gender_ = 0;
   serial_ = std::int16_t{0};
-  return RemoveSeparators(code, separators_);
 }
 
-bool HETU::Compute(std::string_view body) {
-  birth_date_ = body.substr(0, 6);
+std::optional<std::string> HETU::ComputeCheckDigit(std::string_view body) {
+  birth_date_ = Characters(body, 1, 6);
   // An unknown sign leaves the century open but still computes.
   for (const CenturySign& sign : kHetuCenturySigns) {
     if (body[6] == sign.sign) century_ = sign.century;
   }
-  std::string nine_digits(body.substr(0, 6));
-  nine_digits += body.substr(7, 3);
-  const auto n = ParseDecimal32(nine_digits);
-  if (!n) return false;
-  check_digit_ = kHetuCheckCharacters.substr(static_cast<std::size_t>(*n % kHetuModulus), 1);
-  const auto individual = ParseDecimal16(body.substr(7, 3));
-  if (!individual) return false;
-  gender_ = GenderByParity(*individual);
-  serial_ = body.substr(7, 3);
-  return true;
+  const std::string_view individual = Characters(body, 8, 10);
+  const auto n = ParseDecimal32(std::string(Characters(body, 1, 6)).append(individual));
+  if (!n) return std::nullopt;
+  const auto individual_value = ParseDecimal16(individual);
+  if (!individual_value) return std::nullopt;
+  gender_ = GenderByParity(*individual_value);
+  serial_ = individual;
+  return std::string(kHetuCheckCharacters.substr(static_cast<std::size_t>(*n % kHetuModulus), 1));
 }
 
-bool NID::Compute(std::string_view body) {
+std::optional<std::string> NID::ComputeCheckDigit(std::string_view body) {
   const char first = body[0];
-  const auto month = ParseDecimal16(body.substr(2, 2));
-  if (!month) return false;
+  const auto month = ParseDecimal16(Characters(body, 3, 4));
+  if (!month) return std::nullopt;
   for (const DecadeRange& range : kNidDecades) {
     if (first < range.first || first > range.last) continue;
     birth_date_ = std::to_string(first - range.first) + body[1] +
-                  TwoDigits(*month % kNidFemaleMonthOffset) + std::string(body.substr(4, 2));
+                  TwoDigits(*month % kNidFemaleMonthOffset) + std::string(Characters(body, 5, 6));
     century_ = range.century;
   }
   if (*month >= 1 && *month <= 12) gender_ = 1;
   if (*month >= 1 + kNidFemaleMonthOffset && *month <= 12 + kNidFemaleMonthOffset) gender_ = 2;
-  serial_ = body.substr(6, 3);
+  serial_ = Characters(body, 7, 9);
 
   // The first character counts by its code from "A" = 1, so a digit counts
   // -16 to -7; the others are digits weighted by their position 2 to 9.
   Int16 sum = static_cast<unsigned char>(first) - 'A' + 1;
   for (std::size_t i = 1; i < body.size(); ++i) {
-    if (!IsDigit(body[i])) return false;
+    if (!IsDigit(body[i])) return std::nullopt;
     sum += Int16(DigitValue(body[i])) * static_cast<int>(i + 1);
   }
   // The remainder keeps the sign of the sum, and the check character is the
   // one that many places from "@": "A" for 1, "@" itself for 0, and the
   // characters below it for a negative sum.
   const Int16 remainder = sum % kNidModulus;
-  if (!remainder.ok()) return false;
-  check_digit_ = std::string(1, static_cast<char>('@' + remainder.value()));
-  return true;
+  if (!remainder.ok()) return std::nullopt;
+  return std::string(1, static_cast<char>('@' + remainder.value()));
 }
 
 }  // namespace numerant

@@ -1,5 +1,6 @@
 // HETU and NID: personal numbers whose check is one character, so that the
-// check digit, `Calculate` and the comparison in `Check` work on strings.
+// check digit, `Calculate` and the comparison in `Check` work on strings, and
+// that show the same fields of birth date, century, sex and serial.
 //
 // HETU  DDMMYY C ZZZ Q   C the century sign ("+" 1800s, "-" 1900s, "A" 2000s),
 //                        ZZZ odd for men; Q picked by the nine digits mod 31
@@ -13,49 +14,39 @@
 //   nid.Check("850315123G");         // true
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
 
+#include "schemes/general/check_digit_number.h"
 #include "shell/field_value.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class CheckCharacterCode {
+class CheckCharacterCode : public CheckDigitNumber<std::string> {
  public:
-  virtual ~CheckCharacterCode() = default;
-
   const FieldValue& BirthDate() const { return birth_date_; }
   std::uint8_t Century() const { return century_; }
-  const std::string& CheckDigit() const { return check_digit_; }
   std::int32_t Gender() const { return gender_; }
-
-  std::string Calculate(std::string_view code);
-  bool Check(std::string_view code);
 
  protected:
   CheckCharacterCode(std::string_view separators, std::size_t body_length)
-      : separators_(separators), body_length_(body_length) {}
-  CheckCharacterCode(const CheckCharacterCode&) = default;
-  CheckCharacterCode& operator=(const CheckCharacterCode&) = default;
-
-  // Decodes the fields and sets the check character; false when a conversion
-  // fails or a character is not allowed, with the fields read so far kept.
-  virtual bool Compute(std::string_view body) = 0;
+      : CheckDigitNumber({.separators = separators}), body_length_(body_length) {}
 
   FieldValue birth_date_ = std::int16_t{0};
   std::uint8_t century_ = 0;
-  std::string check_digit_;
   std::int32_t gender_ = 0;
   // The individual number of HETU, the sequence number of NID.
   FieldValue serial_ = std::int16_t{0};
 
  private:
-  std::string Normalise(std::string_view code);
+  bool AcceptsStemLength(std::size_t length) const override { return length == body_length_; }
+  void ResetFields() override;
 
-  std::string_view separators_;
   std::size_t body_length_;
 };
 
@@ -66,7 +57,7 @@ class HETU final : public CheckCharacterCode {
   const FieldValue& IdentificationNumber() const { return serial_; }
 
  private:
-  bool Compute(std::string_view body) override;
+  std::optional<std::string> ComputeCheckDigit(std::string_view body) override;
 };
 
 class NID final : public CheckCharacterCode {
@@ -76,7 +67,7 @@ class NID final : public CheckCharacterCode {
   const FieldValue& SequenceNumber() const { return serial_; }
 
  private:
-  bool Compute(std::string_view body) override;
+  std::optional<std::string> ComputeCheckDigit(std::string_view body) override;
 };
 
 template <>

@@ -1,16 +1,14 @@
 #include "schemes/personal/insz.h"
 
-#include <array>
 #include <cstddef>
 #include <optional>
 
+#include "schemes/personal/gender.h"
+#include "shell/characters.h"
 #include "shell/text.h"
 
 namespace numerant {
 namespace {
-
-// Indexed by the parity of the serial number.
-constexpr std::array<std::int32_t, 2> kGenderByParity{2, 1};
 
 constexpr std::size_t kBodyLength = 9;
 constexpr std::size_t kBirthDateLength = 6;
@@ -18,45 +16,31 @@ constexpr std::size_t kCheckLength = 2;
 
 }  // namespace
 
-INSZ::INSZ() {
-  modulo97_.SetReverse(true);
+INSZ::INSZ() : CodeOnBlock({.separators = " -.", .check_length = kCheckLength}) {
+  block().SetReverse(true);
 }
 
-FieldValue INSZ::Calculate(std::string_view number) {
-  const std::string body = Normalise(number);
-  if (body.size() == kBodyLength) Compute(body);
-  return check_digit_;
+bool INSZ::AcceptsStemLength(std::size_t length) const {
+  return length == kBodyLength;
 }
 
-bool INSZ::Check(std::string_view number) {
-  const std::string text = Normalise(number);
-  if (text.size() != kBodyLength + kCheckLength) return false;
-  const std::string_view whole = text;
-  if (!Compute(whole.substr(0, kBodyLength))) return false;
-  return check_digit_ == whole.substr(kBodyLength);
-}
-
-std::string INSZ::Normalise(std::string_view number) {
-  check_digit_ = std::int16_t{-1};
+void INSZ::ResetFields() {
   gender_ = 0;
   birth_date_ = std::int16_t{0};
   serial_number_ = std::int16_t{0};
-  return RemoveSeparators(number, " -.");
 }
 
-bool INSZ::Compute(std::string_view body) {
+bool INSZ::Prepare(std::string& body) {
   // The fields are read before the Modulo97 object sees the digits, so a
   // number with a bad digit still shows what it could decode. The nine
   // digits are taken as they stand, whatever the century of birth.
-  birth_date_ = body.substr(0, kBirthDateLength);
-  const std::string_view serial = body.substr(kBirthDateLength);
+  birth_date_ = Characters(body, 1, kBirthDateLength);
+  const std::string_view serial = Characters(body, kBirthDateLength + 1, body.size());
   const std::optional<std::int16_t> serial_value = ParseDecimal16(serial);
   if (!serial_value) return false;
-  gender_ = kGenderByParity[static_cast<std::size_t>(*serial_value % 2)];
+  gender_ = GenderByParity(*serial_value);
   serial_number_ = serial;
-  modulo97_.Calculate(body);
-  check_digit_ = modulo97_.CheckDigit();
-  return check_digit_.IsString();
+  return true;
 }
 
 }  // namespace numerant

@@ -7,42 +7,40 @@
 //   insz.Check("85.03.15-123.69");  // true
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <tuple>
 
+#include "schemes/general/code_on_block.h"
 #include "schemes/general/modulo97.h"
 #include "shell/field_value.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class INSZ {
+// The check digit is the integer -1 until check digits are known, then a
+// text of two digits.
+class INSZ final : public CodeOnBlock<Modulo97> {
  public:
   INSZ();
 
   // The integer 0 until a number is decoded, then its YYMMDD.
   const FieldValue& BirthDate() const { return birth_date_; }
-  // The integer -1 until check digits are known, then a text of two digits.
-  const FieldValue& CheckDigit() const { return check_digit_; }
   // 1 male, 2 female, 0 not decoded.
   std::int32_t Gender() const { return gender_; }
   // The integer 0 until a number is decoded, then its three serial digits.
   const FieldValue& SerialNumber() const { return serial_number_; }
 
-  FieldValue Calculate(std::string_view number);
-  bool Check(std::string_view number);
-
  private:
-  std::string Normalise(std::string_view number);
-  bool Compute(std::string_view body);
+  bool AcceptsStemLength(std::size_t length) const override;
+  void ResetFields() override;
+  bool Prepare(std::string& body) override;
 
   FieldValue birth_date_ = std::int16_t{0};
-  FieldValue check_digit_ = std::int16_t{-1};
   std::int32_t gender_ = 0;
   FieldValue serial_number_ = std::int16_t{0};
-  Modulo97 modulo97_;
 };
 
 template <>

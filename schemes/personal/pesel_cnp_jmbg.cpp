@@ -3,6 +3,7 @@
 #include <array>
 
 #include "schemes/personal/gender.h"
+#include "shell/characters.h"
 #include "shell/text.h"
 
 namespace numerant {
@@ -20,9 +21,13 @@ constexpr std::int16_t kJmbgWeights[12] = {7, 6, 5, 4, 3, 2, 7, 6, 5, 4, 3, 2};
 // 11 minus the remainder, with 0 for the remainders 0 and 1 that leave no digit.
 constexpr std::int16_t kJmbgByRemainder[11] = {0, 0, 9, 8, 7, 6, 5, 4, 3, 2, 1};
 
-constexpr WeightedDigitRule kPeselRule{" -", kPeselWeights, {}, 10, kPeselByRemainder};
-constexpr WeightedDigitRule kCnpRule{" -", kCnpWeights, {}, 11, kCnpByRemainder};
-constexpr WeightedDigitRule kJmbgRule{" -", kJmbgWeights, {}, 11, kJmbgByRemainder};
+constexpr Weights kPeselLength[] = {kPeselWeights};
+constexpr Weights kCnpLength[] = {kCnpWeights};
+constexpr Weights kJmbgLength[] = {kJmbgWeights};
+
+constexpr WeightedSumRule kPeselRule{" -", kPeselLength, kPeselByRemainder};
+constexpr WeightedSumRule kCnpRule{" -", kCnpLength, kCnpByRemainder};
+constexpr WeightedSumRule kJmbgRule{" -", kJmbgLength, kJmbgByRemainder};
 
 // The CNP's first digit gives sex and century together: 1 and 2 for births
 // from 1900, 3 and 4 from 1800, 5 and 6 from 2000, and 7 and 8 for residents
@@ -35,7 +40,7 @@ constexpr int kFirstFemaleSerial = 500;
 
 }  // namespace
 
-PESEL::PESEL() : WeightedDigitCode(kPeselRule) {}
+PESEL::PESEL() : WeightedSumNumber(kPeselRule) {}
 
 void PESEL::ResetFields() {
   birth_date_ = std::int16_t{0};
@@ -45,14 +50,14 @@ void PESEL::ResetFields() {
 
 bool PESEL::DecodeFields(std::string_view body) {
   // The month keeps its century offset: the birth date is shown as written.
-  birth_date_ = body.substr(0, 6);
+  birth_date_ = Characters(body, 1, 6);
   if (!IsDigit(body[9])) return false;
   gender_ = GenderByParity(DigitValue(body[9]));
-  identification_number_ = body.substr(6, 3);
+  identification_number_ = Characters(body, 7, 9);
   return true;
 }
 
-CNP::CNP() : WeightedDigitCode(kCnpRule) {}
+CNP::CNP() : WeightedSumNumber(kCnpRule) {}
 
 void CNP::ResetFields() {
   birth_date_ = std::int16_t{0};
@@ -63,17 +68,17 @@ void CNP::ResetFields() {
 }
 
 bool CNP::DecodeFields(std::string_view body) {
-  birth_date_ = body.substr(1, 6);
+  birth_date_ = Characters(body, 2, 7);
   if (!IsDigit(body[0])) return false;
   const auto d = static_cast<std::size_t>(DigitValue(body[0]));
   century_ = kCnpCentury[d];
-  county_code_ = body.substr(7, 2);
+  county_code_ = Characters(body, 8, 9);
   gender_ = kCnpGender[d];
-  serial_number_ = body.substr(9, 3);
+  serial_number_ = Characters(body, 10, 12);
   return true;
 }
 
-JMBG::JMBG() : WeightedDigitCode(kJmbgRule) {}
+JMBG::JMBG() : WeightedSumNumber(kJmbgRule) {}
 
 void JMBG::ResetFields() {
   birth_date_ = std::int16_t{0};
@@ -82,11 +87,11 @@ void JMBG::ResetFields() {
 }
 
 bool JMBG::DecodeFields(std::string_view body) {
-  birth_date_ = body.substr(0, 7);
-  const auto serial = ParseDecimal16(body.substr(9, 3));
+  birth_date_ = Characters(body, 1, 7);
+  const auto serial = ParseDecimal16(Characters(body, 10, 12));
   if (!serial) return false;
   gender_ = *serial < kFirstFemaleSerial ? 1 : 2;
-  political_region_code_ = body.substr(7, 2);
+  political_region_code_ = Characters(body, 8, 9);
   return true;
 }
 

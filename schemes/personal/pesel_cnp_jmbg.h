@@ -14,13 +14,13 @@
 #include <cstdint>
 #include <tuple>
 
-#include "schemes/personal/weighted_digit_code.h"
+#include "schemes/general/weighted_sum_number.h"
 #include "shell/field_value.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class PESEL final : public WeightedDigitCode {
+class PESEL final : public WeightedSumNumber {
  public:
   PESEL();
 
@@ -37,7 +37,7 @@ class PESEL final : public WeightedDigitCode {
   FieldValue identification_number_ = std::int16_t{0};
 };
 
-class CNP final : public WeightedDigitCode {
+class CNP final : public WeightedSumNumber {
  public:
   CNP();
 
@@ -58,7 +58,7 @@ class CNP final : public WeightedDigitCode {
   FieldValue serial_number_ = std::int16_t{0};
 };
 
-class JMBG final : public WeightedDigitCode {
+class JMBG final : public WeightedSumNumber {
  public:
   JMBG();
 

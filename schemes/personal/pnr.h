@@ -6,37 +6,33 @@
 //   pnr.Check("850315-1238");    // true
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
 
+#include "schemes/general/code_on_block.h"
 #include "schemes/general/luhn.h"
 #include "shell/field_value.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class PNR {
+class PNR final : public CodeOnBlock<Luhn> {
  public:
   // The integer 0 until a number is decoded, then its YYMMDD.
   const FieldValue& BirthDate() const { return birth_date_; }
-  std::int16_t CheckDigit() const { return check_digit_; }
   // 1 male, 2 female, 0 not decoded.
   std::int32_t Gender() const { return gender_; }
 
-  std::int16_t Calculate(std::string_view number);
-  bool Check(std::string_view number);
-
  private:
-  std::string Normalise(std::string_view number);
-  bool Compute(std::string_view body);
+  bool AcceptsStemLength(std::size_t length) const override;
+  void ResetFields() override;
+  bool Prepare(std::string& body) override;
 
   FieldValue birth_date_ = std::int16_t{0};
-  std::int16_t check_digit_ = -1;
   std::int32_t gender_ = 0;
-  std::optional<Luhn> luhn_;
 };
 
 template <>

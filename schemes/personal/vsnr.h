@@ -9,33 +9,34 @@
 //   vsnr.Check("15 070649 c 103");   // true: the letter is folded to upper case
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
 
+#include "schemes/general/check_digit_number.h"
 #include "shell/field_value.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class VSNR {
+class VSNR final : public CheckDigitNumber<std::int16_t> {
  public:
+  VSNR();
+
   const FieldValue& BirthDate() const { return birth_date_; }
-  std::int16_t CheckDigit() const { return check_digit_; }
   std::int32_t Gender() const { return gender_; }
   const FieldValue& RegionCode() const { return region_code_; }
   const std::string& RegistrantLetter() const { return registrant_letter_; }
 
-  std::int16_t Calculate(std::string_view code);
-  bool Check(std::string_view code);
-
  private:
-  std::string Normalise(std::string_view code);
-  bool Compute(std::string_view body);
+  bool AcceptsStemLength(std::size_t length) const override;
+  std::optional<std::int16_t> ComputeCheckDigit(std::string_view body) override;
+  void ResetFields() override;
 
   FieldValue birth_date_ = std::int16_t{0};
-  std::int16_t check_digit_ = -1;
   std::int32_t gender_ = 0;
   FieldValue region_code_ = std::int16_t{0};
   std::string registrant_letter_;

@@ -3,6 +3,7 @@
 #include <array>
 #include <optional>
 
+#include "shell/characters.h"
 #include "shell/checked.h"
 #include "shell/text.h"
 
@@ -11,7 +12,7 @@ namespace {
 
 constexpr std::size_t kBodyLength = 11;
 // The check digit's place in the licence, counted from 0.
-constexpr std::size_t kCheckPosition = 9;
+constexpr std::size_t kCheckPlace = 9;
 constexpr std::array<int, kBodyLength> kSigns = {+1, -1, +1, -1, +1, -1, +1, -1, +1, -1, +1};
 
 // Letters count by their place in the rows A-I, J-R and S-Z, the last row
@@ -28,55 +29,42 @@ std::optional<int> CharacterValue(char c) {
 
 }  // namespace
 
-std::int16_t WSDLN::Calculate(std::string_view code) {
-  const std::string body = Normalise(code);
-  if (body.size() == kBodyLength) Compute(body);
-  return check_digit_;
+WSDLN::WSDLN()
+    : CheckDigitNumber({.separators = " -", .upper_case = true, .check_place = kCheckPlace}) {}
+
+bool WSDLN::AcceptsStemLength(std::size_t length) const {
+  return length == kBodyLength;
 }
 
-bool WSDLN::Check(std::string_view code) {
-  const std::string licence = Normalise(code);
-  if (licence.size() != kBodyLength + 1) return false;
-  std::string body = licence;
-  body.erase(kCheckPosition, 1);
-  if (!Compute(body)) return false;
-  return DigitMatches(licence[kCheckPosition], check_digit_);
-}
-
-std::string WSDLN::Normalise(std::string_view code) {
-  check_digit_ = -1;
+void WSDLN::ResetFields() {
   day_code_.clear();
   first_name_initial_.clear();
   last_name_.clear();
   middle_name_initial_.clear();
   month_code_.clear();
   year_code_ = std::int16_t{0};
-  std::string text = RemoveSeparators(code, " -");
-  ToUpperInPlace(text);
-  return text;
 }
 
-bool WSDLN::Compute(std::string_view body) {
-  day_code_ = body.substr(10, 1);
-  first_name_initial_ = body.substr(5, 1);
-  last_name_ = body.substr(0, 5);
-  middle_name_initial_ = body.substr(6, 1);
-  month_code_ = body.substr(9, 1);
-  year_code_ = body.substr(7, 2);
+std::optional<std::int16_t> WSDLN::ComputeCheckDigit(std::string_view body) {
+  last_name_ = Characters(body, 1, 5);
+  first_name_initial_ = Characters(body, 6, 6);
+  middle_name_initial_ = Characters(body, 7, 7);
+  year_code_ = Characters(body, 8, 9);
+  month_code_ = Characters(body, 10, 10);
+  day_code_ = Characters(body, 11, 11);
 
   Int16 sum = 0;
   for (std::size_t p = 0; p < kBodyLength; ++p) {
     const auto value = CharacterValue(body[p]);
-    if (!value) return false;
+    if (!value) return std::nullopt;
     sum += Int16(kSigns[p]) * *value;
   }
   // The alternating total may be negative; the check digit is its remainder
   // counted from 0 to 9 all the same, so that every body has a digit.
   Int16 remainder = sum % 10;
   if (remainder.value() < 0) remainder += 10;
-  if (!remainder.ok()) return false;
-  check_digit_ = remainder.value();
-  return true;
+  if (!remainder.ok()) return std::nullopt;
+  return remainder.value();
 }
 
 }  // namespace numerant

@@ -10,19 +10,23 @@
 //   wsdln.Check("smith-ja557-bg");    // true
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
 
+#include "schemes/general/check_digit_number.h"
 #include "shell/field_value.h"
 #include "shell/scheme.h"
 
 namespace numerant {
 
-class WSDLN {
+class WSDLN final : public CheckDigitNumber<std::int16_t> {
  public:
-  std::int16_t CheckDigit() const { return check_digit_; }
+  WSDLN();
+
   const std::string& DayCode() const { return day_code_; }
   const std::string& FirstNameInitial() const { return first_name_initial_; }
   const std::string& LastName() const { return last_name_; }
@@ -30,14 +34,12 @@ class WSDLN {
   const std::string& MonthCode() const { return month_code_; }
   const FieldValue& YearCode() const { return year_code_; }
 
-  std::int16_t Calculate(std::string_view code);
-  bool Check(std::string_view code);
-
  private:
-  std::string Normalise(std::string_view code);
-  bool Compute(std::string_view body);
+  bool AcceptsStemLength(std::size_t length) const override;
+  // Takes the licence without its check digit.
+  std::optional<std::int16_t> ComputeCheckDigit(std::string_view body) override;
+  void ResetFields() override;
 
-  std::int16_t check_digit_ = -1;
   std::string day_code_;
   std::string first_name_initial_;
   std::string last_name_;
