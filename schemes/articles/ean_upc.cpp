@@ -124,7 +124,7 @@ bool UPC::Prepare(std::string& stem) {
 }
 
 std::string UPC::Convert(std::string_view number) {
-  const std::string s = Normalise(number);
+  const std::string s(Normalise(number));
   if (s.size() == 7 || s.size() == 8) return ExpandUpcE(s);
   if (s.size() == 11 || s.size() == 12) return SuppressUpcA(s);
   return "";

@@ -16,7 +16,9 @@ constexpr std::size_t kCheckLength = 2;
 Modulo97Number::Modulo97Number(const Modulo97Layout& layout)
     : CodeOnBlock({.separators = layout.separators, .check_length = kCheckLength}),
       stem_length_(layout.stem_length) {
-  block().SetReverse(layout.reverse);
+  // The reversed rule is set once, when the number object is made; the plain
+  // one leaves the block to its first use.
+  if (layout.reverse) block().SetReverse(true);
 }
 
 bool Modulo97Number::AcceptsStemLength(std::size_t length) const {

@@ -21,7 +21,7 @@ bool Matches(const FieldValue& check_digit, std::string_view text) {
 
 template <typename Value>
 Value CheckDigitNumber<Value>::Calculate(std::string_view number) {
-  const std::string stem = Normalise(number);
+  const std::string_view stem = Normalise(number);
   if (AcceptsStemLength(stem.size())) {
     if (auto computed = ComputeCheckDigit(stem)) check_digit_ = std::move(*computed);
   }
@@ -30,26 +30,33 @@ Value CheckDigitNumber<Value>::Calculate(std::string_view number) {
 
 template <typename Value>
 bool CheckDigitNumber<Value>::Check(std::string_view number) {
-  const std::string text = Normalise(number);
+  const std::string_view whole = Normalise(number);
   const std::size_t length = shape_.check_length;
-  if (text.size() < length || !AcceptsStemLength(text.size() - length)) return false;
-  const std::size_t place = std::min(shape_.check_place, text.size() - length);
-  const std::string_view whole(text);
-  std::string stem(whole.substr(0, place));
-  stem.append(whole.substr(place + length));
+  if (whole.size() < length || !AcceptsStemLength(whole.size() - length)) return false;
+  const std::size_t place = std::min(shape_.check_place, whole.size() - length);
+  // Kept apart: computing may reuse the scratch space (UPC expands a UPC-E
+  // stem through its own normalising).
+  const std::string check_text(whole.substr(place, length));
+  std::string_view stem = whole.substr(0, place);
+  if (place + length < whole.size()) {
+    // Check characters inside the number: the stem joins the parts around them.
+    stem_.assign(stem);
+    stem_.append(whole.substr(place + length));
+    stem = stem_;
+  }
   auto computed = ComputeCheckDigit(stem);
   if (!computed) return false;
   check_digit_ = std::move(*computed);
-  return Matches(check_digit_, whole.substr(place, length));
+  return Matches(check_digit_, check_text);
 }
 
 template <typename Value>
-std::string CheckDigitNumber<Value>::Normalise(std::string_view number) {
+std::string_view CheckDigitNumber<Value>::Normalise(std::string_view number) {
   check_digit_ = unset_;
   ResetFields();
-  std::string text = RemoveSeparators(number, shape_.separators);
-  if (shape_.upper_case) ToUpperInPlace(text);
-  return text;
+  RemoveSeparators(number, shape_.separators, text_);
+  if (shape_.upper_case) ToUpperInPlace(text_);
+  return text_;
 }
 
 template class CheckDigitNumber<std::int16_t>;

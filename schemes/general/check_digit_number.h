@@ -78,13 +78,18 @@ class CheckDigitNumber {
   virtual void ResetFields() {}
 
   // Resets the check digit and the fields; the text without separators,
-  // upper-cased where the scheme asks for it.
-  std::string Normalise(std::string_view number);
+  // upper-cased where the scheme asks for it, valid until the next call.
+  std::string_view Normalise(std::string_view number);
 
  private:
   NumberShape shape_;
   Value unset_;
   Value check_digit_;
+  // Scratch space whose capacity is kept from call to call, so that an
+  // object used for a batch of numbers does not allocate for each; no call
+  // reads what an earlier one left in it.
+  std::string text_;
+  std::string stem_;
 };
 
 extern template class CheckDigitNumber<std::int16_t>;

@@ -37,19 +37,24 @@ class CodeOnBlock : public CheckDigitNumber<BlockValue<Block>> {
 
   virtual bool Prepare(std::string& /*stem*/) { return true; }
 
-  Block& block() { return block_; }
+  // The private building block, created on its first use and kept for the
+  // life of the scheme object.
+  Block& block() {
+    if (!block_) block_.emplace();
+    return *block_;
+  }
 
  private:
   std::optional<BlockValue<Block>> ComputeCheckDigit(std::string_view stem) final {
     std::string digits(stem);
     if (!Prepare(digits)) return std::nullopt;
     // A block that computes nothing answers with its unset value.
-    auto computed = block_.Calculate(digits);
+    auto computed = block().Calculate(digits);
     if (computed == Base::Unset()) return std::nullopt;
     return computed;
   }
 
-  Block block_;
+  std::optional<Block> block_;
 };
 
 }  // namespace numerant
