@@ -98,31 +98,6 @@ TEST_P(PropertyTest, SeparatorsNeverChangeAResult) {
   }
 }
 
-TEST_P(PropertyTest, NoCallDependsOnAnEarlierOne) {
-  const Sample& sample = GetParam();
-  std::mt19937 random(3);
-  const auto reused = Fresh();
-  ASSERT_NE(reused, nullptr);
-  const auto properties = [](const Scheme& scheme) {
-    std::vector<PropertyValue> values;
-    scheme.VisitProperties([&](std::string_view, const PropertyValue& v) { values.push_back(v); });
-    return values;
-  };
-  for (int i = 0; i < kPayloadsPerClass; ++i) {
-    std::string text =
-        Vary(Stems(sample)[static_cast<std::size_t>(i) % Stems(sample).size()], random);
-    if (i % 3 == 0) text += static_cast<char>('0' + random() % 10);
-    if (i % 7 == 0) text.resize(random() % (text.size() + 1));
-    const auto fresh = Fresh();
-    if (i % 2 == 0) {
-      EXPECT_EQ(reused->CalculateText(text), fresh->CalculateText(text)) << text;
-    } else {
-      EXPECT_EQ(reused->Check(text), fresh->Check(text)) << text;
-    }
-    EXPECT_EQ(properties(*reused), properties(*fresh)) << text;
-  }
-}
-
 // Verhoeff, Luhn and the weighted sums whose weights are all prime to their
 // modulus and whose remainders map to distinct check values.
 class SingleDigitErrorTest : public PropertyTest {};
