@@ -35,6 +35,15 @@ void RemoveSeparators(std::string_view text, std::string_view separators, std::s
     all_below_64 &= code < 64;
     if (code < 64) mask |= std::uint64_t{1} << code;
   }
+  // Most numbers in a batch come without separators: a quick look for each
+  // kind spares the character-by-character walk.
+  bool any_separator = false;
+  for (char s : separators)
+    any_separator |= text.find(s) != std::string_view::npos;
+  if (!any_separator) {
+    out.assign(text);
+    return;
+  }
   if (!all_below_64) {
     out.clear();
     for (char c : text) {

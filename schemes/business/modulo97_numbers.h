@@ -1,7 +1,7 @@
 // Numbers whose two trailing check digits come from the remainder of the
 // number divided by 97, worked out by a private Modulo97 object:
 //   OGM  Belgian structured payment reference: ten digits, remainder.
-//   BTW  Dutch VAT number: seven digits, 97 minus the remainder.
+//   BTW  Belgian VAT number: seven digits, 97 minus the remainder.
 //   SIS  Belgian social-insurance card: eight digits, remainder.
 // They differ only in the marks they strip, their length and the direction
 // of the check number, so one implementation serves all three.

@@ -6,6 +6,7 @@
 // `Luhn` (digit sum of the double) and `Modulo10` (three times) share it.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -26,7 +27,8 @@ class AlternatingWeightNumber : public CheckDigitNumber<std::int16_t> {
   bool AcceptsStemLength(std::size_t length) const override;
   std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
 
-  Weigh weigh_;
+  // What each digit 0 to 9 counts in a weighed place, worked out once.
+  std::array<std::int16_t, 10> weighed_;
 };
 
 }  // namespace numerant

@@ -1,7 +1,7 @@
 // Modulo97: a two-digit check number from the remainder of the whole payload,
 // read as one decimal number, divided by 97. Plain, the check number is the
 // remainder itself ("00" to "96"); reversed, it is 97 minus the remainder
-// ("01" to "97"). A building block of the Belgian and Dutch numbers.
+// ("01" to "97"). A building block of the Belgian numbers.
 //   Modulo97 modulo97;
 //   modulo97.Calculate("123456789");   // "39"
 //   modulo97.SetReverse(true);

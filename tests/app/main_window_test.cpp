@@ -108,19 +108,6 @@ class MainWindowTest : public QObject {
     code->insert(QString(QChar(0x0662)));
     QCOMPARE(digits->text(), QStringLiteral("-1"));
   }
-
-  void focusOrderFollowsTheDesign() {
-    MainWindow window;
-    // The widgets that take focus by Tab, in the order of the focus chain.
-    QStringList order;
-    QWidget* widget = Find<QWidget>(window, "ComboAlgorithm");
-    do {
-      if ((widget->focusPolicy() & Qt::TabFocus) != 0) order << widget->objectName();
-      widget = widget->nextInFocusChain();
-    } while (widget != Find<QWidget>(window, "ComboAlgorithm"));
-    QCOMPARE(order, (QStringList{"ComboAlgorithm", "CheckCalculate", "TextCodenumber",
-                                 "TextCheckdigits"}));
-  }
 };
 
 QTEST_MAIN(MainWindowTest)

@@ -1,0 +1,96 @@
+// One worked sample of every scheme class, in catalogue order: a stem, the
+// valid number it completes to (written without separators), and what the
+// tests over all classes need to know of the number's shape.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <ostream>
+#include <string>
+
+namespace numerant::testing {
+
+struct Sample {
+  const char* scheme;
+  const char* stem;
+  const char* number;
+  // Where the (first) check character stands when not at the end, and how
+  // many there are.
+  std::size_t check_place = std::string::npos;
+  std::size_t check_length = 1;
+  // The characters the class removes wherever they stand.
+  const char* separators = " -";
+  // Whether every change of one digit of a valid number is caught: Verhoeff,
+  // Luhn and the weighted sums whose weights are all prime to their modulus
+  // and whose remainders map to distinct check values.
+  bool catches_single_digit_errors = false;
+  // Stems of other accepted lengths or shapes.
+  std::array<const char*, 3> more_stems = {};
+};
+
+// Test parameters print as their scheme's name.
+inline void PrintTo(const Sample& sample, std::ostream* out) {
+  *out << sample.scheme;
+}
+
+// clang-format off
+inline constexpr Sample kSamples[] = {
+    {"ACL", "340156000000", "3401560000009"},
+    {"ACN", "00408561", "004085616"},
+    {.scheme = "AHV", .stem = "7823465201", .number = "78234652019", .separators = " ."},
+    {"AK", "4850315123", "48503151233"},
+    {.scheme = "BI", .stem = "12345678", .number = "123456789", .catches_single_digit_errors = true},
+    {.scheme = "BIC", .stem = "CSQU305438", .number = "CSQU3054383", .more_stems = {"ABCJ000000"}},
+    {"BOL", "0123456789012345", "01234567890123452"},
+    {.scheme = "BSN", .stem = "11122233", .number = "111222333", .separators = " .", .catches_single_digit_errors = true},
+    {.scheme = "BTW", .stem = "1234567", .number = "123456749", .check_length = 2, .separators = " -."},
+    {.scheme = "BZU", .stem = "123456789012", .number = "1234567890124", .more_stems = {"000000000000"}},
+    {.scheme = "CAS", .stem = "773218", .number = "7732185", .more_stems = {"6417", "123", "12345678"}},
+    {"CNP", "185031512345", "1850315123455"},
+    {.scheme = "CPF", .stem = "123456789", .number = "12345678909", .check_length = 2, .separators = " -."},
+    {"CPR", "150385412", "1503854127"},
+    {.scheme = "Creditcard", .stem = "7992739871", .number = "79927398713", .more_stems = {"5"}},
+    {.scheme = "DEA", .stem = "AB123456", .number = "AB1234563", .more_stems = {"BJ654321"}},
+    {"DNI", "12345678", "12345678Z"},
+    {"DUNS", "15048378", "150483782"},
+    {.scheme = "EAN", .stem = "978030640615", .number = "9780306406157", .more_stems = {"9638507"}},
+    {"EUR", "X0123456789", "X01234567892"},
+    {"GRid", "A12425GABC1234002", "A12425GABC1234002M"},
+    {.scheme = "HETU", .stem = "010100A123", .number = "010100A123D", .separators = " ", .more_stems = {"311299-123", "010100+999"}},
+    {.scheme = "IBAN", .stem = "DE370400440532013000", .number = "DE89370400440532013000", .check_place = 2, .check_length = 2, .more_stems = {"GBWEST12345698765432"}},
+    {"IK", "3900101000", "39001010000"},
+    {.scheme = "INSZ", .stem = "850315123", .number = "85031512369", .check_length = 2, .separators = " -."},
+    {.scheme = "ISBN", .stem = "030640615", .number = "0306406152", .more_stems = {"978030640615"}},
+    {.scheme = "ISSN", .stem = "0317847", .number = "03178471", .more_stems = {"977031784700"}},
+    {"JMBG", "150398571012", "1503985710126"},
+    {.scheme = "MRN", .stem = "7992739871", .number = "79927398713", .more_stems = {"AB12", "X"}},
+    {.scheme = "NHS", .stem = "943476591", .number = "9434765919", .catches_single_digit_errors = true},
+    {.scheme = "NID", .stem = "850315123", .number = "850315123G", .more_stems = {"850315104"}},
+    {"NIH", "123456789", "1234567897"},
+    {"NIP", "123456321", "1234563218"},
+    {"NPI", "123456789", "1234567893"},
+    {.scheme = "OGM", .stem = "0123456789", .number = "012345678939", .check_length = 2, .separators = " +/"},
+    {"OPC", "123456789", "1234567897"},
+    {"PESEL", "8503151234", "85031512344"},
+    {"PNR", "850315123", "8503151238"},
+    {"PPS", "1234567", "1234567T"},
+    {"PZN", "490880", "4908802"},
+    {.scheme = "REGON", .stem = "12345678", .number = "123456785", .catches_single_digit_errors = true},
+    {.scheme = "RUN", .stem = "12345678", .number = "123456785", .separators = " ."},
+    {"SIN", "04645428", "046454286"},
+    {"SIREN", "73282932", "732829320"},
+    {.scheme = "SIS", .stem = "12345678", .number = "1234567803", .check_length = 2, .separators = " -."},
+    {.scheme = "TFN", .stem = "12345678", .number = "123456782", .catches_single_digit_errors = true, .more_stems = {"1234567"}},
+    {"UIC", "21812471217", "218124712173"},
+    {.scheme = "UPC", .stem = "0425261", .number = "04252614", .more_stems = {"03600029145"}},
+    {.scheme = "Verhoeff", .stem = "236", .number = "2363", .catches_single_digit_errors = true, .more_stems = {"12345", "8473643095"}},
+    {.scheme = "VIN", .stem = "1M8GDM9AKP042788", .number = "1M8GDM9AXKP042788", .check_place = 8},
+    {"VSNR", "15070649C10", "15070649C103"},
+    {.scheme = "WSDLN", .stem = "SMITHJA55BG", .number = "SMITHJA557BG", .check_place = 9, .more_stems = {"AJAXZZZ11Z1"}},
+    {.scheme = "Luhn", .stem = "7992739871", .number = "79927398713", .catches_single_digit_errors = true, .more_stems = {"1"}},
+    {.scheme = "Modulo10", .stem = "400638133393", .number = "4006381333931", .more_stems = {"5"}},
+    {.scheme = "Modulo97", .stem = "123456789", .number = "12345678939", .check_length = 2, .separators = " -.+/", .more_stems = {"12345678901234567890"}},
+};
+// clang-format on
+
+}  // namespace numerant::testing
