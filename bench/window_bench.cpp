@@ -8,11 +8,15 @@
 #include <benchmark/benchmark.h>
 #include <string>
 
-#include "bench/samples.h"
+#include "tests/schemes/samples.h"
 #include "shell/catalogue.h"
 #include "shell/form_numerant.h"
 
 namespace numerant::bench {
+
+using testing::kSamples;
+using testing::Sample;
+
 namespace {
 
 class StoringView final : public FormNumerantView {
@@ -59,14 +63,14 @@ void RegisterWindowBenchmarks() {
     const CatalogueEntry& entry = list[static_cast<std::size_t>(position)];
     if (entry.create == nullptr) continue;
     for (const Sample& sample : kSamples) {
-      if (sample.scheme != entry.name) continue;
+      if (std::string_view(sample.scheme) != entry.name) continue;
       const std::string name(entry.name);
       benchmark::RegisterBenchmark(("Refresh/check/" + name).c_str(), Refresh, position, 0,
                                    sample.number)
           ->Repetitions(5)
           ->ReportAggregatesOnly(true);
       benchmark::RegisterBenchmark(("Refresh/calculate/" + name).c_str(), Refresh, position, 1,
-                                   sample.payload)
+                                   sample.stem)
           ->Repetitions(5)
           ->ReportAggregatesOnly(true);
     }

@@ -2,6 +2,7 @@
 // the unset value and start fields when there is nothing to compute, no trace
 // of an earlier call, and no match for anything but a digit in the place of a
 // numeric check digit.
+#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <variant>
@@ -12,11 +13,20 @@
 namespace numerant::testing {
 namespace {
 
-TEST(EverySchemeTest, SamplesCoverTheCatalogue) {
+// The samples serve the property tests and the benchmarks too: each stem
+// completed with its check characters in their place is the valid number.
+TEST(EverySchemeTest, SamplesCoverTheCatalogueAndAreValid) {
   std::size_t listed = SchemeList().size() + BuildingBlocks().size();
   EXPECT_EQ(std::size(kSamples), listed);
-  for (const Sample& sample : kSamples)
-    EXPECT_NE(Create(sample.scheme), nullptr) << sample.scheme;
+  for (const Sample& sample : kSamples) {
+    const auto scheme = Create(sample.scheme);
+    ASSERT_NE(scheme, nullptr) << sample.scheme;
+    std::string completed = sample.stem;
+    completed.insert(std::min(sample.check_place, completed.size()),
+                     scheme->CalculateText(sample.stem));
+    EXPECT_EQ(completed, sample.number) << sample.scheme;
+    EXPECT_TRUE(scheme->Check(sample.number)) << sample.scheme;
+  }
 }
 
 TEST(EverySchemeTest, EachCallStartsAfresh) {

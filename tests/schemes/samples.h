@@ -49,7 +49,7 @@ inline constexpr Sample kSamples[] = {
     {"CNP", "185031512345", "1850315123455"},
     {.scheme = "CPF", .stem = "123456789", .number = "12345678909", .check_length = 2, .separators = " -."},
     {"CPR", "150385412", "1503854127"},
-    {.scheme = "Creditcard", .stem = "7992739871", .number = "79927398713", .more_stems = {"5"}},
+    {.scheme = "Creditcard", .stem = "411111111111111", .number = "4111111111111111", .more_stems = {"5"}},
     {.scheme = "DEA", .stem = "AB123456", .number = "AB1234563", .more_stems = {"BJ654321"}},
     {"DNI", "12345678", "12345678Z"},
     {"DUNS", "15048378", "150483782"},
