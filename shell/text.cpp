@@ -19,6 +19,13 @@ std::optional<T> ParseDecimal(std::string_view digits) noexcept {
 
 }  // namespace
 
+bool ContainsAny(std::string_view text, std::string_view characters) noexcept {
+  for (char c : characters) {
+    if (text.find(c) != std::string_view::npos) return true;
+  }
+  return false;
+}
+
 std::string RemoveSeparators(std::string_view text, std::string_view separators) {
   std::string result;
   RemoveSeparators(text, separators, result);

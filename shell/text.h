@@ -22,6 +22,9 @@ constexpr int DigitValue(char c) noexcept {
   return c - '0';
 }
 
+// Whether the text holds any of the characters.
+bool ContainsAny(std::string_view text, std::string_view characters) noexcept;
+
 // The text with every occurrence of each of the separator characters removed.
 std::string RemoveSeparators(std::string_view text, std::string_view separators);
 // The same into a buffer whose capacity is reused.

@@ -17,6 +17,14 @@ constexpr std::array<int, 58> kTwoDigitSystems{
     20, 21, 22, 23, 24, 25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 35, 36, 37, 45, 49,
     50, 54, 57, 64, 70, 73, 76, 80, 81, 82, 83, 84, 87, 90, 91, 93, 94, 99};
 
+// The same list as a lookup by the number 0 to 99 that two characters make.
+constexpr std::array<bool, 100> kHasTwoDigitSystem = [] {
+  std::array<bool, 100> table{};
+  for (int prefix : kTwoDigitSystems)
+    table[static_cast<std::size_t>(prefix)] = true;
+  return table;
+}();
+
 // The number at the start of a text, read leniently: an optional plus sign,
 // then digits up to the first character that cannot continue the number;
 // nothing readable gives 0. Only the cutting of the fields of a stem that
@@ -92,8 +100,7 @@ void EAN::ResetFields() {
 // The fields are cut by position before any digit is tested.
 bool EAN::Prepare(std::string& stem) {
   const bool two_digit_system =
-      std::ranges::find(kTwoDigitSystems, LeadingNumber(Characters(stem, 1, 2))) !=
-      kTwoDigitSystems.end();
+      kHasTwoDigitSystem[static_cast<std::size_t>(LeadingNumber(Characters(stem, 1, 2)))];
   const std::size_t p = two_digit_system ? 2 : 3;
   number_system_ = Characters(stem, 1, p);
   if (stem.size() == 7) {

@@ -1,11 +1,15 @@
 #include "schemes/general/check_digit_number.h"
 
 #include <algorithm>
+#include <array>
 
 #include "shell/text.h"
 
 namespace numerant {
 namespace {
+
+// The most check characters a number carries.
+constexpr std::size_t kMaxCheckLength = 2;
 
 bool Matches(std::int16_t check_digit, std::string_view text) {
   return text.size() == 1 && DigitMatches(text.front(), check_digit);
@@ -36,7 +40,10 @@ bool CheckDigitNumber<Value>::Check(std::string_view number) {
   const std::size_t place = std::min(shape_.check_place, whole.size() - length);
   // Kept apart: computing may reuse the scratch space (UPC expands a UPC-E
   // stem through its own normalising).
-  const std::string check_text(whole.substr(place, length));
+  std::array<char, kMaxCheckLength> check_chars{};
+  if (length > check_chars.size()) return false;
+  whole.copy(check_chars.data(), length, place);
+  const std::string_view check_text(check_chars.data(), length);
   std::string_view stem = whole.substr(0, place);
   if (place + length < whole.size()) {
     // Check characters inside the number: the stem joins the parts around them.
@@ -54,6 +61,8 @@ template <typename Value>
 std::string_view CheckDigitNumber<Value>::Normalise(std::string_view number) {
   check_digit_ = unset_;
   ResetFields();
+  // A number with nothing to strip or fold is used as the caller gave it.
+  if (!shape_.upper_case && !ContainsAny(number, shape_.separators)) return number;
   RemoveSeparators(number, shape_.separators, text_);
   if (shape_.upper_case) ToUpperInPlace(text_);
   return text_;

@@ -78,7 +78,8 @@ class CheckDigitNumber {
   virtual void ResetFields() {}
 
   // Resets the check digit and the fields; the text without separators,
-  // upper-cased where the scheme asks for it, valid until the next call.
+  // upper-cased where the scheme asks for it; valid until the next call and
+  // while the caller's text lives.
   std::string_view Normalise(std::string_view number);
 
  private:
