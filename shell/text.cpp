@@ -1,5 +1,6 @@
 #include "shell/text.h"
 
+#include <array>
 #include <limits>
 
 namespace numerant {
@@ -70,14 +71,19 @@ void RemoveSeparators(std::string_view text, std::string_view separators, std::s
 }
 
 void ToUpperInPlace(std::string& text) noexcept {
-  for (char& c : text) {
-    const auto code = static_cast<unsigned char>(c);
-    // Small letters a-z, and the ISO-8859-1 small letters from U+00E0 to
-    // U+00FE except the division sign U+00F7, sit 32 above their capitals.
-    const bool ascii_small = code >= 'a' && code <= 'z';
-    const bool latin_small = code >= 0xE0 && code <= 0xFE && code != 0xF7;
-    if (ascii_small || latin_small) c = static_cast<char>(code - 32);
-  }
+  // Small letters a-z, and the ISO-8859-1 small letters from U+00E0 to
+  // U+00FE except the division sign U+00F7, sit 32 above their capitals.
+  static constexpr std::array<unsigned char, 256> kUpper = [] {
+    std::array<unsigned char, 256> table{};
+    for (unsigned code = 0; code < 256; ++code) {
+      const bool ascii_small = code >= 'a' && code <= 'z';
+      const bool latin_small = code >= 0xE0 && code <= 0xFE && code != 0xF7;
+      table[code] = static_cast<unsigned char>(ascii_small || latin_small ? code - 32 : code);
+    }
+    return table;
+  }();
+  for (char& c : text)
+    c = static_cast<char>(kUpper[static_cast<unsigned char>(c)]);
 }
 
 std::optional<std::int32_t> ParseDecimal32(std::string_view digits) noexcept {

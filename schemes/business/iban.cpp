@@ -1,5 +1,7 @@
 #include "schemes/business/iban.h"
 
+#include <array>
+
 #include "shell/characters.h"
 #include "shell/text.h"
 
@@ -34,19 +36,28 @@ std::optional<FieldValue> IBAN::ComputeCheckDigit(std::string_view stem) {
   account_number_ = Characters(stem, kCountryLength + 1, stem.size());
 
   // The country code moves behind the account part, letters become 10 to 35,
-  // and "00" holds the place of the check digits.
-  std::string digits;
-  for (char c : account_number_ + country_code_) {
-    if (IsDigit(c)) {
-      digits.push_back(c);
-    } else if (IsUpperLetter(c)) {
-      digits.append(std::to_string(c - 'A' + 10));
-    } else {
-      return std::nullopt;
+  // and "00" holds the place of the check digits. Each character gives at
+  // most two digits.
+  std::array<char, 2 * kLongestStem + kCheckLength> digits{};
+  std::size_t length = 0;
+  for (std::string_view part :
+       {std::string_view(account_number_), std::string_view(country_code_)}) {
+    for (char c : part) {
+      if (IsDigit(c)) {
+        digits[length++] = c;
+      } else if (IsUpperLetter(c)) {
+        const int value = c - 'A' + 10;
+        digits[length++] = static_cast<char>('0' + value / 10);
+        digits[length++] = static_cast<char>('0' + value % 10);
+      } else {
+        return std::nullopt;
+      }
     }
   }
-  digits.append("00");
-  const auto remainder = ParseDecimal16(modulo97_.Calculate(digits).Text());
+  digits[length++] = '0';
+  digits[length++] = '0';
+  const auto remainder =
+      ParseDecimal16(modulo97_.Calculate(std::string_view(digits.data(), length)).Text());
   if (!remainder) return std::nullopt;
   return FieldValue(TwoDigits(98 - *remainder));
 }
