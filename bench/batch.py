@@ -150,7 +150,7 @@ def refresh(build):
 
 
 def schemes(build):
-    print("\nCalculate and Check of every class on its sample (bench/samples.h), nanoseconds of "
+    print("\nCalculate and Check of every class on its sample (tests/schemes/samples.h), nanoseconds of "
           "CPU time per call, through the Scheme interface; 'fresh' creates the object for "
           "every call as the window does:\n")
     run = subprocess.run([build / "bench" / "numerant_bench",
