@@ -17,7 +17,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev libgl-dev libxkbcommon-dev
-  libgtest-dev libgmock-dev libbenchmark-dev python3-stdnum
+  libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   dpkg-dev desktop-file-utils
   clang libclang-rt-14-dev python3-stdnum
