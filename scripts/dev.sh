@@ -19,7 +19,7 @@ packages=(
   qt6-base-dev libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
-  dpkg-dev desktop-file-utils
+  dpkg-dev desktop-file-utils file
   clang libclang-rt-14-dev python3-stdnum
 )
 
