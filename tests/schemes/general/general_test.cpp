@@ -99,16 +99,13 @@ TEST(GeneralTest, Modulo97ReversedKeepsItsRuleAcrossCalls) {
   EXPECT_TRUE(modulo97.Reverse());
 }
 
-TEST(GeneralTest, VerhoeffCatchesEverySingleDigitErrorAndAdjacentSwap) {
+// Single-digit errors are covered for every promising scheme by the
+// property tests; swaps of neighbours are Verhoeff's own promise.
+TEST(GeneralTest, VerhoeffCatchesEverySwapOfNeighbours) {
   const std::string valid = "84736430950";
   Verhoeff verhoeff;
   ASSERT_TRUE(verhoeff.Check(valid));
   for (std::size_t i = 0; i < valid.size(); ++i) {
-    for (char digit = '0'; digit <= '9'; ++digit) {
-      std::string changed = valid;
-      changed[i] = digit;
-      EXPECT_EQ(verhoeff.Check(changed), digit == valid[i]) << changed;
-    }
     if (i + 1 < valid.size() && valid[i] != valid[i + 1]) {
       std::string swapped = valid;
       std::swap(swapped[i], swapped[i + 1]);
