@@ -40,11 +40,12 @@ expected_files=(
   usr/share/icons/hicolor/scalable/apps/numerant.svg
   usr/share/man/man1/numerant.1.gz
   usr/share/man/man1/numerant-cli.1.gz
-  usr/include/numerant/shell/catalogue.h
-  usr/include/numerant/shell/scheme.h
-  usr/include/numerant/shell/version.h
+  usr/include/numerant/schemes/catalogue.h
+  usr/include/numerant/core/scheme.h
+  usr/include/numerant/core/version.h
   usr/include/numerant/schemes/general/luhn.h
   usr/lib/libnumerant.a
+  usr/lib/libnumerant-core.a
   usr/lib/cmake/Numerant/NumerantConfig.cmake
   usr/lib/cmake/Numerant/NumerantConfigVersion.cmake
   usr/lib/cmake/Numerant/NumerantTargets.cmake
@@ -59,7 +60,7 @@ done
 while IFS= read -r file; do
   case "$file" in
     usr/bin/numerant | usr/bin/numerant-cli) ;;
-    usr/include/numerant/*.h | usr/lib/libnumerant.a | usr/lib/cmake/Numerant/*.cmake) ;;
+    usr/include/numerant/*.h | usr/lib/libnumerant.a | usr/lib/libnumerant-core.a | usr/lib/cmake/Numerant/*.cmake) ;;
     usr/share/applications/numerant.desktop | usr/share/man/man1/numerant*.1.gz) ;;
     usr/share/icons/hicolor/*/apps/numerant.png | usr/share/icons/hicolor/scalable/apps/numerant.svg) ;;
     *) fail "unexpected file $file" ;;
