@@ -1,66 +1,12 @@
 #include "core/check_digit_number.h"
 
 #include <algorithm>
-#include <array>
 
 #include "core/text.h"
 
 namespace numerant {
-namespace {
 
-// The most check characters a number carries.
-constexpr std::size_t kMaxCheckLength = 2;
-
-bool Matches(std::int16_t check_digit, std::string_view text) {
-  return text.size() == 1 && DigitMatches(text.front(), check_digit);
-}
-bool Matches(const std::string& check_digit, std::string_view text) {
-  return check_digit == text;
-}
-bool Matches(const FieldValue& check_digit, std::string_view text) {
-  return check_digit == text;
-}
-
-}  // namespace
-
-template <typename Value>
-Value CheckDigitNumber<Value>::Calculate(std::string_view number) {
-  const std::string_view stem = Normalise(number);
-  if (AcceptsStemLength(stem.size())) {
-    if (auto computed = ComputeCheckDigit(stem)) check_digit_ = std::move(*computed);
-  }
-  return check_digit_;
-}
-
-template <typename Value>
-bool CheckDigitNumber<Value>::Check(std::string_view number) {
-  const std::string_view whole = Normalise(number);
-  const std::size_t length = shape_.check_length;
-  if (whole.size() < length || !AcceptsStemLength(whole.size() - length)) return false;
-  const std::size_t place = std::min(shape_.check_place, whole.size() - length);
-  // Kept apart: computing may reuse the scratch space (UPC expands a UPC-E
-  // stem through its own normalising).
-  std::array<char, kMaxCheckLength> check_chars{};
-  if (length > check_chars.size()) return false;
-  whole.copy(check_chars.data(), length, place);
-  const std::string_view check_text(check_chars.data(), length);
-  std::string_view stem = whole.substr(0, place);
-  if (place + length < whole.size()) {
-    // Check characters inside the number: the stem joins the parts around them.
-    stem_.assign(stem);
-    stem_.append(whole.substr(place + length));
-    stem = stem_;
-  }
-  auto computed = ComputeCheckDigit(stem);
-  if (!computed) return false;
-  check_digit_ = std::move(*computed);
-  return Matches(check_digit_, check_text);
-}
-
-template <typename Value>
-std::string_view CheckDigitNumber<Value>::Normalise(std::string_view number) {
-  check_digit_ = unset_;
-  ResetFields();
+std::string_view NumberCourse::NormaliseText(std::string_view number) {
   // A number with nothing to strip or fold is used as the caller gave it.
   if (!shape_.upper_case && !ContainsAny(number, shape_.separators)) return number;
   RemoveSeparators(number, shape_.separators, text_);
@@ -68,8 +14,65 @@ std::string_view CheckDigitNumber<Value>::Normalise(std::string_view number) {
   return text_;
 }
 
-template class CheckDigitNumber<std::int16_t>;
-template class CheckDigitNumber<std::string>;
-template class CheckDigitNumber<FieldValue>;
+std::size_t NumberCourse::CheckPlace(std::size_t whole_length) const {
+  const std::size_t length = std::min(shape_.check_length, whole_length);
+  return std::min(shape_.check_place, whole_length - length);
+}
+
+bool NumberCourse::Split(std::string_view whole, std::string_view& payload, CheckText& check_text) {
+  const std::size_t length = shape_.check_length;
+  if (length > CheckText::kMaxLength || whole.size() < length ||
+      !AcceptsStemLength(whole.size() - length)) {
+    return false;
+  }
+  const std::size_t place = CheckPlace(whole.size());
+  whole.copy(check_text.chars.data(), length, place);
+  check_text.size = length;
+  payload = whole.substr(0, place);
+  if (place + length < whole.size()) {
+    // Check characters inside the number: the payload joins the parts
+    // around them.
+    payload_.assign(payload);
+    payload_.append(whole.substr(place + length));
+    payload = payload_;
+  }
+  return true;
+}
+
+std::size_t NumberCourse::TypedPlace(std::string_view typed, std::size_t index) const {
+  // Upper-casing keeps every character in its place; only the removed
+  // separators shift what follows them.
+  std::size_t seen = 0;
+  for (std::size_t i = 0; i < typed.size(); ++i) {
+    if (shape_.separators.find(typed[i]) != std::string_view::npos) continue;
+    if (seen == index) return i + 1;
+    ++seen;
+  }
+  return typed.size();
+}
+
+bool NumberCourse::OfCheckKind(char c) const {
+  switch (shape_.check_characters) {
+    case CheckCharacters::kDigits:
+      return IsDigit(c);
+    case CheckCharacters::kLetters:
+      return IsUpperLetter(c);
+    case CheckCharacters::kDigitsAndLetters:
+      return IsDigit(c) || IsUpperLetter(c);
+    case CheckCharacters::kAny:
+      return true;
+  }
+  return true;
+}
+
+std::string NumberCourse::Insert(std::string_view payload, std::string_view check_text) const {
+  const std::size_t place = std::min(shape_.check_place, payload.size());
+  std::string complete;
+  complete.reserve(payload.size() + check_text.size());
+  complete.append(payload.substr(0, place));
+  complete.append(check_text);
+  complete.append(payload.substr(place));
+  return complete;
+}
 
 }  // namespace numerant

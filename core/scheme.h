@@ -5,7 +5,9 @@
 //   - read-only properties in alphabetical order, `CheckDigit` among them;
 //   - `Calculate(number)`, returning the check digit(s) in the class's kind
 //     (std::int16_t, std::string or FieldValue);
-//   - `Check(number)`, returning bool.
+//   - `Check(number)`, returning bool;
+//   - `Explain(number)`, the finding behind `Check`'s answer, and
+//     `Complete(payload)`, the payload with its check characters.
 // Neither operation ever throws; unusable input gives the unset check digit
 // and false. Beside each class stands its `Descriptor` specialisation, which
 // names the class and lists its public properties; `SchemeAdapter` turns any
@@ -24,6 +26,8 @@
 #include <variant>
 
 #include "core/field_value.h"
+#include "core/finding.h"
+#include "core/number_shape.h"
 
 namespace numerant {
 
@@ -79,6 +83,14 @@ class Scheme {
   // `Calculate`, its result in text form ("-1", "", "07", "X").
   virtual std::string CalculateText(std::string_view number) = 0;
   virtual bool Check(std::string_view number) = 0;
+  // Whether the number is valid, and if not, the first reason why; leaves
+  // the object as `Check` leaves it.
+  virtual Finding Explain(std::string_view number) = 0;
+  // The payload with its check characters in their place; empty when it
+  // has none.
+  virtual std::string Complete(std::string_view payload) = 0;
+  // Separators, lengths and check characters of the scheme's numbers.
+  virtual const NumberShape& Shape() const = 0;
   // Calls visit(name, value) for each public property, in declaration order.
   virtual void VisitProperties(
       const std::function<void(std::string_view, const PropertyValue&)>& visit) const = 0;
@@ -92,6 +104,9 @@ class SchemeAdapter final : public Scheme {
     return ResultText(scheme_.Calculate(number));
   }
   bool Check(std::string_view number) override { return scheme_.Check(number); }
+  Finding Explain(std::string_view number) override { return scheme_.Explain(number); }
+  std::string Complete(std::string_view payload) override { return scheme_.Complete(payload); }
+  const NumberShape& Shape() const override { return scheme_.Shape(); }
   void VisitProperties(
       const std::function<void(std::string_view, const PropertyValue&)>& visit) const override {
     std::apply(

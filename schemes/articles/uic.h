@@ -14,6 +14,7 @@
 
 #include "schemes/general/code_on_block.h"
 #include "schemes/general/luhn.h"
+#include "core/alternating_weights.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "schemes/general/luhn.h"
+#include "core/alternating_weights.h"
 #include "core/characters.h"
 #include "core/checked.h"
 #include "core/text.h"

@@ -14,10 +14,10 @@
 #include <string_view>
 #include <tuple>
 
-#include "schemes/general/code_on_block.h"
-#include "schemes/general/luhn.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
+#include "schemes/general/code_on_block.h"
+#include "schemes/general/luhn.h"
 
 namespace numerant {
 

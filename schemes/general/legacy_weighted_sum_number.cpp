@@ -1,4 +1,4 @@
-#include "schemes/general/weighted_sum_number.h"
+#include "schemes/general/legacy_weighted_sum_number.h"
 
 #include "core/checked.h"
 #include "core/weighted_sum.h"
@@ -11,17 +11,17 @@ constexpr std::int16_t kRemainderForSecondPass = 10;
 
 }  // namespace
 
-WeightedSumNumber::WeightedSumNumber(const WeightedSumRule& rule)
+LegacyWeightedSumNumber::LegacyWeightedSumNumber(const WeightedSumRule& rule)
     : CheckDigitNumber({.separators = rule.separators}), rule_(&rule) {}
 
-bool WeightedSumNumber::AcceptsStemLength(std::size_t length) const {
+bool LegacyWeightedSumNumber::AcceptsStemLength(std::size_t length) const {
   for (Weights weights : rule_->weights_by_length) {
     if (weights.size() == length) return true;
   }
   return false;
 }
 
-std::optional<std::int16_t> WeightedSumNumber::ComputeCheckDigit(std::string_view stem) {
+std::optional<std::int16_t> LegacyWeightedSumNumber::ComputeCheckDigit(std::string_view stem) {
   for (Weights weights : rule_->weights_by_length) {
     if (weights.size() != stem.size()) continue;
     if (!DecodeFields(stem)) return std::nullopt;
@@ -37,8 +37,8 @@ std::optional<std::int16_t> WeightedSumNumber::ComputeCheckDigit(std::string_vie
   return std::nullopt;
 }
 
-std::optional<std::int16_t> WeightedSumNumber::Remainder(std::string_view stem,
-                                                         Weights weights) const {
+std::optional<std::int16_t> LegacyWeightedSumNumber::Remainder(std::string_view stem,
+                                                               Weights weights) const {
   const auto sum = WeightedDigitSum(stem, weights);
   if (!sum) return std::nullopt;
   const Int16 remainder = Int16(*sum) % Int16(rule_->check_digit_of_remainder.size());
