@@ -129,6 +129,13 @@ void MainWindow::SetVisible(Control control, bool visible) {
   }
 }
 
+void MainWindow::SetDescription(Control control, std::string_view text) {
+  QWidget* widget = ControlWidget(control);
+  const QString description = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  widget->setToolTip(description);
+  widget->setAccessibleDescription(description);
+}
+
 void MainWindow::DescribeForAssistiveTechnology() {
   // Each caption names the control beside it; the names below say the same
   // without the colon, and the descriptions say what the control does.

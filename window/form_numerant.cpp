@@ -1,6 +1,7 @@
 #include "window/form_numerant.h"
 
 #include "schemes/catalogue.h"
+#include "window/verdict_words.h"
 
 namespace numerant {
 namespace {
@@ -58,7 +59,16 @@ void FormNumerant::Refresh() {
   if (view_.CalculateState() == 1) {
     view_.SetCheckdigitsText(scheme ? scheme->CalculateText(text) : std::string());
   } else {
-    const bool ok = scheme && scheme->Check(text);
+    // Explain answers as Check does, and says why. The words go first, so
+    // that a picture is never shown with the words of an earlier number.
+    const Finding finding = scheme ? scheme->Explain(text) : Finding{};
+    const bool ok = scheme && finding.valid();
+    if (!scheme) {
+      view_.SetDescription(Control::kPictureError, "No numbering scheme is selected");
+    } else {
+      view_.SetDescription(ok ? Control::kPictureOK : Control::kPictureError,
+                           ok ? FieldsSentence(*scheme) : ReasonSentence(finding));
+    }
     view_.SetVisible(Control::kPictureError, !ok);
     view_.SetVisible(Control::kPictureOK, ok);
   }

@@ -42,6 +42,9 @@ class FormNumerantView {
 
   virtual void SetTop(Control control, int top) = 0;
   virtual void SetVisible(Control control, bool visible) = 0;
+  // The words a picture's tooltip and screen readers give: the reason of a
+  // failed check, or what a valid number tells.
+  virtual void SetDescription(Control control, std::string_view text) = 0;
 };
 
 class FormNumerant {

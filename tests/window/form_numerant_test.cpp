@@ -1,5 +1,7 @@
 #include "window/form_numerant.h"
 
+#include "schemes/catalogue.h"
+
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
@@ -9,6 +11,15 @@ namespace numerant {
 namespace {
 
 constexpr int kVerhoeff = 48;
+
+// The list position of a scheme.
+int Position(std::string_view name) {
+  const auto list = SchemeList();
+  for (std::size_t i = 0; i < list.size(); ++i) {
+    if (list[i].name == name) return static_cast<int>(i);
+  }
+  return -1;
+}
 
 // A view that keeps the controls' state and reports text changes back to the
 // logic, as a real window does, and records every call in order.
@@ -53,6 +64,11 @@ class FakeView final : public FormNumerantView {
     log.push_back("visible " + std::to_string(static_cast<int>(control)) + " " +
                   (shown ? "1" : "0"));
     visible[control] = shown;
+  }
+
+  std::map<Control, std::string> description;
+  void SetDescription(Control control, std::string_view text) override {
+    description[control] = text;
   }
 
   // User actions.
@@ -193,6 +209,78 @@ TEST_F(FormNumerantTest, NoSelectionShowsTheErrorPictureInCheckMode) {
   view.Type("2363");
   EXPECT_TRUE(view.Shows(Control::kPictureError));
   EXPECT_FALSE(view.Shows(Control::kPictureOK));
+}
+
+TEST_F(FormNumerantTest, ChangingTheSchemeInCheckModeTurnsTheVerdict) {
+  view.Pick(Position("Luhn") == -1 ? Position("Creditcard") : Position("Luhn"));
+  view.Type("79927398713");
+  ASSERT_TRUE(view.Shows(Control::kPictureOK));
+  view.Pick(kVerhoeff);
+  EXPECT_FALSE(view.Shows(Control::kPictureOK));
+  EXPECT_TRUE(view.Shows(Control::kPictureError));
+  view.Pick(Position("Creditcard"));
+  EXPECT_TRUE(view.Shows(Control::kPictureOK));
+  EXPECT_FALSE(view.Shows(Control::kPictureError));
+}
+
+TEST_F(FormNumerantTest, BackToCheckModeHidesTheCheckDigitRowAtItsOldPlace) {
+  view.Pick(kVerhoeff);
+  view.ClickCalculate();
+  view.Type("236");
+  ASSERT_EQ(view.checkdigits, "3");
+  view.ClickCalculate();
+  EXPECT_EQ(view.code, "");
+  EXPECT_FALSE(view.Shows(Control::kLabelCheckdigits));
+  EXPECT_FALSE(view.Shows(Control::kTextCheckdigits));
+  EXPECT_EQ(view.top[Control::kLabelCheckdigits], 107);
+  EXPECT_EQ(view.top[Control::kTextCheckdigits], 104);
+  EXPECT_TRUE(view.Shows(Control::kLabelResult));
+  EXPECT_EQ(view.top[Control::kLabelResult], 83);
+  view.Type("2363");
+  EXPECT_TRUE(view.Shows(Control::kPictureOK));
+  EXPECT_FALSE(view.Shows(Control::kPictureError));
+}
+
+TEST_F(FormNumerantTest, CalculateModeShowsLettersTextsAndValuesNoDigitCarries) {
+  view.ClickCalculate();
+  const struct {
+    std::string_view scheme;
+    std::string payload;
+    std::string shown;
+  } rows[] = {
+      {"DNI", "12345678", "Z"},     // a letter
+      {"CPF", "123456789", "09"},   // two digits, leading zero kept
+      {"RUN", "9876543", "-1"},     // a text that says "none"
+      {"BI", "00000000", "11"},     // an integer no digit matches
+      {"IK", "4850315123", "10"},   // the same, from a remainder of 10
+      {"IBAN", "DE370400440532013000", "89"},
+  };
+  for (const auto& row : rows) {
+    view.Pick(Position(row.scheme));
+    view.SetCodeText(row.payload);
+    EXPECT_EQ(view.checkdigits, row.shown) << row.scheme;
+  }
+}
+
+TEST_F(FormNumerantTest, ThePicturesSayWhy) {
+  const struct {
+    std::string_view scheme;
+    std::string number;
+    Control picture;
+    std::string words;
+  } rows[] = {
+      {"PESEL", "85031512344", Control::kPictureOK, "Born 850315, female, serial 123"},
+      {"EAN", "400638133393", Control::kPictureError, "8 or 13 digits expected, 12 typed"},
+      {"Verhoeff", "2364", Control::kPictureError, "Check digit should be 3, not 4"},
+      {"Verhoeff", "2O63", Control::kPictureError, "The letter O cannot stand at place 2"},
+      {"Verhoeff", "2363", Control::kPictureOK, "The number is valid"},
+  };
+  for (const auto& row : rows) {
+    view.Pick(Position(row.scheme));
+    view.SetCodeText(row.number);
+    EXPECT_TRUE(view.Shows(row.picture)) << row.number;
+    EXPECT_EQ(view.description[row.picture], row.words) << row.number;
+  }
 }
 
 }  // namespace
