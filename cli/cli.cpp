@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "cli/encoding.h"
@@ -279,7 +280,9 @@ int Run(std::span<const std::string_view> arguments, std::FILE* in, std::FILE* o
   if (const auto* message = std::get_if<std::string>(&parsed)) return UsageError(err, *message);
   const Options& options = std::get<Options>(parsed);
 
-  Output output(out, options.line_buffered);
+  // Someone reading at a terminal sees each answer as its line is typed.
+  const int out_descriptor = fileno(out);
+  Output output(out, options.line_buffered || (out_descriptor >= 0 && isatty(out_descriptor)));
   bool failed = false;
   auto finish = [&](int status) {
     if (output.Flush()) return failed ? int{kFailure} : status;

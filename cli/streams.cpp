@@ -10,11 +10,6 @@ namespace {
 
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-std::string_view Trimmed(std::string_view line) {
-  if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-  return line;
-}
-
 }  // namespace
 
 bool Output::Flush() {
@@ -34,7 +29,9 @@ LineReader::LineReader(std::FILE* stream)
     : stream_(stream), descriptor_(fileno(stream)), block_(1 << 16) {}
 
 bool LineReader::ReadMore() {
-  if (error_ != 0) return false;
+  // Once the end has been seen it is not asked for again: a terminal would
+  // wait for a second end-of-file.
+  if (error_ != 0 || ended_) return false;
   char* const into = block_.data() + filled_;
   const std::size_t room = block_.size() - filled_;
   std::size_t got = 0;
@@ -55,6 +52,7 @@ bool LineReader::ReadMore() {
     if (got == 0 && std::ferror(stream_)) error_ = errno != 0 ? errno : EIO;
   }
   filled_ += got;
+  ended_ = got == 0;
   return got > 0;
 }
 
@@ -80,28 +78,27 @@ void LineReader::SkipByteOrderMark() {
   }
 }
 
-std::optional<std::string_view> LineReader::Next() {
-  if (at_start_) SkipByteOrderMark();
-  carry_.clear();
-  bool carrying = false;
+std::optional<std::string_view> LineReader::NextAcrossBlocks() {
+  if (at_start_) {
+    SkipByteOrderMark();
+    if (std::memchr(block_.data() + position_, '\n', filled_ - position_) != nullptr) return Next();
+  }
+  carry_.assign(block_.data() + position_, filled_ - position_);
+  position_ = filled_;
   for (;;) {
-    if (position_ == filled_ && !Refill()) {
-      if (!carrying || error_ != 0) return std::nullopt;
+    if (!Refill()) {
+      if (carry_.empty() || error_ != 0) return std::nullopt;
       return Trimmed(carry_);  // a last line without a line break
     }
-    const char* start = block_.data() + position_;
-    const std::size_t available = filled_ - position_;
-    const auto* end = static_cast<const char*>(std::memchr(start, '\n', available));
+    const auto* end = static_cast<const char*>(std::memchr(block_.data(), '\n', filled_));
     if (end == nullptr) {
-      carry_.append(start, available);
+      carry_.append(block_.data(), filled_);
       position_ = filled_;
-      carrying = true;
       continue;
     }
-    const auto length = static_cast<std::size_t>(end - start);
-    position_ += length + 1;
-    if (!carrying) return Trimmed(std::string_view(start, length));
-    carry_.append(start, length);
+    const auto length = static_cast<std::size_t>(end - block_.data());
+    carry_.append(block_.data(), length);
+    position_ = length + 1;
     return Trimmed(carry_);
   }
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdio>
+#include <cstring>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -25,10 +26,6 @@ class Output {
   void EndLine() {
     buffer_.push_back('\n');
     if (line_buffered_ || buffer_.size() >= kFlushSize) Flush();
-  }
-  void Write(std::string_view text) {
-    buffer_ += text;
-    Flush();
   }
   // Hands the buffer to the stream and flushes it; false once a write has
   // failed, after which nothing more is written.
@@ -57,12 +54,30 @@ class LineReader {
   // The next line, valid until the next call; nothing at the end of input
   // or after a read error. A line cut short by a read error is not handed
   // out.
-  std::optional<std::string_view> Next();
+  std::optional<std::string_view> Next() {
+    // Most lines lie whole in the block already read. Before the first read
+    // the block is empty, so the start of the input takes the long way.
+    const char* start = block_.data() + position_;
+    const std::size_t available = filled_ - position_;
+    const auto* end = static_cast<const char*>(std::memchr(start, '\n', available));
+    if (end == nullptr) return NextAcrossBlocks();
+    const auto length = static_cast<std::size_t>(end - start);
+    position_ += length + 1;
+    return Trimmed(std::string_view(start, length));
+  }
 
   // The errno of a failed read, 0 when the input ended normally.
   int error() const { return error_; }
 
  private:
+  static std::string_view Trimmed(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+  }
+
+  // A line that begins in the rest of the block (or at the start of the
+  // input) and ends in a later block, or at the end of input.
+  std::optional<std::string_view> NextAcrossBlocks();
   // Reads more input after the `filled_` bytes already in the block; false
   // at the end of input or on an error.
   bool ReadMore();
@@ -76,6 +91,7 @@ class LineReader {
   std::size_t position_ = 0;
   std::size_t filled_ = 0;
   bool at_start_ = true;
+  bool ended_ = false;
   int error_ = 0;
 };
 
