@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 // A strict reader of one JSON text, for checking what numerant-cli writes
-// with a reader that knows nothing of how it was written: it accepts only
-// what RFC 8259 allows, in well-formed UTF-8.
+// with a reader that knows nothing of how it was written: it takes only what
+// RFC 8259 allows, in well-formed UTF-8 (escapes only as far as the writer
+// needs them: \uXXXX below U+0080).
 #pragma once
 
 #include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace numerant::cli::harness {
@@ -15,12 +17,10 @@ namespace numerant::cli::harness {
 struct Json {
   enum class Type { kNull, kBoolean, kNumber, kString, kArray, kObject };
   Type type = Type::kNull;
-  bool boolean = false;
   double number = 0;
-  std::string text;
+  std::string text;  // a string's characters, or "true" / "false"
   std::vector<Json> items;
-  // Members in the order written.
-  std::vector<std::pair<std::string, Json>> members;
+  std::vector<std::pair<std::string, Json>> members;  // in the order written
 
   const Json* Find(std::string_view name) const {
     for (const auto& [key, value] : members) {
@@ -41,104 +41,58 @@ class JsonReader {
   static std::optional<Json> Read(std::string_view text) {
     JsonReader reader(text);
     Json value;
-    if (!reader.Value(value, 0)) return std::nullopt;
-    reader.Blanks();
-    if (reader.at_ != text.size()) return std::nullopt;
+    if (!reader.Value(value) || (reader.Blanks(), reader.at_ != text.size())) return std::nullopt;
     return value;
   }
 
  private:
   explicit JsonReader(std::string_view text) : text_(text) {}
 
-  bool More() const { return at_ < text_.size(); }
-  char Peek() const { return More() ? text_[at_] : '\0'; }
+  char Peek() const { return at_ < text_.size() ? text_[at_] : '\0'; }
+  bool Take(char c) { return Peek() == c && (++at_, true); }
   void Blanks() {
-    while (More() && (Peek() == ' ' || Peek() == '\t' || Peek() == '\n' || Peek() == '\r'))
+    while (Peek() == ' ' || Peek() == '\t' || Peek() == '\n' || Peek() == '\r')
       ++at_;
   }
-  bool Literal(std::string_view word) {
-    if (text_.substr(at_, word.size()) != word) return false;
-    at_ += word.size();
-    return true;
+  bool Word(std::string_view word) {
+    return text_.substr(at_, word.size()) == word && (at_ += word.size(), true);
   }
 
-  bool Value(Json& value, int depth) {
-    if (depth > 16) return false;
+  bool Value(Json& value) {
     Blanks();
-    switch (Peek()) {
-      case 'n':
-        value.type = Json::Type::kNull;
-        return Literal("null");
-      case 't':
-        value.type = Json::Type::kBoolean;
-        value.boolean = true;
-        return Literal("true");
-      case 'f':
-        value.type = Json::Type::kBoolean;
-        return Literal("false");
-      case '"':
-        value.type = Json::Type::kString;
-        return String(value.text);
-      case '[':
-        value.type = Json::Type::kArray;
-        return Array(value, depth);
-      case '{':
-        value.type = Json::Type::kObject;
-        return Object(value, depth);
-      default:
-        value.type = Json::Type::kNumber;
-        return Number(value.number);
+    if (Word("null")) return true;
+    for (std::string_view word : {"true", "false"}) {
+      if (Word(word)) return value.type = Json::Type::kBoolean, value.text = word, true;
     }
-  }
-
-  bool Array(Json& value, int depth) {
-    ++at_;
-    Blanks();
-    if (Peek() == ']') return ++at_, true;
-    for (;;) {
-      value.items.emplace_back();
-      if (!Value(value.items.back(), depth + 1)) return false;
-      Blanks();
-      if (Peek() == ']') return ++at_, true;
-      if (Peek() != ',') return false;
-      ++at_;
+    if (Take('"')) return value.type = Json::Type::kString, String(value.text);
+    if (Take('[')) {
+      value.type = Json::Type::kArray;
+      if (Blanks(), Take(']')) return true;
+      do {
+        if (!Value(value.items.emplace_back())) return false;
+      } while (Blanks(), Take(','));
+      return Take(']');
     }
-  }
-
-  bool Object(Json& value, int depth) {
-    ++at_;
-    Blanks();
-    if (Peek() == '}') return ++at_, true;
-    for (;;) {
-      Blanks();
-      std::string key;
-      if (Peek() != '"' || !String(key)) return false;
-      Blanks();
-      if (Peek() != ':') return false;
-      ++at_;
-      value.members.emplace_back(std::move(key), Json{});
-      if (!Value(value.members.back().second, depth + 1)) return false;
-      Blanks();
-      if (Peek() == '}') return ++at_, true;
-      if (Peek() != ',') return false;
-      ++at_;
+    if (Take('{')) {
+      value.type = Json::Type::kObject;
+      if (Blanks(), Take('}')) return true;
+      do {
+        auto& [key, member] = value.members.emplace_back();
+        if (!(Blanks(), Take('"')) || !String(key) || !(Blanks(), Take(':')) || !Value(member))
+          return false;
+      } while (Blanks(), Take(','));
+      return Take('}');
     }
+    value.type = Json::Type::kNumber;
+    return Number(value.number);
   }
 
   bool Number(double& number) {
     const std::size_t start = at_;
-    if (Peek() == '-') ++at_;
-    if (Peek() == '0') {
-      ++at_;
-    } else if (!Digits()) {
-      return false;
-    }
-    if (Peek() == '.' && (++at_, !Digits())) return false;
-    if (Peek() == 'e' || Peek() == 'E') {
-      ++at_;
-      if (Peek() == '+' || Peek() == '-') ++at_;
-      if (!Digits()) return false;
-    }
+    Take('-');
+    if (!Take('0') && !Digits()) return false;
+    if (Take('.') && !Digits()) return false;
+    if ((Take('e') || Take('E')) && (Take('+') || Take('-') || true) && !Digits()) return false;
     number = std::stod(std::string(text_.substr(start, at_ - start)));
     return true;
   }
@@ -149,87 +103,51 @@ class JsonReader {
     return at_ > start;
   }
 
+  // The rest of a string after its opening quote.
   bool String(std::string& out) {
-    ++at_;
-    while (More()) {
-      const auto c = static_cast<unsigned char>(text_[at_]);
-      if (c == '"') return ++at_, true;
+    constexpr std::string_view kEscaped = "\"\\/bfnrt";
+    constexpr std::string_view kMeant = "\"\\/\b\f\n\r\t";
+    while (at_ < text_.size()) {
+      const auto c = static_cast<unsigned char>(text_[at_++]);
+      if (c == '"') return true;
       if (c < 0x20) return false;
-      if (c == '\\') {
-        if (!Escape(out)) return false;
-      } else if (c < 0x80) {
+      if (c >= 0x80) {
+        if (!Utf8(c, out)) return false;
+      } else if (c != '\\') {
         out.push_back(static_cast<char>(c));
+      } else if (Take('u')) {
+        const std::string hex(text_.substr(at_, 4));
+        if (hex.size() != 4 || hex.find_first_not_of("0123456789abcdefABCDEF") != std::string::npos)
+          return false;
+        const unsigned long code = std::stoul(hex, nullptr, 16);
+        if (code >= 0x80) return false;
+        out.push_back(static_cast<char>(code));
+        at_ += 4;
+      } else {
+        const std::size_t escape = kEscaped.find(Peek());
+        if (escape == std::string_view::npos) return false;
+        out.push_back(kMeant[escape]);
         ++at_;
-      } else if (!Utf8(out)) {
-        return false;
       }
     }
     return false;
   }
 
-  bool Escape(std::string& out) {
-    ++at_;
-    const char c = Peek();
-    ++at_;
-    switch (c) {
-      case '"':
-      case '\\':
-      case '/':
-        out.push_back(c);
-        return true;
-      case 'b':
-        out.push_back('\b');
-        return true;
-      case 'f':
-        out.push_back('\f');
-        return true;
-      case 'n':
-        out.push_back('\n');
-        return true;
-      case 'r':
-        out.push_back('\r');
-        return true;
-      case 't':
-        out.push_back('\t');
-        return true;
-      case 'u': {
-        // Only what the tests need: code points below U+0080.
-        if (at_ + 4 > text_.size()) return false;
-        const unsigned long code = std::stoul(std::string(text_.substr(at_, 4)), nullptr, 16);
-        at_ += 4;
-        if (code >= 0x80) return false;
-        out.push_back(static_cast<char>(code));
-        return true;
-      }
-      default:
-        return false;
-    }
-  }
-
-  // One well-formed UTF-8 sequence of two to four bytes, copied as it is.
-  bool Utf8(std::string& out) {
-    const auto lead = static_cast<unsigned char>(text_[at_]);
-    std::size_t length;
-    std::uint32_t code;
-    std::uint32_t minimum;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-      length = 2, code = lead & 0x1Fu, minimum = 0x80;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-      length = 3, code = lead & 0x0Fu, minimum = 0x800;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-      length = 4, code = lead & 0x07u, minimum = 0x10000;
-    } else {
-      return false;
-    }
-    if (at_ + length > text_.size()) return false;
-    for (std::size_t i = 1; i < length; ++i) {
+  // The rest of a well-formed UTF-8 sequence of two to four bytes after its
+  // lead byte, copied as it is.
+  bool Utf8(unsigned char lead, std::string& out) {
+    const std::size_t length = lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+    const std::uint32_t minimum = length == 4 ? 0x10000 : length == 3 ? 0x800 : 0x80;
+    if (lead < 0xC0 || lead > 0xF4 || at_ + length - 1 > text_.size()) return false;
+    std::uint32_t code = lead & (0x7Fu >> length);
+    for (std::size_t i = 0; i + 1 < length; ++i) {
       const auto next = static_cast<unsigned char>(text_[at_ + i]);
       if ((next & 0xC0) != 0x80) return false;
       code = (code << 6) | (next & 0x3Fu);
     }
     if (code < minimum || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) return false;
-    out.append(text_.substr(at_, length));
-    at_ += length;
+    out.append(text_.substr(at_ - 1, length));
+    at_ += length - 1;
     return true;
   }
 
@@ -237,8 +155,7 @@ class JsonReader {
   std::size_t at_ = 0;
 };
 
-// Each line of the text read as JSON; an unreadable line gives nothing in its
-// place.
+// Each line of the text read as JSON; a line that is not gives nothing.
 inline std::vector<std::optional<Json>> ReadJsonLines(std::string_view text) {
   std::vector<std::optional<Json>> lines;
   while (!text.empty()) {
