@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "app/scheme_list_style.h"
 #include "app/status_icon.h"
 #include "schemes/catalogue.h"
 
@@ -57,6 +58,7 @@ MainWindow::MainWindow(QWidget* parent)
   for (const CatalogueEntry& entry : SchemeList())
     combo_algorithm_->addItem(FromLatin1(entry.name));
   combo_algorithm_->setEditable(false);
+  combo_algorithm_->setStyle(new SchemeListStyle(combo_algorithm_));
   combo_algorithm_->setCurrentIndex(-1);
   // The closed box is narrow; its open list is wide enough for every name.
   combo_algorithm_->view()->setMinimumWidth(combo_algorithm_->view()->sizeHintForColumn(0) + 24);

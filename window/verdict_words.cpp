@@ -22,12 +22,9 @@ struct FieldWords {
   std::string_view words;
 };
 constexpr std::array kFieldWords{
-    FieldWords{"BirthDate", "born"},
-    FieldWords{"IdentificationNumber", "serial"},
-    FieldWords{"SerialNumber", "serial"},
-    FieldWords{"SequenceNumber", "sequence"},
-    FieldWords{"AccountNumber", "account"},
-    FieldWords{"MajorIndustryCode", "industry"},
+    FieldWords{"BirthDate", "born"},        FieldWords{"IdentificationNumber", "serial"},
+    FieldWords{"SerialNumber", "serial"},   FieldWords{"SequenceNumber", "sequence"},
+    FieldWords{"AccountNumber", "account"}, FieldWords{"MajorIndustryCode", "industry"},
 };
 
 // "CountryCode" becomes "country code".

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/catalogue.h"
+#include "schemes/catalogue.h"
 #include "tests/cli/json_reader.h"
 #include "tests/cli/run_cli.h"
 

@@ -1,11 +1,11 @@
 #include "window/form_numerant.h"
 
-#include "schemes/catalogue.h"
-
 #include <gtest/gtest.h>
 #include <map>
 #include <string>
 #include <vector>
+
+#include "schemes/catalogue.h"
 
 namespace numerant {
 namespace {
@@ -248,11 +248,11 @@ TEST_F(FormNumerantTest, CalculateModeShowsLettersTextsAndValuesNoDigitCarries) 
     std::string payload;
     std::string shown;
   } rows[] = {
-      {"DNI", "12345678", "Z"},     // a letter
-      {"CPF", "123456789", "09"},   // two digits, leading zero kept
-      {"RUN", "9876543", "-1"},     // a text that says "none"
-      {"BI", "00000000", "11"},     // an integer no digit matches
-      {"IK", "4850315123", "10"},   // the same, from a remainder of 10
+      {"DNI", "12345678", "Z"},    // a letter
+      {"CPF", "123456789", "09"},  // two digits, leading zero kept
+      {"RUN", "9876543", "-1"},    // a text that says "none"
+      {"BI", "00000000", "11"},    // an integer no digit matches
+      {"IK", "4850315123", "10"},  // the same, from a remainder of 10
       {"IBAN", "DE370400440532013000", "89"},
   };
   for (const auto& row : rows) {
