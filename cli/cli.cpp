@@ -11,9 +11,9 @@
 #include "cli/json_writer.h"
 #include "cli/options.h"
 #include "cli/streams.h"
+#include "core/version.h"
 #include "schemes/articles/ean_upc.h"
 #include "schemes/catalogue.h"
-#include "core/version.h"
 
 namespace numerant::cli {
 namespace {
@@ -50,16 +50,15 @@ void WriteList(Output& out, bool json) {
     return;
   }
   auto describe = [&out](const CatalogueEntry& entry, const std::string& position) {
-    if (entry.create == nullptr) return;
     std::string& line = out.buffer();
     line += "{\"name\": ";
     AppendJsonString(line, entry.name);
     line += ", \"position\": ";
     line += position;
-    // The accepted lengths and the kind of check characters join here, as
-    // "lengths" and "check", once the schemes can tell them.
+    const std::unique_ptr<Scheme> scheme = entry.create();
+    AppendJsonShape(line, scheme->Shape());
     line += ", \"fields\": ";
-    AppendJsonFieldTypes(line, *entry.create());
+    AppendJsonFieldTypes(line, *scheme);
     line += "}";
     out.EndLine();
   };
@@ -76,6 +75,7 @@ class Session {
   Session(const Options& options, std::unique_ptr<Scheme> scheme, UPC* converter, Output& out)
       : command_(options.command),
         json_(options.json),
+        explain_(options.explain),
         with_input_(options.with_input && !options.json),
         scheme_(std::move(scheme)),
         converter_(converter),
@@ -83,7 +83,7 @@ class Session {
     if (command_ == Command::kIdentify) {
       for (const auto& list : {SchemeList(), BuildingBlocks()}) {
         for (const CatalogueEntry& entry : list) {
-          if (entry.create != nullptr) all_schemes_.push_back(entry.create());
+          all_schemes_.push_back(entry.create());
         }
       }
     } else if (command_ == Command::kCalc) {
@@ -109,6 +109,9 @@ class Session {
         break;
       case Command::kCalc:
         positive = AnswerCalculate(number, out);
+        break;
+      case Command::kComplete:
+        positive = AnswerComplete(number, out);
         break;
       case Command::kConvert:
         positive = AnswerConvert(number, out);
@@ -139,6 +142,9 @@ class Session {
       case Command::kCalc:
         return text + std::to_string(positive) + " calculated, " + std::to_string(negative_) +
                " with no check digit";
+      case Command::kComplete:
+        return text + std::to_string(positive) + " completed, " + std::to_string(negative_) +
+               " with no check digit";
       case Command::kConvert:
         return text + std::to_string(positive) + " converted, " + std::to_string(negative_) +
                " with no other form";
@@ -152,17 +158,45 @@ class Session {
 
  private:
   bool AnswerCheck(std::string_view number, std::string& out) {
-    const bool valid = scheme_->Check(number);
-    if (!json_) {
+    if (!json_ && !explain_) {
+      const bool valid = scheme_->Check(number);
       out += valid ? "valid" : "invalid";
       return valid;
     }
-    out += valid ? ", \"valid\": true" : ", \"valid\": false";
-    // The scheme's finding, why the number is or is not valid, joins here
-    // as "reason" once the schemes can explain their verdicts.
+    // Explain leaves the object as Check does and tells why.
+    const Finding finding = scheme_->Explain(number);
+    if (!json_) {
+      if (finding.valid()) {
+        out += "valid";
+      } else {
+        out += "invalid: ";
+        out += Describe(finding);
+      }
+      return finding.valid();
+    }
+    out += finding.valid() ? ", \"valid\": true" : ", \"valid\": false";
+    out += ", \"reason\": ";
+    AppendJsonFinding(out, finding);
     out += ", \"fields\": ";
     AppendJsonFields(out, *scheme_);
-    return valid;
+    return finding.valid();
+  }
+
+  bool AnswerComplete(std::string_view number, std::string& out) {
+    const std::string complete = scheme_->Complete(number);
+    if (!json_) {
+      AppendLatin1AsUtf8(out, complete);
+    } else {
+      out += ", \"complete\": ";
+      if (complete.empty()) {
+        out += "null";
+      } else {
+        AppendJsonValue(out, PropertyValue(complete));
+      }
+      out += ", \"fields\": ";
+      AppendJsonFields(out, *scheme_);
+    }
+    return !complete.empty();
   }
 
   bool AnswerCalculate(std::string_view number, std::string& out) {
@@ -222,6 +256,7 @@ class Session {
 
   Command command_;
   bool json_;
+  bool explain_;
   bool with_input_;
   std::unique_ptr<Scheme> scheme_;
   UPC* converter_;
@@ -251,8 +286,6 @@ std::string ChooseScheme(const Options& options, std::unique_ptr<Scheme>& scheme
   if (name.empty()) return "missing SCHEME; choose one of: " + SchemeChoices();
   const CatalogueEntry* entry = FindScheme(name);
   if (entry == nullptr) return "unknown scheme '" + name + "'; choose one of: " + SchemeChoices();
-  if (entry->create == nullptr)
-    return "the scheme '" + std::string(entry->name) + "' is not available yet";
   scheme = entry->create();
   return {};
 }
@@ -344,7 +377,8 @@ int Run(std::span<const std::string_view> arguments, std::FILE* in, std::FILE* o
       session.negative() != 0 && options.command != Command::kConvert ? kNegativeAnswer : kSuccess);
   if (options.summary) {
     Report(err, session.Summary());
-  } else if (options.command == Command::kCalc && session.negative() != 0) {
+  } else if ((options.command == Command::kCalc || options.command == Command::kComplete) &&
+             session.negative() != 0) {
     Report(err, std::to_string(session.negative()) + " of " + std::to_string(session.read()) +
                     " numbers got no check digit");
   }

@@ -158,4 +158,73 @@ void AppendJsonFieldTypes(std::string& out, const Scheme& fresh_scheme) {
   });
 }
 
+void AppendJsonLengths(std::string& out, const Lengths& lengths) {
+  out.push_back('[');
+  bool first = true;
+  for (const LengthRange& range : lengths.ranges()) {
+    if (!first) out += ", ";
+    first = false;
+    out += '[' + std::to_string(range.min) + ", ";
+    out += range.max == LengthRange::kUnbounded ? "null" : std::to_string(range.max);
+    out.push_back(']');
+  }
+  out.push_back(']');
+}
+
+void AppendJsonFinding(std::string& out, const Finding& finding) {
+  out += "{\"kind\": ";
+  AppendJsonString(out, KindName(finding.kind));
+  switch (finding.kind) {
+    case Finding::Kind::kWrongLength:
+      out += ", \"length\": " + std::to_string(finding.length) + ", \"lengths\": ";
+      AppendJsonLengths(out, finding.lengths);
+      break;
+    case Finding::Kind::kBadCharacter: {
+      out += ", \"place\": " + std::to_string(finding.place) + ", \"character\": ";
+      std::string character;
+      AppendLatin1AsUtf8(character, std::string_view(&finding.character, 1));
+      AppendJsonString(out, character);
+      break;
+    }
+    case Finding::Kind::kWrongCheckDigit:
+      out += ", \"expected\": ";
+      AppendJsonValue(out, PropertyValue(finding.expected));
+      out += ", \"found\": ";
+      AppendJsonValue(out, PropertyValue(finding.found));
+      break;
+    case Finding::Kind::kValid:
+    case Finding::Kind::kEmpty:
+    case Finding::Kind::kNoCheckDigit:
+      break;
+  }
+  out.push_back('}');
+}
+
+void AppendJsonShape(std::string& out, const NumberShape& shape) {
+  std::string_view kind = "digits";
+  switch (shape.check_characters) {
+    case CheckCharacters::kDigits:
+      break;
+    case CheckCharacters::kLetters:
+      kind = "letters";
+      break;
+    case CheckCharacters::kDigitsAndLetters:
+      kind = "digits and letters";
+      break;
+    case CheckCharacters::kAny:
+      kind = "any";
+      break;
+  }
+  out += ", \"check_characters\": ";
+  AppendJsonString(out, kind);
+  out += ", \"check_length\": " + std::to_string(shape.check_length);
+  out += ", \"check_place\": ";
+  // Counted from 1, as a finding's place is.
+  out += shape.check_place == NumberShape::kAtEnd ? "null" : std::to_string(shape.check_place + 1);
+  out += ", \"payload_lengths\": ";
+  AppendJsonLengths(out, shape.payload_lengths);
+  out += ", \"lengths\": ";
+  AppendJsonLengths(out, shape.NumberLengths());
+}
+
 }  // namespace numerant::cli

@@ -42,6 +42,18 @@ void AppendJsonField(std::string& out, const PropertyValue& value);
 // Appends {"Name": value, ...} with every public property of the scheme.
 void AppendJsonFields(std::string& out, const Scheme& scheme);
 
+// Appends a finding as {"kind": ..., "expected": ..., "found": ..., "place":
+// ..., "character": ..., "length": ..., "lengths": [[min, max], ...]}, with
+// the members that apply to its kind; max is null for no upper end.
+void AppendJsonFinding(std::string& out, const Finding& finding);
+
+// Appends [[min, max], ...].
+void AppendJsonLengths(std::string& out, const Lengths& lengths);
+
+// Appends "check_characters", "check_length", "check_place", "payload_lengths"
+// and "lengths" of a shape as members of an object, each after ", ".
+void AppendJsonShape(std::string& out, const NumberShape& shape);
+
 // Appends {"Name": "type", ...}: the declared type of every public property
 // of a fresh object of the scheme.
 void AppendJsonFieldTypes(std::string& out, const Scheme& fresh_scheme);

@@ -11,6 +11,8 @@ constexpr std::string_view kUsage =
     "  list                      print the 52 schemes of the calculator, one a line\n"
     "  calc SCHEME [NUMBER...]   print the check digit(s) of each number without them\n"
     "  check SCHEME [NUMBER...]  print 'valid' or 'invalid' for each complete number\n"
+    "  complete SCHEME [NUMBER...]\n"
+    "                            print each number with its check digit(s) in place\n"
     "  convert UPC [NUMBER...]   print the other form (UPC-A or UPC-E) of each number\n"
     "  identify [NUMBER...]      print the schemes that accept each complete number\n"
     "\n"
@@ -21,6 +23,7 @@ constexpr std::string_view kUsage =
     "\n"
     "Options (before or after the command):\n"
     "  --json           one JSON object a line, with the fields the number encodes\n"
+    "  --explain        with 'check': say why a number is invalid\n"
     "  --with-input     write each number, a tab, then its answer\n"
     "  --summary        end with the counts of the answers on standard error\n"
     "  --line-buffered  write each answer as soon as its number is read\n"
@@ -29,21 +32,22 @@ constexpr std::string_view kUsage =
     "  --version        show the version and exit\n"
     "  --               end the options; a number may then begin with '-'\n"
     "\n"
-    "Exit status: 0 success; 1 'check' found an invalid number, 'calc' could\n"
-    "compute no check digit for a number, or 'identify' found a number that no\n"
-    "scheme accepts; 2 a usage error, or a file or stream that could not be\n"
-    "read or written.\n";
+    "Exit status: 0 success; 1 'check' found an invalid number, 'calc' or\n"
+    "'complete' could compute no check digit for a number, or 'identify' found\n"
+    "a number that no scheme accepts; 2 a usage error, or a file or stream that\n"
+    "could not be read or written.\n";
 
 constexpr std::string_view kOptionList =
-    "the options are --json, --with-input, --summary, --line-buffered, -f FILE, "
+    "the options are --json, --explain, --with-input, --summary, --line-buffered, -f FILE, "
     "-h, --help, --version and --";
 constexpr std::string_view kCommandList =
-    "the commands are list, calc, check, convert and identify";
+    "the commands are list, calc, check, complete, convert and identify";
 
 std::optional<Command> ParseCommand(std::string_view word) {
   if (word == "list") return Command::kList;
   if (word == "calc") return Command::kCalc;
   if (word == "check") return Command::kCheck;
+  if (word == "complete") return Command::kComplete;
   if (word == "convert") return Command::kConvert;
   if (word == "identify") return Command::kIdentify;
   return std::nullopt;
@@ -82,6 +86,8 @@ std::variant<Options, std::string> ParseCommandLine(std::span<const std::string_
       options_ended = true;
     } else if (argument == "--json") {
       options.json = true;
+    } else if (argument == "--explain") {
+      options.explain = true;
     } else if (argument == "--with-input") {
       options.with_input = true;
     } else if (argument == "--summary") {
@@ -121,7 +127,7 @@ std::variant<Options, std::string> ParseCommandLine(std::span<const std::string_
       }
       options.command = *command;
       if (*command == Command::kCalc || *command == Command::kCheck ||
-          *command == Command::kConvert) {
+          *command == Command::kComplete || *command == Command::kConvert) {
         words_before_numbers = 2;
       }
     } else if (words_seen <= words_before_numbers) {

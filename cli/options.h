@@ -13,7 +13,7 @@
 
 namespace numerant::cli {
 
-enum class Command { kList, kCalc, kCheck, kConvert, kIdentify };
+enum class Command { kList, kCalc, kCheck, kComplete, kConvert, kIdentify };
 
 // One place numbers come from, in the order of the command line.
 struct Source {
@@ -28,6 +28,7 @@ struct Options {
   bool json = false;
   bool with_input = false;
   bool summary = false;
+  bool explain = false;
   bool line_buffered = false;
   Command command = Command::kList;
   std::string_view scheme;

@@ -62,14 +62,15 @@ TEST(CliTest, DefectCases) {
       // JSON stays UTF-8.
       {{"--json", "check", "Luhn"},
        "7992739871\xff\n",
-       "{\"input\": \"7992739871\xEF\xBF\xBD\", \"valid\": false, \"fields\": {\"CheckDigit\": "
-       "3}}\n",
+       "{\"input\": \"7992739871\xEF\xBF\xBD\", \"valid\": false, \"reason\": {\"kind\": "
+       "\"character\", \"place\": 11, \"character\": \"?\"}, \"fields\": {\"CheckDigit\": 3}}\n",
        kNegativeAnswer},
       // One JSON type per field: a check digit not computed is null.
       {{"--json", "check", "IBAN", "DE"},
        "",
-       "{\"input\": \"DE\", \"valid\": false, \"fields\": {\"AccountNumber\": \"\", "
-       "\"CheckDigit\": null, \"CountryCode\": \"\"}}\n",
+       "{\"input\": \"DE\", \"valid\": false, \"reason\": {\"kind\": \"length\", \"length\": 2, "
+       "\"lengths\": [[4, 34]]}, \"fields\": {\"AccountNumber\": \"\", \"CheckDigit\": null, "
+       "\"CountryCode\": \"\"}}\n",
        kNegativeAnswer},
       // A byte-order mark is skipped.
       {{"check", "Luhn"},
@@ -194,7 +195,8 @@ TEST(CliTest, JsonCarriesInputResultAndEveryField) {
   EXPECT_EQ(RunCli({"calc", "--json", "Verhoeff", "236"}).out,
             "{\"input\": \"236\", \"result\": \"3\", \"fields\": {\"CheckDigit\": 3}}\n");
   EXPECT_EQ(RunCli({"--json", "check", "Verhoeff", "1234"}).out,
-            "{\"input\": \"1234\", \"valid\": false, \"fields\": {\"CheckDigit\": 3}}\n");
+            "{\"input\": \"1234\", \"valid\": false, \"reason\": {\"kind\": \"check-digit\", "
+            "\"expected\": \"3\", \"found\": \"4\"}, \"fields\": {\"CheckDigit\": 3}}\n");
   EXPECT_EQ(
       RunCli({"--json", "calc", "Verhoeff", "a\"\\\t"}).out,
       "{\"input\": \"a\\\"\\\\\\t\", \"result\": \"-1\", \"fields\": {\"CheckDigit\": -1}}\n");
@@ -363,8 +365,8 @@ TEST(CliTest, UsageErrorsExitTwoAndNameTheChoices) {
     std::vector<std::string_view> arguments;
     std::string mentions;
   } cases[] = {
-      {{}, "list, calc, check, convert and identify"},
-      {{"frobnicate"}, "list, calc, check, convert and identify"},
+      {{}, "list, calc, check, complete, convert and identify"},
+      {{"frobnicate"}, "list, calc, check, complete, convert and identify"},
       {{"calc"}, "Verhoeff"},
       {{"check", "Verhoef", "1"}, "Modulo97"},
       {{"calc", "--jsn", "Verhoeff"}, "--json"},

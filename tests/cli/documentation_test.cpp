@@ -111,7 +111,8 @@ std::set<std::string> HelpEntries(const std::string& heading, bool options) {
 
 TEST(CliDocumentationTest, HelpAndManualPageNameTheSameCommandsAndOptions) {
   const std::set<std::string> commands = HelpEntries("Commands:", false);
-  EXPECT_EQ(commands, (std::set<std::string>{"list", "calc", "check", "convert", "identify"}));
+  EXPECT_EQ(commands,
+            (std::set<std::string>{"list", "calc", "check", "complete", "convert", "identify"}));
   EXPECT_EQ(ManualEntries("COMMANDS", false), commands);
 
   const std::set<std::string> options = HelpEntries("Options", true);
@@ -122,10 +123,11 @@ TEST(CliDocumentationTest, HelpAndManualPageNameTheSameCommandsAndOptions) {
   // Every command that reads numbers shows them in both synopses.
   const std::string help = RunCli({"--help"}).out;
   const std::vector<std::string> synopsis = Section(ManualPage(), "SYNOPSIS");
-  for (const char* command : {"calc SCHEME", "check SCHEME", "convert UPC", "identify"}) {
+  for (const char* command :
+       {"calc SCHEME", "check SCHEME", "complete SCHEME", "convert UPC", "identify"}) {
     EXPECT_NE(help.find(std::string(command) + " [NUMBER...]"), std::string::npos) << command;
   }
-  EXPECT_EQ(std::count(synopsis.begin(), synopsis.end(), ".RI [ NUMBER ...]"), 4);
+  EXPECT_EQ(std::count(synopsis.begin(), synopsis.end(), ".RI [ NUMBER ...]"), 5);
 }
 
 TEST(CliDocumentationTest, ManualPageListsEveryFieldWithItsType) {
