@@ -9,7 +9,8 @@
 # SOURCE_DIR is the repository this script lives in unless given. In a git
 # work tree the files are those git tracks or would track (ignored ones, such
 # as build directories, are left out); elsewhere every file below SOURCE_DIR
-# except build*/, .git and node_modules.
+# except build*/, .git and node_modules. Either way a CMake build directory
+# (one that holds a CMakeCache.txt) is skipped, whatever its name.
 #
 # Which files carry the line, and how:
 #   //      C and C++ sources and headers, Java, JavaScript, TypeScript, CSS
@@ -123,9 +124,23 @@ add_identifier() {
   rm -f "$temporary"
 }
 
+build_dirs=()
+while IFS= read -r -d '' cache; do
+  [ "$cache" = CMakeCache.txt ] || build_dirs+=("${cache%CMakeCache.txt}")
+done < <(list_files | grep -z '\(^\|/\)CMakeCache\.txt$' || true)
+
+in_build_dir() {
+  local dir
+  for dir in "${build_dirs[@]}"; do
+    [[ "$1" == "$dir"* ]] && return 0
+  done
+  return 1
+}
+
 missing=0
 while IFS= read -r -d '' path; do
   [ -f "$path" ] || continue
+  in_build_dir "$path" && continue
   style_of "$path"
   [ "$style" = none ] && continue
   has_identifier "$path" && continue

@@ -46,6 +46,8 @@ untouched=(
   'LICENSE|MIT License\n'
   '.gitignore|/build*/\n'
   'build/generated.cpp|int y;\n'
+  'out/CMakeCache.txt|CMAKE_HOME_DIRECTORY:INTERNAL=..\n'
+  'out/cmake_install.cmake|set(x)\n'
   'web/node_modules/lib/index.js|var z;\n'
 )
 
