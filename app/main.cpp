@@ -6,7 +6,7 @@
 
 #include "app/application_icon.h"
 #include "app/main_window.h"
-#include "shell/version.h"
+#include "core/version.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <QLineEdit>
 
 #include "app/status_icon.h"
-#include "shell/catalogue.h"
+#include "schemes/catalogue.h"
 
 namespace numerant::app {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "shell/form_numerant.h"
+#include "window/form_numerant.h"
 
 class QCheckBox;
 class QComboBox;

@@ -9,8 +9,8 @@
 #include "cli/encoding.h"
 #include "cli/json_writer.h"
 #include "schemes/articles/ean_upc.h"
-#include "shell/catalogue.h"
-#include "shell/version.h"
+#include "schemes/catalogue.h"
+#include "core/version.h"
 
 namespace numerant::cli {
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "shell/scheme.h"
+#include "core/scheme.h"
 
 namespace numerant::cli {
 

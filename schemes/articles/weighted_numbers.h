@@ -12,7 +12,7 @@
 #include <tuple>
 
 #include "schemes/general/weighted_sum_number.h"
-#include "shell/scheme.h"
+#include "core/scheme.h"
 
 namespace numerant {
 

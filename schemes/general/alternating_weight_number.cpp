@@ -1,7 +1,7 @@
 #include "schemes/general/alternating_weight_number.h"
 
-#include "shell/checked.h"
-#include "shell/text.h"
+#include "core/checked.h"
+#include "core/text.h"
 
 namespace numerant {
 namespace {

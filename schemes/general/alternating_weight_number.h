@@ -12,7 +12,7 @@
 #include <optional>
 #include <string_view>
 
-#include "schemes/general/check_digit_number.h"
+#include "core/check_digit_number.h"
 
 namespace numerant {
 

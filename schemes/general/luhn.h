@@ -11,7 +11,7 @@
 #include <tuple>
 
 #include "schemes/general/alternating_weight_number.h"
-#include "shell/scheme.h"
+#include "core/scheme.h"
 
 namespace numerant {
 

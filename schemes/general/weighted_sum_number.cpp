@@ -1,7 +1,7 @@
 #include "schemes/general/weighted_sum_number.h"
 
-#include "shell/checked.h"
-#include "shell/weighted_sum.h"
+#include "core/checked.h"
+#include "core/weighted_sum.h"
 
 namespace numerant {
 namespace {

@@ -13,7 +13,7 @@
 #include <span>
 #include <string_view>
 
-#include "schemes/general/check_digit_number.h"
+#include "core/check_digit_number.h"
 
 namespace numerant {
 

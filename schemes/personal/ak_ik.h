@@ -17,8 +17,8 @@
 #include <tuple>
 
 #include "schemes/general/weighted_sum_number.h"
-#include "shell/field_value.h"
-#include "shell/scheme.h"
+#include "core/field_value.h"
+#include "core/scheme.h"
 
 namespace numerant {
 

@@ -44,11 +44,12 @@ expected_files=(
   usr/share/doc/numerant/changelog.gz
   usr/share/man/man1/numerant.1.gz
   usr/share/man/man1/numerant-cli.1.gz
-  usr/include/numerant/shell/catalogue.h
-  usr/include/numerant/shell/scheme.h
-  usr/include/numerant/shell/version.h
+  usr/include/numerant/schemes/catalogue.h
+  usr/include/numerant/core/scheme.h
+  usr/include/numerant/core/version.h
   usr/include/numerant/schemes/general/luhn.h
   usr/lib/libnumerant.a
+  usr/lib/libnumerant-core.a
   usr/lib/cmake/Numerant/NumerantConfig.cmake
   usr/lib/cmake/Numerant/NumerantConfigVersion.cmake
   usr/lib/cmake/Numerant/NumerantTargets.cmake
@@ -63,7 +64,7 @@ done
 while IFS= read -r file; do
   case "$file" in
     usr/bin/numerant | usr/bin/numerant-cli) ;;
-    usr/include/numerant/*.h | usr/lib/libnumerant.a | usr/lib/cmake/Numerant/*.cmake) ;;
+    usr/include/numerant/*.h | usr/lib/libnumerant.a | usr/lib/libnumerant-core.a | usr/lib/cmake/Numerant/*.cmake) ;;
     usr/share/applications/org.numerant.Numerant.desktop | usr/share/man/man1/numerant*.1.gz) ;;
     usr/share/metainfo/org.numerant.Numerant.metainfo.xml) ;;
     usr/share/icons/hicolor/*/apps/org.numerant.Numerant.png) ;;

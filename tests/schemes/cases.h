@@ -13,7 +13,7 @@
 #include <string_view>
 
 #include "cli/json_writer.h"
-#include "shell/catalogue.h"
+#include "schemes/catalogue.h"
 
 namespace numerant::testing {
 

@@ -1,9 +1,9 @@
-#include "schemes/general/check_digit_number.h"
+#include "core/check_digit_number.h"
 
 #include <algorithm>
 #include <array>
 
-#include "shell/text.h"
+#include "core/text.h"
 
 namespace numerant {
 namespace {

@@ -1,4 +1,4 @@
-#include "shell/form_numerant.h"
+#include "window/form_numerant.h"
 
 #include <gtest/gtest.h>
 #include <map>

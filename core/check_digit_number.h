@@ -27,7 +27,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "shell/field_value.h"
+#include "core/field_value.h"
 
 namespace numerant {
 

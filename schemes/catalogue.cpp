@@ -1,4 +1,4 @@
-#include "shell/catalogue.h"
+#include "schemes/catalogue.h"
 
 #include <array>
 #include <cctype>

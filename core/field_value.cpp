@@ -1,4 +1,4 @@
-#include "shell/field_value.h"
+#include "core/field_value.h"
 
 namespace numerant {
 

@@ -1,4 +1,4 @@
-#include "shell/checked.h"
+#include "core/checked.h"
 
 #include <gtest/gtest.h>
 

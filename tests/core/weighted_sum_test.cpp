@@ -1,4 +1,4 @@
-#include "shell/weighted_sum.h"
+#include "core/weighted_sum.h"
 
 #include <array>
 #include <gtest/gtest.h>

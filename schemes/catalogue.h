@@ -6,7 +6,7 @@
 #include <span>
 #include <string_view>
 
-#include "shell/scheme.h"
+#include "core/scheme.h"
 
 namespace numerant {
 

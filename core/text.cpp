@@ -1,4 +1,4 @@
-#include "shell/text.h"
+#include "core/text.h"
 
 #include <array>
 #include <limits>

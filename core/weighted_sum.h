@@ -7,8 +7,8 @@
 #include <span>
 #include <string_view>
 
-#include "shell/checked.h"
-#include "shell/text.h"
+#include "core/checked.h"
+#include "core/text.h"
 
 namespace numerant {
 

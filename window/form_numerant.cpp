@@ -1,6 +1,6 @@
-#include "shell/form_numerant.h"
+#include "window/form_numerant.h"
 
-#include "shell/catalogue.h"
+#include "schemes/catalogue.h"
 
 namespace numerant {
 namespace {

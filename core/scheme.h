@@ -23,7 +23,7 @@
 #include <type_traits>
 #include <variant>
 
-#include "shell/field_value.h"
+#include "core/field_value.h"
 
 namespace numerant {
 
