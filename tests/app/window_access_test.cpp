@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as a person meets it: by keyboard alone, through assistive
 // technology, and on a screen of device pixel ratio 2.
 #include <algorithm>
@@ -349,8 +350,8 @@ class WindowAccessTest : public QObject {
     const QPixmap pixmap = icon.pixmap(QSize(16, 16), 2.0);
     QCOMPARE(pixmap.size(), QSize(32, 32));
     const QImage drawn = pixmap.toImage();
-    QImage expected =
-        QImage(QStringLiteral(":/icons/32x32/apps/numerant.png")).convertToFormat(drawn.format());
+    QImage expected = QImage(QStringLiteral(":/icons/32x32/apps/org.numerant.Numerant.png"))
+                          .convertToFormat(drawn.format());
     expected.setDevicePixelRatio(drawn.devicePixelRatio());
     QCOMPARE(drawn, expected);
   }

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The README against the program it describes: it opens with the two
 # commands, its scheme table lists the schemes numerant-cli knows, in list
 # order, the pictures it shows exist, and every example of its command-line
@@ -11,7 +12,8 @@ readme="$source_dir/README.md"
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
-opening=$(sed -n '3,6p' "$readme")
+# The opening lines below the title, not counting the licence comment.
+opening=$(grep -v '^<!-- SPDX-License-Identifier: .* -->$' "$readme" | sed -n '3,6p')
 expected_opening='```sh
 scripts/dev.sh window   # build and run the calculator window
 scripts/dev.sh test     # build and run every test
