@@ -81,6 +81,17 @@ run_screenshots() {
     echo "$root/docs/numerant-$mode@2x.png"
   done
   rm -rf "$shots"
+  # The verdict's tooltip: what a valid number tells, and why others fail.
+  local name scheme number
+  while read -r name scheme number; do
+    xvfb-run --auto-servernum --server-args="-screen 0 640x480x24" \
+      "$build/app/numerant-screenshot" --tooltip "$root/docs/numerant-tooltip-$name.png" \
+      "$scheme" "$number"
+  done <<'TOOLTIPS'
+valid PESEL 85031512344
+length EAN 400638133393
+digit Verhoeff 2364
+TOOLTIPS
 }
 
 run_package() {
