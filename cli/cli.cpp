@@ -8,9 +8,9 @@
 
 #include "cli/encoding.h"
 #include "cli/json_writer.h"
-#include "schemes/articles/ean_upc.h"
-#include "schemes/catalogue.h"
 #include "core/version.h"
+#include "schemes/catalogue.h"
+#include "schemes/products/ean_upc.h"
 
 namespace numerant::cli {
 namespace {
