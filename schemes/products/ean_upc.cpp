@@ -127,19 +127,20 @@ UPC::UPC()
 
 // A UPC-E payload is weighed and split as its UPC-A expansion.
 std::optional<std::int16_t> UPC::ComputeCheckDigit(std::string_view payload) {
-  const std::string digits =
+  const std::string upc_a =
       payload.size() == kUpcEPayload ? ExpandUpcE(payload) : std::string(payload);
-  if (!digits.empty() && IsDigit(digits.front())) {
-    fields_.number_system = static_cast<std::uint8_t>(DigitValue(digits.front()));
+  if (!upc_a.empty() && IsDigit(upc_a.front())) {
+    fields_.number_system = static_cast<std::uint8_t>(DigitValue(upc_a.front()));
   }
-  fields_.manufacturer_code = Characters(digits, 2, 6);
-  fields_.product_code = Characters(digits, 7, 11);
+  fields_.manufacturer_code = Characters(upc_a, 2, 6);
+  fields_.product_code = Characters(upc_a, 7, 11);
   // A UPC-E payload with no expansion (its seventh character is no digit)
-  // has no check digit, not the one of the empty text. The expansion holds
-  // the payload's characters in their order, with at most a digit left out,
-  // so the first non-digit of the payload is the one that failed.
-  if (digits.empty()) return RejectNonDigit(payload);
-  if (auto check_digit = Modulo10CheckDigit(digits)) return check_digit;
+  // has no check digit, not the one of the empty text. An expansion keeps
+  // the payload's characters in their order, except the seventh, which is
+  // then a digit; so the first non-digit of the payload is the one that
+  // failed.
+  if (upc_a.empty()) return RejectNonDigit(payload);
+  if (auto check_digit = Modulo10CheckDigit(upc_a)) return check_digit;
   return RejectNonDigit(payload);
 }
 
