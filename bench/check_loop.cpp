@@ -15,8 +15,8 @@
 
 #include "schemes/general/luhn.h"
 #include "schemes/general/verhoeff.h"
-#if __has_include("schemes/articles/ean_upc.h")
-#include "schemes/articles/ean_upc.h"
+#if __has_include("schemes/products/ean_upc.h")
+#include "schemes/products/ean_upc.h"
 #define NUMERANT_BENCH_EAN 1
 #endif
 

@@ -11,12 +11,12 @@
 #include <memory>
 #include <string>
 
-#include "tests/schemes/samples.h"
+#include "schemes/catalogue.h"
 #include "schemes/general/luhn.h"
 #include "schemes/general/verhoeff.h"
-#include "schemes/catalogue.h"
-#if __has_include("schemes/articles/ean_upc.h")
-#include "schemes/articles/ean_upc.h"
+#include "tests/schemes/samples.h"
+#if __has_include("schemes/products/ean_upc.h")
+#include "schemes/products/ean_upc.h"
 #define NUMERANT_BENCH_EAN 1
 #endif
 

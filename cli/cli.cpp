@@ -12,8 +12,8 @@
 #include "cli/options.h"
 #include "cli/streams.h"
 #include "core/version.h"
-#include "schemes/articles/ean_upc.h"
 #include "schemes/catalogue.h"
+#include "schemes/products/ean_upc.h"
 
 namespace numerant::cli {
 namespace {

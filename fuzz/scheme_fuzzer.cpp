@@ -18,8 +18,8 @@
 #include <string_view>
 #include <vector>
 
-#include "schemes/articles/ean_upc.h"
 #include "schemes/catalogue.h"
+#include "schemes/products/ean_upc.h"
 
 namespace {
 

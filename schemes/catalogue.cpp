@@ -3,14 +3,6 @@
 #include <array>
 #include <cctype>
 
-#include "schemes/articles/acl_bol_opc.h"
-#include "schemes/articles/bic.h"
-#include "schemes/articles/ean_upc.h"
-#include "schemes/articles/grid.h"
-#include "schemes/articles/isbn_issn.h"
-#include "schemes/articles/uic.h"
-#include "schemes/articles/vin.h"
-#include "schemes/articles/weighted_numbers.h"
 #include "schemes/business/dea.h"
 #include "schemes/business/eur.h"
 #include "schemes/business/iban.h"
@@ -34,6 +26,16 @@
 #include "schemes/personal/pnr.h"
 #include "schemes/personal/vsnr.h"
 #include "schemes/personal/wsdln.h"
+#include "schemes/products/acl.h"
+#include "schemes/products/ean_upc.h"
+#include "schemes/products/grid.h"
+#include "schemes/products/isbn_issn.h"
+#include "schemes/products/opc.h"
+#include "schemes/products/pzn_cas.h"
+#include "schemes/transport/bic.h"
+#include "schemes/transport/bol.h"
+#include "schemes/transport/uic.h"
+#include "schemes/transport/vin.h"
 
 namespace numerant {
 namespace {

@@ -1,6 +1,11 @@
+// SPDX-License-Identifier: MIT
 // BIC: the freight-container code of ISO 6346. Three owner letters, a
-// category letter ("U", "J" or "Z"), six serial digits and a check digit from
-// powers of two modulo 11.
+// category letter ("U", "J" or "Z"), six serial digits and a check digit:
+// the letters count 10 to 38 (skipping the multiples of 11), place i weighs
+// 2 to the power i, and the check digit is the sum modulo 11, with 10
+// written 0.
+//   CSQU305438: 13 + 30x2 + 28x4 + 32x8 = 441, 3x16 + 0 + 5x64 + 4x128 + 3x256
+//   + 8x512 = 5744, and 6185 = 562 x 11 + 3, so the check digit is 3.
 //   BIC bic;
 //   bic.Calculate("CSQU 305438");  // 3
 //   bic.Check("csqu3054383");      // true
@@ -9,7 +14,6 @@
 // `CategoryCode` and the category letter as `OwnerCode`.
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,25 +26,25 @@
 
 namespace numerant {
 
-class BIC final : public CheckDigitNumber<std::int16_t> {
+struct BicFields {
+  std::string category_code;
+  std::string owner_code;
+  FieldValue serial_number = std::int16_t{0};
+};
+
+class BIC final : public CheckDigitNumber<std::int16_t, BicFields> {
  public:
   BIC();
 
   // The three owner letters.
-  const std::string& CategoryCode() const { return category_code_; }
+  const std::string& CategoryCode() const { return fields().category_code; }
   // The category letter.
-  const std::string& OwnerCode() const { return owner_code_; }
+  const std::string& OwnerCode() const { return fields().owner_code; }
   // The integer 0 until a code is parsed, then its six serial digits.
-  const FieldValue& SerialNumber() const { return serial_number_; }
+  const FieldValue& SerialNumber() const { return fields().serial_number; }
 
  private:
-  bool AcceptsStemLength(std::size_t length) const override;
   std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
-  void ResetFields() override;
-
-  std::string category_code_;
-  std::string owner_code_;
-  FieldValue serial_number_{std::int16_t{0}};
 };
 
 template <>

@@ -1,7 +1,8 @@
-#include "schemes/articles/vin.h"
+// SPDX-License-Identifier: MIT
+#include "schemes/transport/vin.h"
 
 #include <array>
-#include <cstdint>
+#include <cstddef>
 
 #include "core/characters.h"
 #include "core/checked.h"
@@ -37,35 +38,28 @@ int CharacterValue(char c) {
 }  // namespace
 
 VIN::VIN()
-    : CheckDigitNumber({.separators = " -", .upper_case = true, .check_place = kCheckPlace}) {}
+    : CheckDigitNumber({.separators = " -",
+                        .upper_case = true,
+                        .payload_letters = true,
+                        .payload_lengths = Lengths::Exactly(kWeights.size()),
+                        .check_characters = CheckCharacters::kDigitsAndLetters,
+                        .check_place = kCheckPlace}) {}
 
-bool VIN::AcceptsStemLength(std::size_t length) const {
-  return length == kWeights.size();
-}
-
-void VIN::ResetFields() {
-  country_code_.clear();
-  equipment_codes_.clear();
-  manufacturer_code_.clear();
-  plant_code_.clear();
-  serial_number_ = std::int16_t{0};
-  year_code_.clear();
-}
-
-std::optional<std::string> VIN::ComputeCheckDigit(std::string_view stem) {
+std::optional<std::string> VIN::ComputeCheckDigit(std::string_view payload) {
   // The fields come from their positions whether or not the characters are
-  // valid, so a rejected number still shows how it was read.
-  country_code_ = Characters(stem, 1, 2);
-  manufacturer_code_ = Characters(stem, 3, 4);
-  equipment_codes_ = Characters(stem, 5, 8);
-  year_code_ = Characters(stem, 9, 9);
-  plant_code_ = Characters(stem, 10, 10);
-  serial_number_ = Characters(stem, 11, 16);
+  // valid, so a rejected number still shows how it was read. Counted in the
+  // payload, without the check character.
+  fields_.country_code = Characters(payload, 1, 2);
+  fields_.manufacturer_code = Characters(payload, 3, 4);
+  fields_.equipment_codes = Characters(payload, 5, 8);
+  fields_.year_code = Characters(payload, 9, 9);
+  fields_.plant_code = Characters(payload, 10, 10);
+  fields_.serial_number = Characters(payload, 11, 16);
 
   Int16 sum = 0;
-  for (std::size_t i = 0; i < stem.size() && i < kWeights.size(); ++i) {
-    const int value = CharacterValue(stem[i]);
-    if (value < 0) return std::nullopt;
+  for (std::size_t i = 0; i < payload.size() && i < kWeights.size(); ++i) {
+    const int value = CharacterValue(payload[i]);
+    if (value < 0) return RejectCharacter(i);
     sum += Int16(value) * kWeights[i];
   }
   if (!sum.ok()) return std::nullopt;

@@ -1,12 +1,16 @@
-// GRid: the 18-character release identifier (identifier scheme, issuer
+// SPDX-License-Identifier: MIT
+// GRid: the 18-character global release identifier (identifier scheme, issuer
 // code, release number, one check character). The check character is the
-// hybrid ISO/IEC 7064 MOD 37,36 system over digits and letters.
+// hybrid ISO/IEC 7064 MOD 37,36 system over digits and letters: "0" to "9"
+// count 0 to 9 and "A" to "Z" 10 to 35; starting from 36, each character
+// gives t = (value + product) mod 36, taken as 36 when 0, and the next
+// product 2t mod 37; the check character's value is (37 - the last product)
+// mod 36.
 //   GRid grid;
 //   grid.Calculate("A1-2425G-ABC1234002");  // "M"
 //   grid.Check("a1-2425g-abc1234002-m");    // true
 #pragma once
 
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -17,23 +21,23 @@
 
 namespace numerant {
 
+struct GridFields {
+  std::string identifier_scheme;
+  std::string issue_code;
+  std::string release_number;
+};
+
 // The check digit is "0" to "9" or "A" to "Z"; "" when none is known.
-class GRid final : public CheckDigitNumber<std::string> {
+class GRid final : public CheckDigitNumber<std::string, GridFields> {
  public:
   GRid();
 
-  const std::string& IdentifierScheme() const { return identifier_scheme_; }
-  const std::string& IssueCode() const { return issue_code_; }
-  const std::string& ReleaseNumber() const { return release_number_; }
+  const std::string& IdentifierScheme() const { return fields().identifier_scheme; }
+  const std::string& IssueCode() const { return fields().issue_code; }
+  const std::string& ReleaseNumber() const { return fields().release_number; }
 
  private:
-  bool AcceptsStemLength(std::size_t length) const override;
   std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
-  void ResetFields() override;
-
-  std::string identifier_scheme_;
-  std::string issue_code_;
-  std::string release_number_;
 };
 
 template <>

@@ -1,9 +1,11 @@
-#include "schemes/articles/ean_upc.h"
+// SPDX-License-Identifier: MIT
+#include "schemes/products/ean_upc.h"
 
-#include <algorithm>
 #include <array>
+#include <cstddef>
 #include <initializer_list>
 
+#include "core/alternating_weights.h"
 #include "core/characters.h"
 #include "core/text.h"
 
@@ -25,9 +27,14 @@ constexpr std::array<bool, 100> kHasTwoDigitSystem = [] {
   return table;
 }();
 
+constexpr std::size_t kEan8Payload = 7;
+constexpr std::size_t kEan13Payload = 12;
+constexpr std::size_t kUpcEPayload = 7;
+constexpr std::size_t kUpcAPayload = 11;
+
 // The number at the start of a text, read leniently: an optional plus sign,
 // then digits up to the first character that cannot continue the number;
-// nothing readable gives 0. Only the cutting of the fields of a stem that
+// nothing readable gives 0. Only the cutting of the fields of a payload that
 // fails its digit test anyway depends on this leniency.
 int LeadingNumber(std::string_view text) {
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
@@ -91,43 +98,50 @@ std::string SuppressUpcA(std::string_view s) {
 
 }  // namespace
 
-void EAN::ResetFields() {
-  manufacturer_code_ = std::int16_t{0};
-  number_system_ = std::int16_t{0};
-  product_code_ = std::int16_t{0};
-}
+EAN::EAN()
+    : CheckDigitNumber(
+          {.separators = " -",
+           .payload_lengths = {{kEan8Payload, kEan8Payload}, {kEan13Payload, kEan13Payload}}}) {}
 
 // The fields are cut by position before any digit is tested.
-bool EAN::Prepare(std::string& stem) {
+std::optional<std::int16_t> EAN::ComputeCheckDigit(std::string_view payload) {
   const bool two_digit_system =
-      kHasTwoDigitSystem[static_cast<std::size_t>(LeadingNumber(Characters(stem, 1, 2)))];
+      kHasTwoDigitSystem[static_cast<std::size_t>(LeadingNumber(Characters(payload, 1, 2)))];
   const std::size_t p = two_digit_system ? 2 : 3;
-  number_system_ = Characters(stem, 1, p);
-  if (stem.size() == 7) {
-    manufacturer_code_ = std::int16_t{-1};
-    product_code_ = Characters(stem, p + 1, 7);
+  fields_.number_system = Characters(payload, 1, p);
+  if (payload.size() == kEan8Payload) {
+    fields_.manufacturer_code = std::int16_t{-1};
+    fields_.product_code = Characters(payload, p + 1, 7);
   } else {
-    manufacturer_code_ = Characters(stem, p + 1, 7);
-    product_code_ = Characters(stem, 8, 12);
+    fields_.manufacturer_code = Characters(payload, p + 1, 7);
+    fields_.product_code = Characters(payload, 8, 12);
   }
-  return true;
+  if (auto check_digit = Modulo10CheckDigit(payload)) return check_digit;
+  return RejectNonDigit(payload);
 }
 
-void UPC::ResetFields() {
-  manufacturer_code_ = std::int16_t{0};
-  number_system_ = 0;
-  product_code_ = std::int16_t{0};
-}
+UPC::UPC()
+    : CheckDigitNumber(
+          {.separators = " -",
+           .payload_lengths = {{kUpcEPayload, kUpcEPayload}, {kUpcAPayload, kUpcAPayload}}}) {}
 
-// A UPC-E stem is weighed and split as its UPC-A expansion.
-bool UPC::Prepare(std::string& stem) {
-  if (stem.size() == 7) stem = Convert(stem);
-  if (!stem.empty() && IsDigit(stem.front())) {
-    number_system_ = static_cast<std::uint8_t>(DigitValue(stem.front()));
+// A UPC-E payload is weighed and split as its UPC-A expansion.
+std::optional<std::int16_t> UPC::ComputeCheckDigit(std::string_view payload) {
+  const std::string upc_a =
+      payload.size() == kUpcEPayload ? ExpandUpcE(payload) : std::string(payload);
+  if (!upc_a.empty() && IsDigit(upc_a.front())) {
+    fields_.number_system = static_cast<std::uint8_t>(DigitValue(upc_a.front()));
   }
-  manufacturer_code_ = Characters(stem, 2, 6);
-  product_code_ = Characters(stem, 7, 11);
-  return true;
+  fields_.manufacturer_code = Characters(upc_a, 2, 6);
+  fields_.product_code = Characters(upc_a, 7, 11);
+  // A UPC-E payload with no expansion (its seventh character is no digit)
+  // has no check digit, not the one of the empty text. An expansion keeps
+  // the payload's characters in their order, except the seventh, which is
+  // then a digit; so the first non-digit of the payload is the one that
+  // failed.
+  if (upc_a.empty()) return RejectNonDigit(payload);
+  if (auto check_digit = Modulo10CheckDigit(upc_a)) return check_digit;
+  return RejectNonDigit(payload);
 }
 
 std::string UPC::Convert(std::string_view number) {

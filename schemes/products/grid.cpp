@@ -1,6 +1,7 @@
-#include "schemes/articles/grid.h"
+// SPDX-License-Identifier: MIT
+#include "schemes/products/grid.h"
 
-#include <cstdint>
+#include <cstddef>
 
 #include "core/characters.h"
 #include "core/checked.h"
@@ -24,30 +25,25 @@ int CharacterValue(char c) {
 
 }  // namespace
 
-GRid::GRid() : CheckDigitNumber({.separators = " -", .upper_case = true}) {}
-
-bool GRid::AcceptsStemLength(std::size_t length) const {
-  return length == kPayloadLength;
-}
-
-void GRid::ResetFields() {
-  identifier_scheme_.clear();
-  issue_code_.clear();
-  release_number_.clear();
-}
+GRid::GRid()
+    : CheckDigitNumber({.separators = " -",
+                        .upper_case = true,
+                        .payload_letters = true,
+                        .payload_lengths = Lengths::Exactly(kPayloadLength),
+                        .check_characters = CheckCharacters::kDigitsAndLetters}) {}
 
 std::optional<std::string> GRid::ComputeCheckDigit(std::string_view payload) {
   // Cut before any character is tested, so a rejected identifier still shows
   // its parts.
-  identifier_scheme_ = Characters(payload, 1, 2);
-  issue_code_ = Characters(payload, 3, 7);
-  release_number_ = Characters(payload, 8, 17);
+  fields_.identifier_scheme = Characters(payload, 1, 2);
+  fields_.issue_code = Characters(payload, 3, 7);
+  fields_.release_number = Characters(payload, 8, 17);
 
   // Starting at 18 makes the first product 2 x 18 mod 37 = 36.
   Int16 previous = 18;
-  for (char c : payload) {
-    const int value = CharacterValue(c);
-    if (value < 0) return std::nullopt;
+  for (std::size_t i = 0; i < payload.size(); ++i) {
+    const int value = CharacterValue(payload[i]);
+    if (value < 0) return RejectCharacter(i);
     Int16 t = (Int16(value) + previous * 2 % 37) % 36;
     if (t.value() == 0) t = 36;
     previous = t;

@@ -1,7 +1,11 @@
+// SPDX-License-Identifier: MIT
 // Retail article numbers: `EAN` (EAN-13 and EAN-8) and `UPC` (UPC-A and the
-// zero-suppressed UPC-E). Both take their check digit from a private
-// `Modulo10` and split the number into number system, manufacturer and
-// product; `UPC` also converts between its two forms.
+// zero-suppressed UPC-E). The check digit is the Modulo10 digit: weight 3 on
+// the rightmost payload digit, then 1 and 3 alternately to the left, and the
+// digit that brings the sum up to a multiple of 10.
+//   978030640615: 9+21+8+0+3+0+6+12+0+18+1+15 = 93, so the check digit is 7.
+// Both split the number into number system, manufacturer and product; `UPC`
+// also converts between its two forms.
 //   EAN ean;
 //   ean.Calculate("978-0-306-40615");   // 7; NumberSystem() == "978"
 //   UPC upc;
@@ -9,41 +13,50 @@
 //   upc.Convert("04252614");            // "042100005264"
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
 
-#include "schemes/general/code_on_block.h"
-#include "schemes/general/modulo10.h"
+#include "core/check_digit_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 
 namespace numerant {
 
-class EAN final : public CodeOnBlock<Modulo10> {
- public:
+struct EanFields {
   // The integer -1 for an EAN-8, which has no manufacturer code.
-  const FieldValue& ManufacturerCode() const { return manufacturer_code_; }
-  const FieldValue& NumberSystem() const { return number_system_; }
-  const FieldValue& ProductCode() const { return product_code_; }
-
- private:
-  bool AcceptsStemLength(std::size_t length) const override { return length == 7 || length == 12; }
-  void ResetFields() override;
-  bool Prepare(std::string& stem) override;
-
-  FieldValue manufacturer_code_{std::int16_t{0}};
-  FieldValue number_system_{std::int16_t{0}};
-  FieldValue product_code_{std::int16_t{0}};
+  FieldValue manufacturer_code = std::int16_t{0};
+  FieldValue number_system = std::int16_t{0};
+  FieldValue product_code = std::int16_t{0};
 };
 
-class UPC final : public CodeOnBlock<Modulo10> {
+class EAN final : public CheckDigitNumber<std::int16_t, EanFields> {
  public:
-  const FieldValue& ManufacturerCode() const { return manufacturer_code_; }
-  std::uint8_t NumberSystem() const { return number_system_; }
-  const FieldValue& ProductCode() const { return product_code_; }
+  EAN();
+
+  const FieldValue& ManufacturerCode() const { return fields().manufacturer_code; }
+  const FieldValue& NumberSystem() const { return fields().number_system; }
+  const FieldValue& ProductCode() const { return fields().product_code; }
+
+ private:
+  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
+};
+
+struct UpcFields {
+  FieldValue manufacturer_code = std::int16_t{0};
+  std::uint8_t number_system = 0;
+  FieldValue product_code = std::int16_t{0};
+};
+
+class UPC final : public CheckDigitNumber<std::int16_t, UpcFields> {
+ public:
+  UPC();
+
+  const FieldValue& ManufacturerCode() const { return fields().manufacturer_code; }
+  std::uint8_t NumberSystem() const { return fields().number_system; }
+  const FieldValue& ProductCode() const { return fields().product_code; }
 
   // A UPC-E number (7 characters, or 8 with its check digit) in its UPC-A
   // form, or a UPC-A number (11 or 12) in its UPC-E form; a check digit is
@@ -51,13 +64,7 @@ class UPC final : public CodeOnBlock<Modulo10> {
   std::string Convert(std::string_view number);
 
  private:
-  bool AcceptsStemLength(std::size_t length) const override { return length == 7 || length == 11; }
-  void ResetFields() override;
-  bool Prepare(std::string& stem) override;
-
-  FieldValue manufacturer_code_{std::int16_t{0}};
-  std::uint8_t number_system_ = 0;
-  FieldValue product_code_{std::int16_t{0}};
+  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
 };
 
 template <>

@@ -1,0 +1,47 @@
+// SPDX-License-Identifier: MIT
+// OPC: a 10-digit optical product code, five digits of manufacturer, four of
+// product and the Luhn check digit: the rightmost payload digit and every
+// second one to its left are doubled and count with the sum of their digits,
+// and the check digit brings the total up to a multiple of 10.
+//   123456789: 2+2+6+4+1+6+5+8+9 = 43, so the check digit is 7.
+//   OPC opc;
+//   opc.Calculate("123456789");      // 7; ManufacturerCode() == "12345"
+//   opc.Check("12345-6789-7");       // true
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <tuple>
+
+#include "core/check_digit_number.h"
+#include "core/field_value.h"
+#include "core/scheme.h"
+
+namespace numerant {
+
+struct OpcFields {
+  FieldValue manufacturer_code = std::int16_t{0};
+  FieldValue product_code = std::int16_t{0};
+};
+
+class OPC final : public CheckDigitNumber<std::int16_t, OpcFields> {
+ public:
+  OPC();
+
+  const FieldValue& ManufacturerCode() const { return fields().manufacturer_code; }
+  const FieldValue& ProductCode() const { return fields().product_code; }
+
+ private:
+  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
+};
+
+template <>
+struct Descriptor<OPC> {
+  static constexpr std::string_view kName = "OPC";
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &OPC::CheckDigit},
+                                          Property{"ManufacturerCode", &OPC::ManufacturerCode},
+                                          Property{"ProductCode", &OPC::ProductCode}};
+};
+
+}  // namespace numerant

@@ -1,0 +1,50 @@
+// SPDX-License-Identifier: MIT
+// Two numbers with a plain weighted digit sum and no fields:
+//   PZN  the German pharmaceutical article number: six digits weighted 2 to 7
+//        from the left; the check value is the sum modulo 11, and a value of
+//        10 is matched by no digit.
+//          490880: 8+27+0+40+48+0 = 123 = 11 x 11 + 2, so the check digit is 2.
+//   CAS  the chemical registry number: three to eight digits weighted 1, 2,
+//        3 ... from the right; the check digit is the sum modulo 10.
+//          7732-18: 42+35+12+6+2+8 = 105, so the check digit is 5.
+//   PZN().Calculate("490880");   // 2
+//   CAS().Check("7732-18-5");    // true
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <tuple>
+
+#include "core/check_digit_number.h"
+#include "core/scheme.h"
+#include "core/weighted_sum_number.h"
+
+namespace numerant {
+
+class PZN final : public WeightedSumNumber<> {
+ public:
+  PZN();
+};
+
+class CAS final : public CheckDigitNumber<std::int16_t> {
+ public:
+  CAS();
+
+ private:
+  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
+};
+
+template <>
+struct Descriptor<PZN> {
+  static constexpr std::string_view kName = "PZN";
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &PZN::CheckDigit}};
+};
+
+template <>
+struct Descriptor<CAS> {
+  static constexpr std::string_view kName = "CAS";
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &CAS::CheckDigit}};
+};
+
+}  // namespace numerant

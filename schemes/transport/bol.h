@@ -1,0 +1,36 @@
+// SPDX-License-Identifier: MIT
+// BOL: a 17-digit code, sixteen digits and a check digit by
+// the Modulo10 rule: weight 3 on the rightmost payload digit, then 1 and 3
+// alternately to the left, and the digit that brings the sum up to a
+// multiple of 10.
+//   0123456789012345: 0+3+2+9+4+15+6+21+8+27+0+3+2+9+4+15 = 128, so 2.
+//   BOL bol;
+//   bol.Calculate("0123456789012345");    // 2
+//   bol.Check("0123-4567-8901-2345-2");   // true
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <tuple>
+
+#include "core/check_digit_number.h"
+#include "core/scheme.h"
+
+namespace numerant {
+
+class BOL final : public CheckDigitNumber<std::int16_t> {
+ public:
+  BOL();
+
+ private:
+  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
+};
+
+template <>
+struct Descriptor<BOL> {
+  static constexpr std::string_view kName = "BOL";
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &BOL::CheckDigit}};
+};
+
+}  // namespace numerant
