@@ -21,6 +21,7 @@ packages=(
   xvfb xauth
   dpkg-dev desktop-file-utils file
   clang libclang-rt-14-dev python3-stdnum
+  pybind11-dev python3-dev python3-pytest python3-dask python3-distributed
 )
 
 ensure_packages() {
