@@ -10,11 +10,14 @@
 For each of Luhn, IBAN, EAN, ISBN and Verhoeff, the same COUNT numbers
 (default 1,000,000; half valid, half with one digit changed, the files of
 bench/generate.py, written once to BUILD/batch-data-COUNT/) go through
-  - python-stdnum's is_valid, called in a loop (best of two passes);
-  - numerant.check, called in the same loop (best of five);
-  - numerant.check_many, one call for the whole list (best of five).
-Times are the CPU time of this process; the ratios compare them. All three
-must give the same answers for every number.
+  - python-stdnum's is_valid, called in a loop;
+  - numerant.check, called in the same loop;
+  - numerant.check_many, one call for the whole list.
+The three take turns over five rounds (python-stdnum in three of them), so
+that a burst of other work on the machine cannot fall on all passes of one
+of them; each counts with its best pass. Times are the CPU time of this
+process; the ratios compare them. All three must give the same answers for
+every number.
 """
 import importlib
 import pathlib
@@ -29,13 +32,22 @@ TARGET_CHECK = 5
 TARGET_MANY = 30
 
 
-def best_of(passes, run):
-    """The answers of `run` and its least CPU time over the passes."""
-    best = float("inf")
-    for _ in range(passes):
-        start = time.process_time()
-        answers = run()
-        best = min(best, time.process_time() - start)
+ROUNDS = 5
+STDNUM_ROUNDS = (0, 2, 4)
+
+
+def take_turns(runs):
+    """The answers of each run and its least CPU time, the runs taking turns
+    over the rounds; a run with a tuple of rounds runs in those only."""
+    answers = [None] * len(runs)
+    best = [float("inf")] * len(runs)
+    for round_number in range(ROUNDS):
+        for i, (run, rounds) in enumerate(runs):
+            if rounds is not None and round_number not in rounds:
+                continue
+            start = time.process_time()
+            answers[i] = run()
+            best[i] = min(best[i], time.process_time() - start)
     return answers, best
 
 
@@ -58,9 +70,11 @@ def main():
         numbers = (data / f"{scheme}.txt").read_text().splitlines()
         is_valid = importlib.import_module("stdnum." + module).is_valid
         check = numerant.check
-        theirs, stdnum_cpu = best_of(2, lambda: [is_valid(n) for n in numbers])
-        ours, check_cpu = best_of(5, lambda: [check(scheme, n) for n in numbers])
-        many, many_cpu = best_of(5, lambda: numerant.check_many(scheme, numbers))
+        (theirs, ours, many), (stdnum_cpu, check_cpu, many_cpu) = take_turns([
+            (lambda: [is_valid(n) for n in numbers], STDNUM_ROUNDS),
+            (lambda: [check(scheme, n) for n in numbers], None),
+            (lambda: numerant.check_many(scheme, numbers), None),
+        ])
         if many != ours:
             sys.exit(f"{scheme}: check_many and check disagree")
         agreeing = sum(a == b for a, b in zip(ours, theirs))
