@@ -126,8 +126,7 @@ constexpr const char* kCalculateDoc = R"(calculate(scheme: str, number: str) -> 
 
 The check character(s) of a number typed without them, in the text form the
 window and `numerant-cli calc` show: "3", "89", "X". A number the scheme
-cannot use gives the unset check digit: "-1" for schemes with a numeric check
-digit, "" for the others.)";
+cannot use gives the unset check digit, "-1" or "" by scheme.)";
 
 constexpr const char* kCompleteDoc = R"(complete(scheme: str, payload: str) -> str
 
