@@ -1,6 +1,6 @@
 # What `cmake --install` puts where: the two programs, the desktop files (see
-# data/), and the scheme library for C++ users with its headers and a CMake
-# package, so that another project writes
+# data/), the Python module with its type stub, and the scheme library for C++
+# users with its headers and a CMake package, so that another project writes
 #
 #   find_package(Numerant 1.0 REQUIRED)
 #   target_link_libraries(app PRIVATE Numerant::schemes)
@@ -38,3 +38,30 @@ install(FILES
   "${PROJECT_BINARY_DIR}/NumerantConfig.cmake"
   "${PROJECT_BINARY_DIR}/NumerantConfigVersion.cmake"
   DESTINATION "${NUMERANT_CMAKE_DIR}")
+
+# The Python module goes where Debian's Python looks: /usr/lib/python3/dist-packages
+# for the system's own (the prefix /usr, as in the Debian package),
+# lib/python3.X/site-packages under the user's base (~/.local), and
+# lib/python3.X/dist-packages under any other prefix, such as /usr/local. The
+# prefix is read when installing, since the package installs to /usr whatever
+# the build was configured with.
+if(TARGET numerant_python)
+  execute_process(COMMAND "${NUMERANT_PYTHON}" -c "import site; print(site.getuserbase())"
+                  OUTPUT_VARIABLE numerant_python_user_base OUTPUT_STRIP_TRAILING_WHITESPACE)
+  set(numerant_python_version "${Python_VERSION_MAJOR}.${Python_VERSION_MINOR}")
+  install(CODE "
+    get_filename_component(numerant_prefix \"\${CMAKE_INSTALL_PREFIX}\" ABSOLUTE)
+    if(numerant_prefix STREQUAL \"/usr\")
+      set(numerant_python_dir \"\${numerant_prefix}/lib/python3/dist-packages\")
+    elseif(numerant_prefix STREQUAL \"${numerant_python_user_base}\")
+      set(numerant_python_dir \"\${numerant_prefix}/lib/python${numerant_python_version}/site-packages\")
+    else()
+      set(numerant_python_dir \"\${numerant_prefix}/lib/python${numerant_python_version}/dist-packages\")
+    endif()
+    file(INSTALL \"$<TARGET_FILE:numerant_python>\" \"${PROJECT_SOURCE_DIR}/python/numerant.pyi\"
+         DESTINATION \"\${numerant_python_dir}\")
+    if(CMAKE_INSTALL_DO_STRIP)
+      execute_process(COMMAND \"${CMAKE_STRIP}\"
+        \"\$ENV{DESTDIR}\${numerant_python_dir}/$<TARGET_FILE_NAME:numerant_python>\")
+    endif()")
+endif()

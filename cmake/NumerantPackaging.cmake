@@ -13,8 +13,9 @@ set(CPACK_PACKAGE_DESCRIPTION
   "Numerant computes and verifies the check digits of payment cards, IBAN,\n"
   "EAN/UPC, ISBN/ISSN, VIN, container and wagon codes, tax, company and\n"
   "health-care numbers and national personal identity numbers: a small\n"
-  "window (numerant), a command for batch work (numerant-cli) and the\n"
-  "scheme library with its headers and CMake package for C++ programs.")
+  "window (numerant), a command for batch work (numerant-cli), the Python\n"
+  "module numerant, and the scheme library with its headers and CMake\n"
+  "package for C++ programs.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
 set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
@@ -30,6 +31,14 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # them: without them the window cannot open.
 if(NUMERANT_BUILD_APP)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
+endif()
+
+# The Python module is built for one version of Debian's Python; without that
+# Python it is simply not used.
+if(TARGET numerant_python)
+  math(EXPR next_python_minor "${Python_VERSION_MINOR} + 1")
+  set(CPACK_DEBIAN_PACKAGE_SUGGESTS
+      "python3 (>= ${Python_VERSION_MAJOR}.${Python_VERSION_MINOR}), python3 (<< ${Python_VERSION_MAJOR}.${next_python_minor})")
 endif()
 
 set(CPACK_GENERATOR DEB)

@@ -22,6 +22,7 @@ packages=(
   xvfb xauth
   dpkg-dev desktop-file-utils appstream file python3-debian
   clang libclang-rt-14-dev python3-stdnum
+  pybind11-dev python3-dev python3-pytest python3-dask python3-distributed
 )
 
 ensure_packages() {

@@ -58,6 +58,12 @@ icon_sizes=(16 22 24 32 48 64 128 256)
 for size in "${icon_sizes[@]}"; do
   expected_files+=("usr/share/icons/hicolor/${size}x${size}/apps/org.numerant.Numerant.png")
 done
+# The Python module, when the build made one, where Debian's Python finds it.
+python_dir=usr/lib/python3/dist-packages
+python_module=$(cd "$build_dir/python" 2>/dev/null && ls numerant.*.so 2>/dev/null || true)
+if [ -n "$python_module" ]; then
+  expected_files+=("$python_dir/$python_module" "$python_dir/numerant.pyi")
+fi
 for file in "${expected_files[@]}"; do
   [ -f "$root/$file" ] || fail "missing $file"
 done
@@ -70,6 +76,7 @@ while IFS= read -r file; do
     usr/share/icons/hicolor/*/apps/org.numerant.Numerant.png) ;;
     usr/share/icons/hicolor/scalable/apps/org.numerant.Numerant.svg) ;;
     usr/share/doc/numerant/copyright | usr/share/doc/numerant/changelog.gz) ;;
+    "$python_dir/$python_module" | "$python_dir/numerant.pyi") [ -n "$python_module" ] || fail "unexpected file $file" ;;
     *) fail "unexpected file $file" ;;
   esac
 done < <(cd "$root" && find . -type f | sed 's|^\./||')
@@ -124,6 +131,10 @@ done
 [ "$("$root/usr/bin/numerant" --version)" = "numerant $version" ] || fail "numerant --version"
 [ "$("$root/usr/bin/numerant-cli" list | wc -l)" -eq 52 ] || fail "numerant-cli list does not print 52 schemes"
 [ "$("$root/usr/bin/numerant-cli" calc Verhoeff 236)" = 3 ] || fail "numerant-cli calc Verhoeff 236"
+if [ -n "$python_module" ]; then
+  [ "$(PYTHONPATH="$root/$python_dir" /usr/bin/python3 -c 'import numerant; print(numerant.calculate("Verhoeff", "236"))')" = 3 ] ||
+    fail "the packaged Python module does not calculate Verhoeff 236"
+fi
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/numerant" --help | grep -q numerant-cli || fail "numerant --help"
 
 [ "$failures" -eq 0 ] || exit 1

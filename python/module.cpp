@@ -1,0 +1,323 @@
+// SPDX-License-Identifier: MIT
+// The Python module `numerant`: the schemes of the C++ library, reached by
+// name. Every answer comes from the library's `Scheme` objects; this file
+// only translates arguments and results.
+#include <Python.h>
+#include <memory>
+#include <pybind11/pybind11.h>
+#include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
+
+#include "core/version.h"
+#include "python/explain.h"
+#include "python/python_text.h"
+#include "python/scheme_lookup.h"
+#include "python/values.h"
+
+namespace numerant::python {
+namespace {
+
+namespace py = pybind11;
+
+// How many numbers a batch gathers before it lets go of the GIL to answer
+// them: enough to make the release cheap, few enough to keep the texts of a
+// block in the cache.
+constexpr std::size_t kBlock = 4096;
+
+// Answers every number of an iterable with a fresh object of the scheme. The
+// numbers are taken a block at a time: read while holding the GIL, answered
+// without it, and the answers turned into Python objects with it again.
+template <typename Answer, typename ToPythonObject>
+py::list AnswerEach(py::handle name, py::handle numbers, Answer answer, ToPythonObject to_python) {
+  if (PyUnicode_Check(numbers.ptr()) || PyBytes_Check(numbers.ptr())) {
+    throw py::type_error("numbers must be an iterable of str, not a single " +
+                         std::string(Py_TYPE(numbers.ptr())->tp_name));
+  }
+  const std::unique_ptr<Scheme> scheme = CreateNamed(name);
+  const py::iterator items = py::iter(numbers);
+  using Result = decltype(answer(*scheme, std::string_view()));
+
+  std::vector<py::object> held;  // the block's strings, alive until answered
+  std::vector<Latin1Text> texts;
+  std::vector<Result> results;
+  held.reserve(kBlock);
+  texts.reserve(kBlock);
+  results.reserve(kBlock);
+  py::list answers;
+  std::size_t index = 0;
+  for (bool more = true; more;) {
+    held.clear();
+    texts.clear();
+    while (texts.size() < kBlock) {
+      PyObject* item = PyIter_Next(items.ptr());
+      if (item == nullptr) {
+        if (PyErr_Occurred() != nullptr) throw py::error_already_set();
+        more = false;
+        break;
+      }
+      held.push_back(py::reinterpret_steal<py::object>(item));
+      if (!Latin1Text::Accepts(item)) {
+        ThrowNotText(item, ("item " + std::to_string(index) + " of numbers").c_str());
+      }
+      texts.emplace_back(item, "number");
+      ++index;
+    }
+    results.resize(texts.size());
+    {
+      const py::gil_scoped_release release;
+      for (std::size_t i = 0; i < texts.size(); ++i)
+        results[i] = answer(*scheme, texts[i].view());
+    }
+    for (const Result& result : results)
+      answers.append(to_python(result));
+  }
+  return answers;
+}
+
+// A scheme object for Python: one object of the named class, kept from call
+// to call, so that its properties tell what the last call found.
+class SchemeObject {
+ public:
+  explicit SchemeObject(py::handle name) : scheme_(CreateNamed(name)) {}
+
+  Scheme& scheme() { return *scheme_; }
+  const Scheme& scheme() const { return *scheme_; }
+
+ private:
+  std::unique_ptr<Scheme> scheme_;
+};
+
+constexpr const char* kModuleDoc =
+    R"(Check digits of 55 numbering schemes, computed by the Numerant C++ library.
+
+Payment cards, IBAN, EAN/UPC, ISBN/ISSN, VIN, container and wagon codes, tax,
+company and health-care numbers and national personal identity numbers, plus
+the building blocks Luhn, Modulo10 and Modulo97.
+
+    >>> import numerant
+    >>> numerant.check("IBAN", "DE89 3704 0044 0532 0130 00")
+    True
+    >>> numerant.calculate("Verhoeff", "236")
+    '3'
+    >>> numerant.fields("PESEL", "85031512344")["BirthDate"]
+    '850315'
+    >>> numerant.check_many("Luhn", ["79927398713", "79927398710", ""])
+    [True, False, False]
+
+Scheme names are matched in any case. Numbers are str; each scheme strips
+the separators it allows (mostly blanks and hyphens). Characters outside
+ISO-8859-1 become "?" and so never match.)";
+
+constexpr const char* kSchemesDoc = R"(schemes() -> list[str]
+
+The scheme names: the 52 schemes of the calculator in list order, then the
+building blocks Luhn, Modulo10 and Modulo97.)";
+
+constexpr const char* kCheckDoc = R"(check(scheme: str, number: str) -> bool
+
+Whether the complete number, check character(s) included, is valid.
+
+Raises ValueError for an unknown scheme name and TypeError when an argument
+is not a str.)";
+
+constexpr const char* kCalculateDoc = R"(calculate(scheme: str, number: str) -> str
+
+The check character(s) of a number typed without them, in the text form the
+window and `numerant-cli calc` show: "3", "89", "X". A number the scheme
+cannot use gives the unset check digit, "-1" or "" by scheme.)";
+
+constexpr const char* kCompleteDoc = R"(complete(scheme: str, payload: str) -> str
+
+The number with its check character(s) in their place, or "" when the
+payload has none.)";
+
+constexpr const char* kExplainDoc = R"(explain(scheme: str, number: str) -> dict
+
+Why the number is valid or not, as a dict with "kind" ("valid", "empty",
+"length", "character", "no-check-digit" or "check-digit") and the members
+that apply: "length" and "lengths" (pairs [lowest, highest], highest None
+when unbounded), "place" (1-based) and "character", "expected" and "found".)";
+
+constexpr const char* kFieldsDoc =
+    R"(fields(scheme: str, number: str) -> dict[str, bool | int | str | None]
+
+What `check` leaves in the scheme's properties for this number: the check
+digit and the fields the number encodes (birth date, gender, country ...),
+by property name. Booleans are bool, numbers int, texts str; a field that
+holds no text (an unset check digit, a field not decoded) is None.
+
+    >>> numerant.fields("PESEL", "85031512344")
+    {'BirthDate': '850315', 'CheckDigit': 4, 'Gender': 2, 'IdentificationNumber': '123'})";
+
+constexpr const char* kCheckManyDoc =
+    R"(check_many(scheme: str, numbers: Iterable[str]) -> list[bool]
+
+`check` for every number of an iterable (a list, a column, a generator), in
+order. The numbers are answered in blocks without holding the GIL, so other
+Python threads run meanwhile.
+
+Raises TypeError when an item is not a str.)";
+
+constexpr const char* kCalculateManyDoc =
+    R"(calculate_many(scheme: str, numbers: Iterable[str]) -> list[str]
+
+`calculate` for every number of an iterable, in order, without holding the
+GIL while the numbers are answered.)";
+
+constexpr const char* kSchemeDoc = R"(Scheme(name: str)
+
+One object of a scheme class, kept from call to call like the C++ object: after
+`check` or `calculate` its properties (CheckDigit, BirthDate, Gender ...,
+named as the C++ getters) tell what that call found.
+
+    >>> pesel = numerant.Scheme("PESEL")
+    >>> pesel.check("85031512344")
+    True
+    >>> pesel.BirthDate, pesel.Gender
+    ('850315', 2)
+
+Raises ValueError for an unknown name.)";
+
+}  // namespace
+}  // namespace numerant::python
+
+PYBIND11_MODULE(numerant, module) {
+  namespace py = pybind11;
+  using namespace numerant;          // NOLINT(google-build-using-namespace)
+  using namespace numerant::python;  // NOLINT(google-build-using-namespace)
+  py::options options;
+  options.disable_function_signatures();  // each docstring opens with its own
+
+  module.doc() = kModuleDoc;
+  module.attr("__version__") = kVersion;
+
+  module.def("schemes", &SchemeNames, kSchemesDoc);
+
+  module.def(
+      "check",
+      [](py::handle scheme, py::handle number) {
+        Scheme& shared = SharedScheme(scheme);
+        return shared.Check(Latin1Text(number, "number").view());
+      },
+      py::arg("scheme"), py::arg("number"), kCheckDoc);
+
+  module.def(
+      "calculate",
+      [](py::handle scheme, py::handle number) {
+        Scheme& shared = SharedScheme(scheme);
+        return ToPython(shared.CalculateText(Latin1Text(number, "number").view()));
+      },
+      py::arg("scheme"), py::arg("number"), kCalculateDoc);
+
+  module.def(
+      "complete",
+      [](py::handle scheme, py::handle payload) {
+        Scheme& shared = SharedScheme(scheme);
+        return Complete(shared, Latin1Text(payload, "payload").view());
+      },
+      py::arg("scheme"), py::arg("payload"), kCompleteDoc);
+
+  module.def(
+      "explain",
+      [](py::handle scheme, py::handle number) {
+        Scheme& shared = SharedScheme(scheme);
+        return Explain(shared, Latin1Text(number, "number").view());
+      },
+      py::arg("scheme"), py::arg("number"), kExplainDoc);
+
+  module.def(
+      "fields",
+      [](py::handle scheme, py::handle number) {
+        Scheme& shared = SharedScheme(scheme);
+        shared.Check(Latin1Text(number, "number").view());
+        return Fields(shared);
+      },
+      py::arg("scheme"), py::arg("number"), kFieldsDoc);
+
+  module.def(
+      "check_many",
+      [](py::handle scheme, py::handle numbers) {
+        return AnswerEach(
+            scheme, numbers,
+            [](Scheme& object, std::string_view number) -> char {
+              return object.Check(number) ? 1 : 0;
+            },
+            [](char valid) { return py::bool_(valid != 0); });
+      },
+      py::arg("scheme"), py::arg("numbers"), kCheckManyDoc);
+
+  module.def(
+      "calculate_many",
+      [](py::handle scheme, py::handle numbers) {
+        return AnswerEach(
+            scheme, numbers,
+            [](Scheme& object, std::string_view number) { return object.CalculateText(number); },
+            [](const std::string& result) { return ToPython(result); });
+      },
+      py::arg("scheme"), py::arg("numbers"), kCalculateManyDoc);
+
+  py::class_<SchemeObject>(module, "Scheme", kSchemeDoc)
+      .def(py::init<py::handle>(), py::arg("name"))
+      .def_property_readonly(
+          "Name", [](const SchemeObject& self) { return ToPython(self.scheme().Name()); },
+          "The class name, as `schemes()` lists it.")
+      .def(
+          "check",
+          [](SchemeObject& self, py::handle number) {
+            return self.scheme().Check(Latin1Text(number, "number").view());
+          },
+          py::arg("number"),
+          "check(number: str) -> bool\n\nWhether the complete number is valid; the "
+          "properties then hold what the check found.")
+      .def(
+          "calculate",
+          [](SchemeObject& self, py::handle number) {
+            return ToPython(self.scheme().CalculateText(Latin1Text(number, "number").view()));
+          },
+          py::arg("number"),
+          "calculate(number: str) -> str\n\nThe check character(s) of a number typed without "
+          "them, as `numerant.calculate` gives them.")
+      .def(
+          "complete",
+          [](SchemeObject& self, py::handle payload) {
+            return Complete(self.scheme(), Latin1Text(payload, "payload").view());
+          },
+          py::arg("payload"),
+          "complete(payload: str) -> str\n\nThe number with its check character(s) in their "
+          "place, or \"\" when the payload has none.")
+      .def(
+          "explain",
+          [](SchemeObject& self, py::handle number) {
+            return Explain(self.scheme(), Latin1Text(number, "number").view());
+          },
+          py::arg("number"),
+          "explain(number: str) -> dict\n\nWhy the number is valid or not, as "
+          "`numerant.explain` tells it.")
+      .def(
+          "fields", [](const SchemeObject& self) { return Fields(self.scheme()); },
+          "fields() -> dict[str, bool | int | str | None]\n\nEvery property as it stands now, "
+          "by name.")
+      .def(
+          "__getattr__",
+          [](const SchemeObject& self, const std::string& name) {
+            py::object value = ReadProperty(self.scheme(), name);
+            if (!value) {
+              throw py::attribute_error("'" + std::string(self.scheme().Name()) +
+                                        "' has no property '" + name + "'");
+            }
+            return value;
+          },
+          py::arg("name"))
+      .def("__dir__",
+           [](py::handle self) {
+             py::list names = py::module_::import("builtins").attr("object").attr("__dir__")(self);
+             for (py::handle name : PropertyNames(self.cast<const SchemeObject&>().scheme()))
+               names.append(name);
+             return names;
+           })
+      .def("__repr__", [](const SchemeObject& self) {
+        return "numerant.Scheme('" + std::string(self.scheme().Name()) + "')";
+      });
+}
