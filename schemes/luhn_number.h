@@ -40,7 +40,7 @@ class LuhnNumber : public CheckDigitNumber<std::int16_t, Fields> {
     DecodeFields(payload);
     std::string_view digits = payload;
     if (!prefix_.empty()) {
-      // A prefix and a payload of up to 15 digits fit the string's own
+      // Prefix and payload together, up to 15 digits, fit the string's own
       // space, so this does not allocate.
       digits_.assign(prefix_).append(payload);
       digits = digits_;
