@@ -128,6 +128,7 @@ TEST(PaymentsTest, Explain) {
       {"EUR", "10123456789 2", "the digit 1 cannot stand at place 1"},
       {"EUR", "X0123 45678A2", "the letter A cannot stand at place 12"},
       {"BZU", "0000000000070", "no check digit exists for this number"},
+      {"OGM", "----------00", "no check digits exist for this number"},  // nothing but marks
       {"IBAN", "DE00370400440532013000", "check digits should be 89, not 00"},
       {"EUR", "X01234567893", "check digit should be 2, not 3"},
   });
