@@ -91,7 +91,8 @@ std::string Describe(const Finding& finding) {
       return DescribeCharacter(finding.character) + " cannot stand at place " +
              Number(finding.place);
     case Finding::Kind::kNoCheckDigit:
-      return "no " + CheckNoun(finding.shape) + " exists for this number";
+      return "no " + CheckNoun(finding.shape) +
+             (finding.shape.check_length > 1 ? " exist" : " exists") + " for this number";
     case Finding::Kind::kWrongCheckDigit:
       return CheckNoun(finding.shape) + " should be " + finding.expected + ", not " + finding.found;
   }

@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: MIT
+#include "schemes/companies/btw.h"
+
+namespace numerant {
+
+BTW::BTW() : Modulo97Number({.separators = " -.", .payload_length = 7, .reverse = true}) {}
+
+}  // namespace numerant

@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: MIT
+#include "schemes/companies/duns.h"
+
+namespace numerant {
+
+DUNS::DUNS() : LuhnNumber({.payload_length = 8}) {}
+
+}  // namespace numerant

@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: MIT
+#include "schemes/companies/siren.h"
+
+namespace numerant {
+
+SIREN::SIREN() : LuhnNumber({.payload_length = 8}) {}
+
+}  // namespace numerant

@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: MIT
+#include "schemes/health/npi.h"
+
+namespace numerant {
+
+NPI::NPI() : LuhnNumber({.payload_length = 9, .prefix = "80840"}) {}
+
+}  // namespace numerant

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+// The modulo-97 numbers: a payload of a fixed number of digits followed by
+// two check digits, the remainder of the payload read as one decimal number
+// divided by 97 ("00" to "96"), or 97 minus that remainder ("01" to "97").
+// OGM, BTW and SIS differ only in their separators, payload length and
+// direction, which are the rows of one table. The check digits are the
+// integer -1 until they are known, then a text of two digits.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "core/check_digit_number.h"
+#include "core/field_value.h"
+#include "core/modulo97.h"
+#include "core/text.h"
+
+namespace numerant {
+
+struct Modulo97NumberRule {
+  std::string_view separators;
+  std::size_t payload_length;
+  // The check digits are 97 minus the remainder.
+  bool reverse = false;
+};
+
+class Modulo97Number : public CheckDigitNumber<FieldValue> {
+ protected:
+  explicit Modulo97Number(const Modulo97NumberRule& rule)
+      : CheckDigitNumber({.separators = rule.separators,
+                          .payload_lengths = Lengths::Exactly(rule.payload_length),
+                          .check_length = 2}),
+        reverse_(rule.reverse) {}
+
+ private:
+  static constexpr std::int32_t kModulus = 97;
+  // The payload's value leaves out these marks wherever they stand, after the
+  // length has been taken with them: the numbers were first worked out by a
+  // general modulo-97 object that dropped them from the payload it was given.
+  // So OGM, which keeps hyphens and full stops, counts them towards its ten
+  // characters but not towards the value.
+  static constexpr std::string_view kMarksLeftOut = " -.+/";
+
+  std::optional<FieldValue> ComputeCheckDigit(std::string_view payload) final {
+    digits_.clear();
+    for (std::size_t i = 0; i < payload.size(); ++i) {
+      if (kMarksLeftOut.find(payload[i]) != std::string_view::npos) continue;
+      if (!IsDigit(payload[i])) return RejectCharacter(i);
+      digits_.push_back(payload[i]);
+    }
+    // Nothing but marks: no number to divide.
+    const auto remainder = Remainder97(digits_);
+    if (!remainder) return std::nullopt;
+    return FieldValue(TwoDigits(reverse_ ? kModulus - *remainder : *remainder));
+  }
+
+  bool reverse_;
+  // Up to 15 digits fit the string's own space, so this does not allocate.
+  std::string digits_;
+};
+
+}  // namespace numerant

@@ -1,0 +1,39 @@
+// SPDX-License-Identifier: MIT
+// BZU: twelve digits and a check digit from the ISO 7064 MOD 11,10
+// recurrence. Starting from the product 10, each digit gives s = (digit +
+// product mod 11) mod 10, taken as 10 when it is 0, and the next product 2s;
+// the check digit is 11 minus the last product reduced modulo 11. It is 10
+// when that remainder is 1, and then no final digit matches. 100000000000:
+// the 1 gives s 1, the eleven zeros run s through 2, 4, 8, 5, 10, 9, 7, 3, 6,
+// 1 and 2, and 11 - (2 x 2) mod 11 = 7.
+//   BZU bzu;
+//   bzu.Calculate("1234 5678 9012");   // 4
+//   bzu.Check("1234-5678-9012-4");     // true
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string_view>
+#include <tuple>
+
+#include "core/check_digit_number.h"
+#include "core/scheme.h"
+
+namespace numerant {
+
+// The check digit is 1 to 10, or -1 when none is known.
+class BZU final : public CheckDigitNumber<std::int16_t> {
+ public:
+  BZU();
+
+ private:
+  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
+};
+
+template <>
+struct Descriptor<BZU> {
+  static constexpr std::string_view kName = "BZU";
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &BZU::CheckDigit}};
+};
+
+}  // namespace numerant

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+// IBAN: the two check digits of an international bank account number
+// (ISO 13616, ISO 7064 MOD 97-10). The code is the country code, the two
+// check digits and the account part. To compute them, the country code moves
+// behind the account part, letters become 10 ("A") to 35 ("Z"), "00" holds
+// the place of the check digits, and 98 minus the remainder of that number
+// divided by 97 gives them: DE and 370400440532013000 make
+// 370400440532013000131400, whose remainder 9 gives "89". No country's length
+// or format is tested: any country code and any account part of digits and
+// letters within the length bounds is accepted.
+//   IBAN iban;
+//   iban.Calculate("DE370400440532013000");       // "89"
+//   iban.Check("DE89 3704 0044 0532 0130 00");    // true
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <tuple>
+
+#include "core/check_digit_number.h"
+#include "core/field_value.h"
+#include "core/scheme.h"
+
+namespace numerant {
+
+struct IBANFields {
+  // Everything behind the country code and the check digits.
+  std::string account_number;
+  // The first two characters, not tested to be letters.
+  std::string country_code;
+};
+
+// The check digits stand behind the country code; they are the integer -1
+// until computed, then two digits "02" to "98".
+class IBAN final : public CheckDigitNumber<FieldValue, IBANFields> {
+ public:
+  IBAN();
+
+  const std::string& AccountNumber() const { return fields().account_number; }
+  const std::string& CountryCode() const { return fields().country_code; }
+
+ private:
+  // Takes the country code followed by the account part.
+  std::optional<FieldValue> ComputeCheckDigit(std::string_view payload) override;
+};
+
+template <>
+struct Descriptor<IBAN> {
+  static constexpr std::string_view kName = "IBAN";
+  static constexpr std::tuple kProperties{
+      Property{"AccountNumber", &IBAN::AccountNumber},
+      Property{"CheckDigit", &IBAN::CheckDigit},
+      Property{"CountryCode", &IBAN::CountryCode},
+  };
+};
+
+}  // namespace numerant

@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: MIT
+#include "schemes/personal/sis.h"
+
+namespace numerant {
+
+SIS::SIS() : Modulo97Number({.separators = " -.", .payload_length = 8}) {}
+
+}  // namespace numerant
