@@ -22,7 +22,7 @@ std::size_t NumberCourse::CheckPlace(std::size_t whole_length) const {
 bool NumberCourse::Split(std::string_view whole, std::string_view& payload, CheckText& check_text) {
   const std::size_t length = shape_.check_length;
   if (length > CheckText::kMaxLength || whole.size() < length ||
-      !AcceptsStemLength(whole.size() - length)) {
+      !shape_.payload_lengths.Contains(whole.size() - length)) {
     return false;
   }
   const std::size_t place = CheckPlace(whole.size());

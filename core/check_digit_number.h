@@ -54,13 +54,6 @@ class NumberCourse {
   NumberCourse& operator=(const NumberCourse&) = default;
   virtual ~NumberCourse() = default;
 
-  // Transitional hooks for the classes that still give their lengths and
-  // reset their fields themselves.
-  virtual bool AcceptsStemLength(std::size_t length) const {
-    return shape_.payload_lengths.Contains(length);
-  }
-  virtual void ResetFields() {}
-
   // The text without separators, upper-cased where the scheme asks for it;
   // valid until the next call and while the caller's text lives.
   std::string_view NormaliseText(std::string_view number);
@@ -161,7 +154,6 @@ class CheckDigitNumber : public NumberCourse {
   std::string_view Normalise(std::string_view number) {
     check_digit_ = unset_;
     fields_ = Fields{};
-    ResetFields();
     rejected_at_.reset();
     return NormaliseText(number);
   }
@@ -207,7 +199,7 @@ inline std::optional<std::string> CheckText(const FieldValue& check_digit, std::
 template <typename Value, typename Fields>
 Value CheckDigitNumber<Value, Fields>::Calculate(std::string_view number) {
   const std::string_view payload = Normalise(number);
-  if (AcceptsStemLength(payload.size())) {
+  if (Shape().payload_lengths.Contains(payload.size())) {
     if (auto computed = ComputeCheckDigit(payload)) check_digit_ = std::move(*computed);
   }
   return check_digit_;

@@ -1,28 +1,43 @@
-// AK and IK: the eleven-digit personal codes of Lithuania and Estonia.
+// SPDX-License-Identifier: MIT
+// AK and IK: the eleven-digit personal codes of Lithuania and Estonia,
+// G YYMMDD SSS C.
 //
-// The first digit gives century and sex, digits 2 to 7 the birth date YYMMDD,
-// digits 8 to 10 a serial number and digit 11 a weighted modulo-11 check
-// digit. AK weighs a second time when the first sum leaves remainder 10, so
-// its check digit is always 0 to 9; IK weighs once and leaves 10 standing,
-// which no digit can match.
+// The first digit G gives century and sex, YYMMDD is the birth date, SSS a
+// serial number and C a check digit: the ten digits weighted 1 2 3 4 5 6 7 8
+// 9 1, the remainder of the sum modulo 11. AK weighs a second time, with 3 4
+// 5 6 7 8 9 1 2 3, when the first sum leaves remainder 10, and takes 0 when
+// the second does too, so its check digit is always 0 to 9; IK weighs once
+// and leaves 10 standing, which no digit can match.
+//   4850315123: 4 + 16 + 15 + 0 + 15 + 6 + 35 + 8 + 18 + 3 = 120, remainder
+//   10; again 12 + 32 + 25 + 0 + 21 + 8 + 45 + 1 + 4 + 9 = 157, remainder 3.
 //   AK ak;
-//   ak.Calculate("4850315123");    // 3
+//   ak.Calculate("4850315123");    // 3, Century 19, Gender 2
 //   IK ik;
-//   ik.Calculate("4850315123");    // 10
+//   ik.Calculate("4850315123");    // 10, Century 20
 //   ik.Check("390010-10000");      // true
 #pragma once
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 #include <tuple>
 
-#include "schemes/general/legacy_weighted_sum_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
+#include "core/weighted_sum_number.h"
 
 namespace numerant {
 
-class ElevenDigitPersonalCode : public LegacyWeightedSumNumber {
+struct PersonalCodeFields {
+  FieldValue birth_date = std::int16_t{0};
+  std::uint8_t century = 0;
+  std::int32_t gender = 0;
+  FieldValue serial_number = std::int16_t{0};
+};
+
+// What AK and IK share: the fields, read the same way; the two differ in
+// their weighting and in what the first digit means.
+class ElevenDigitPersonalCode : public WeightedSumNumber<PersonalCodeFields> {
  public:
   // What the first digit says, by its value 0 to 9.
   struct FirstDigitMeaning {
@@ -30,24 +45,23 @@ class ElevenDigitPersonalCode : public LegacyWeightedSumNumber {
     std::array<std::int32_t, 10> gender;
   };
 
-  const FieldValue& BirthDate() const { return birth_date_; }
-  std::uint8_t Century() const { return century_; }
-  std::int32_t Gender() const { return gender_; }
-  const FieldValue& SerialNumber() const { return serial_number_; }
+  // The integer 0 until a number is decoded, then its YYMMDD.
+  const FieldValue& BirthDate() const { return fields().birth_date; }
+  // The ordinal century, 0 when not decoded or unknown.
+  std::uint8_t Century() const { return fields().century; }
+  // 1 male, 2 female, 0 not decoded or unknown.
+  std::int32_t Gender() const { return fields().gender; }
+  // The integer 0 until a number is decoded, then its three serial digits.
+  const FieldValue& SerialNumber() const { return fields().serial_number; }
 
  protected:
   ElevenDigitPersonalCode(const WeightedSumRule& rule, const FirstDigitMeaning& first_digit)
-      : LegacyWeightedSumNumber(rule), first_digit_(&first_digit) {}
+      : WeightedSumNumber(rule), first_digit_(&first_digit) {}
 
  private:
-  void ResetFields() override;
-  bool DecodeFields(std::string_view body) override;
+  bool DecodeFields(std::string_view payload) override;
 
   const FirstDigitMeaning* first_digit_;
-  FieldValue birth_date_ = std::int16_t{0};
-  std::uint8_t century_ = 0;
-  std::int32_t gender_ = 0;
-  FieldValue serial_number_ = std::int16_t{0};
 };
 
 class AK final : public ElevenDigitPersonalCode {

@@ -1,46 +1,54 @@
+// SPDX-License-Identifier: MIT
 #include "schemes/personal/insz.h"
 
 #include <cstddef>
-#include <optional>
+#include <string>
 
-#include "schemes/personal/gender.h"
 #include "core/characters.h"
+#include "core/modulo97.h"
 #include "core/text.h"
+#include "schemes/personal/decoding.h"
 
 namespace numerant {
 namespace {
 
-constexpr std::size_t kBodyLength = 9;
-constexpr std::size_t kBirthDateLength = 6;
-constexpr std::size_t kCheckLength = 2;
+constexpr std::size_t kPayloadLength = 9;
+constexpr std::size_t kSerialPlace = 6;
+constexpr int kModulus = 97;
+
+// Plus signs and slashes count towards the length of the payload but not
+// towards its value: the check number was first worked out by the general
+// Modulo97 scheme, which drops them as group and sign marks.
+constexpr std::string_view kMarksWithoutValue = "+/";
 
 }  // namespace
 
-INSZ::INSZ() : CodeOnBlock({.separators = " -.", .check_length = kCheckLength}) {
-  block().SetReverse(true);
-}
+INSZ::INSZ()
+    : CheckDigitNumber({.separators = " -.",
+                        .payload_lengths = Lengths::Exactly(kPayloadLength),
+                        .check_length = 2}) {}
 
-bool INSZ::AcceptsStemLength(std::size_t length) const {
-  return length == kBodyLength;
-}
+std::optional<FieldValue> INSZ::ComputeCheckDigit(std::string_view payload) {
+  // The fields are read before the digits are tested, so a number with a bad
+  // digit still shows what it could decode.
+  fields_.birth_date = Characters(payload, 1, kSerialPlace);
+  const std::string_view serial = Characters(payload, kSerialPlace + 1, payload.size());
+  const auto serial_value = ParseDecimal16(serial);
+  if (!serial_value) return RejectCharacter(kSerialPlace + FirstNonDigit(serial));
+  fields_.gender = GenderByParity(*serial_value);
+  fields_.serial_number = serial;
 
-void INSZ::ResetFields() {
-  gender_ = 0;
-  birth_date_ = std::int16_t{0};
-  serial_number_ = std::int16_t{0};
-}
-
-bool INSZ::Prepare(std::string& body) {
-  // The fields are read before the Modulo97 object sees the digits, so a
-  // number with a bad digit still shows what it could decode. The nine
-  // digits are taken as they stand, whatever the century of birth.
-  birth_date_ = Characters(body, 1, kBirthDateLength);
-  const std::string_view serial = Characters(body, kBirthDateLength + 1, body.size());
-  const std::optional<std::int16_t> serial_value = ParseDecimal16(serial);
-  if (!serial_value) return false;
-  gender_ = GenderByParity(*serial_value);
-  serial_number_ = serial;
-  return true;
+  const auto remainder = Remainder97(RemoveSeparators(payload, kMarksWithoutValue));
+  if (!remainder) {
+    for (std::size_t i = 0; i < payload.size(); ++i) {
+      if (!IsDigit(payload[i]) && kMarksWithoutValue.find(payload[i]) == std::string_view::npos) {
+        return RejectCharacter(i);
+      }
+    }
+    return std::nullopt;
+  }
+  // 97 - 0 gives 97, never 00.
+  return FieldValue(TwoDigits(kModulus - *remainder));
 }
 
 }  // namespace numerant

@@ -1,97 +1,95 @@
+// SPDX-License-Identifier: MIT
 #include "schemes/personal/pesel_cnp_jmbg.h"
 
 #include <array>
+#include <cstddef>
 
-#include "schemes/personal/gender.h"
 #include "core/characters.h"
+#include "core/remainder_tables.h"
 #include "core/text.h"
+#include "schemes/personal/decoding.h"
 
 namespace numerant {
 namespace {
 
-constexpr std::int16_t kPeselWeights[10] = {1, 3, 7, 9, 1, 3, 7, 9, 1, 3};
+constexpr std::array<std::int16_t, 10> kPeselWeights{1, 3, 7, 9, 1, 3, 7, 9, 1, 3};
+constexpr std::array<Weights, 1> kPeselLength{kPeselWeights};
 // The check digit brings the sum up to a multiple of 10.
-constexpr std::int16_t kPeselByRemainder[10] = {0, 9, 8, 7, 6, 5, 4, 3, 2, 1};
+constexpr WeightedSumRule kPeselRule{.separators = " -",
+                                     .weights_by_length = kPeselLength,
+                                     .check_digit_of_remainder = kTenMinusRemainder};
 
-constexpr std::int16_t kCnpWeights[12] = {2, 7, 9, 1, 4, 6, 3, 5, 8, 2, 7, 9};
+constexpr std::array<std::int16_t, 12> kCnpWeights{2, 7, 9, 1, 4, 6, 3, 5, 8, 2, 7, 9};
+constexpr std::array<Weights, 1> kCnpLength{kCnpWeights};
 // The remainder itself, with 10 written as 1.
-constexpr std::int16_t kCnpByRemainder[11] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 1};
+constexpr std::array<std::int16_t, 11> kCnpCheckDigit{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 1};
+constexpr WeightedSumRule kCnpRule{.separators = " -",
+                                   .weights_by_length = kCnpLength,
+                                   .check_digit_of_remainder = kCnpCheckDigit};
 
-constexpr std::int16_t kJmbgWeights[12] = {7, 6, 5, 4, 3, 2, 7, 6, 5, 4, 3, 2};
-// 11 minus the remainder, with 0 for the remainders 0 and 1 that leave no digit.
-constexpr std::int16_t kJmbgByRemainder[11] = {0, 0, 9, 8, 7, 6, 5, 4, 3, 2, 1};
-
-constexpr Weights kPeselLength[] = {kPeselWeights};
-constexpr Weights kCnpLength[] = {kCnpWeights};
-constexpr Weights kJmbgLength[] = {kJmbgWeights};
-
-constexpr WeightedSumRule kPeselRule{" -", kPeselLength, kPeselByRemainder};
-constexpr WeightedSumRule kCnpRule{" -", kCnpLength, kCnpByRemainder};
-constexpr WeightedSumRule kJmbgRule{" -", kJmbgLength, kJmbgByRemainder};
+constexpr std::array<std::int16_t, 12> kJmbgWeights{7, 6, 5, 4, 3, 2, 7, 6, 5, 4, 3, 2};
+constexpr std::array<Weights, 1> kJmbgLength{kJmbgWeights};
+// 11 minus the remainder, with 0 for the remainders 0 and 1 that leave no
+// single digit.
+constexpr std::array<std::int16_t, 11> kJmbgCheckDigit{0, 0, 9, 8, 7, 6, 5, 4, 3, 2, 1};
+constexpr WeightedSumRule kJmbgRule{.separators = " -",
+                                    .weights_by_length = kJmbgLength,
+                                    .check_digit_of_remainder = kJmbgCheckDigit};
 
 // The CNP's first digit gives sex and century together: 1 and 2 for births
 // from 1900, 3 and 4 from 1800, 5 and 6 from 2000, and 7 and 8 for residents
 // without a century.
-constexpr std::array<std::uint8_t, 10> kCnpCentury = {0, 20, 20, 19, 19, 21, 21, 0, 0, 0};
-constexpr std::array<std::int32_t, 10> kCnpGender = {0, 1, 2, 1, 2, 1, 2, 1, 2, 0};
+constexpr std::array<std::uint8_t, 10> kCnpCentury{0, 20, 20, 19, 19, 21, 21, 0, 0, 0};
+constexpr std::array<std::int32_t, 10> kCnpGender{0, 1, 2, 1, 2, 1, 2, 1, 2, 0};
 
 // JMBG serials 000 to 499 are given to men, 500 to 999 to women.
 constexpr int kFirstFemaleSerial = 500;
 
 }  // namespace
 
-PESEL::PESEL() : LegacyWeightedSumNumber(kPeselRule) {}
+PESEL::PESEL() : WeightedSumNumber(kPeselRule) {}
 
-void PESEL::ResetFields() {
-  birth_date_ = std::int16_t{0};
-  gender_ = 0;
-  identification_number_ = std::int16_t{0};
-}
-
-bool PESEL::DecodeFields(std::string_view body) {
-  // The month keeps its century offset: the birth date is shown as written.
-  birth_date_ = Characters(body, 1, 6);
-  if (!IsDigit(body[9])) return false;
-  gender_ = GenderByParity(DigitValue(body[9]));
-  identification_number_ = Characters(body, 7, 9);
+bool PESEL::DecodeFields(std::string_view payload) {
+  constexpr std::size_t kSexDigit = 9;
+  fields_.birth_date = Characters(payload, 1, 6);
+  if (!IsDigit(payload[kSexDigit])) {
+    RejectCharacter(kSexDigit);
+    return false;
+  }
+  fields_.gender = GenderByParity(DigitValue(payload[kSexDigit]));
+  fields_.identification_number = Characters(payload, 7, 9);
   return true;
 }
 
-CNP::CNP() : LegacyWeightedSumNumber(kCnpRule) {}
+CNP::CNP() : WeightedSumNumber(kCnpRule) {}
 
-void CNP::ResetFields() {
-  birth_date_ = std::int16_t{0};
-  century_ = 0;
-  county_code_ = std::int16_t{0};
-  gender_ = 0;
-  serial_number_ = std::int16_t{0};
-}
-
-bool CNP::DecodeFields(std::string_view body) {
-  birth_date_ = Characters(body, 2, 7);
-  if (!IsDigit(body[0])) return false;
-  const auto d = static_cast<std::size_t>(DigitValue(body[0]));
-  century_ = kCnpCentury[d];
-  county_code_ = Characters(body, 8, 9);
-  gender_ = kCnpGender[d];
-  serial_number_ = Characters(body, 10, 12);
+bool CNP::DecodeFields(std::string_view payload) {
+  fields_.birth_date = Characters(payload, 2, 7);
+  if (!IsDigit(payload[0])) {
+    RejectCharacter(0);
+    return false;
+  }
+  const auto first = static_cast<std::size_t>(DigitValue(payload[0]));
+  fields_.century = kCnpCentury[first];
+  fields_.county_code = Characters(payload, 8, 9);
+  fields_.gender = kCnpGender[first];
+  fields_.serial_number = Characters(payload, 10, 12);
   return true;
 }
 
-JMBG::JMBG() : LegacyWeightedSumNumber(kJmbgRule) {}
+JMBG::JMBG() : WeightedSumNumber(kJmbgRule) {}
 
-void JMBG::ResetFields() {
-  birth_date_ = std::int16_t{0};
-  gender_ = 0;
-  political_region_code_ = std::int16_t{0};
-}
-
-bool JMBG::DecodeFields(std::string_view body) {
-  birth_date_ = Characters(body, 1, 7);
-  const auto serial = ParseDecimal16(Characters(body, 10, 12));
-  if (!serial) return false;
-  gender_ = *serial < kFirstFemaleSerial ? 1 : 2;
-  political_region_code_ = Characters(body, 8, 9);
+bool JMBG::DecodeFields(std::string_view payload) {
+  constexpr std::size_t kSerialPlace = 9;
+  fields_.birth_date = Characters(payload, 1, 7);
+  const std::string_view serial_text = Characters(payload, kSerialPlace + 1, 12);
+  const auto serial = ParseDecimal16(serial_text);
+  if (!serial) {
+    RejectCharacter(kSerialPlace + FirstNonDigit(serial_text));
+    return false;
+  }
+  fields_.gender = *serial < kFirstFemaleSerial ? 1 : 2;
+  fields_.political_region_code = Characters(payload, 8, 9);
   return true;
 }
 

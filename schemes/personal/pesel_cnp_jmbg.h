@@ -1,10 +1,21 @@
+// SPDX-License-Identifier: MIT
 // PESEL, CNP and JMBG: the all-digit personal numbers of Poland, Romania and
-// the former Yugoslavia, whose check digit is a weighted digit sum mapped
-// through a fixed remainder table.
+// the former Yugoslavia. Each digit of the payload is weighted by its place,
+// and the remainder of the sum picks the check digit from a table.
 //
-// PESEL  YYMMDD ZZZS C      sum modulo 10, check digit (10 - r) mod 10
-// CNP    S YYMMDD JJ NNN C  sum modulo 11, remainder 10 gives 1
-// JMBG   DDMMYYY RR BBB C   sum modulo 11, remainders 0 and 1 give 0
+// PESEL  YYMMDD ZZZS C      weights 1 3 7 9 1 3 7 9 1 3, modulo 10, check
+//                           digit (10 - r) mod 10; S odd for men
+//   8503151234: 8 + 15 + 0 + 27 + 1 + 15 + 7 + 18 + 3 + 12 = 106, so 4.
+// CNP    G YYMMDD JJ NNN C  weights 2 7 9 1 4 6 3 5 8 2 7 9, modulo 11, the
+//                           remainder itself, 10 written 1; G gives sex and
+//                           century, JJ is the county
+//   185031512345: 2 + 56 + 45 + 0 + 12 + 6 + 15 + 5 + 16 + 6 + 28 + 45 = 236
+//   = 21 x 11 + 5, so 5.
+// JMBG   DDMMYYY RR BBB C   weights 7 6 5 4 3 2 7 6 5 4 3 2, modulo 11,
+//                           11 - r, remainders 0 and 1 give 0; RR is the
+//                           political region, BBB below 500 for men
+//   150398571012: 7 + 30 + 0 + 12 + 27 + 16 + 35 + 42 + 5 + 0 + 3 + 4 = 181
+//   = 16 x 11 + 5, so 11 - 5 = 6.
 //   CNP cnp;
 //   cnp.Calculate("185031512345");   // 5, Century 20, CountyCode "12"
 //   PESEL pesel;
@@ -12,67 +23,76 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 #include <tuple>
 
-#include "schemes/general/legacy_weighted_sum_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
+#include "core/weighted_sum_number.h"
 
 namespace numerant {
 
-class PESEL final : public LegacyWeightedSumNumber {
+struct PeselFields {
+  FieldValue birth_date = std::int16_t{0};
+  std::int32_t gender = 0;
+  FieldValue identification_number = std::int16_t{0};
+};
+
+class PESEL final : public WeightedSumNumber<PeselFields> {
  public:
   PESEL();
 
-  const FieldValue& BirthDate() const { return birth_date_; }
-  std::int32_t Gender() const { return gender_; }
-  const FieldValue& IdentificationNumber() const { return identification_number_; }
+  // The integer 0 until a number is decoded, then its YYMMDD as written,
+  // the month with its century offset.
+  const FieldValue& BirthDate() const { return fields().birth_date; }
+  std::int32_t Gender() const { return fields().gender; }
+  // The first three serial digits; the fourth gives the sex.
+  const FieldValue& IdentificationNumber() const { return fields().identification_number; }
 
  private:
-  void ResetFields() override;
-  bool DecodeFields(std::string_view body) override;
-
-  FieldValue birth_date_ = std::int16_t{0};
-  std::int32_t gender_ = 0;
-  FieldValue identification_number_ = std::int16_t{0};
+  bool DecodeFields(std::string_view payload) override;
 };
 
-class CNP final : public LegacyWeightedSumNumber {
+struct CnpFields {
+  FieldValue birth_date = std::int16_t{0};
+  std::uint8_t century = 0;
+  FieldValue county_code = std::int16_t{0};
+  std::int32_t gender = 0;
+  FieldValue serial_number = std::int16_t{0};
+};
+
+class CNP final : public WeightedSumNumber<CnpFields> {
  public:
   CNP();
 
-  const FieldValue& BirthDate() const { return birth_date_; }
-  std::uint8_t Century() const { return century_; }
-  const FieldValue& CountyCode() const { return county_code_; }
-  std::int32_t Gender() const { return gender_; }
-  const FieldValue& SerialNumber() const { return serial_number_; }
+  const FieldValue& BirthDate() const { return fields().birth_date; }
+  // The ordinal century: 20 for births from 1900 to 1999.
+  std::uint8_t Century() const { return fields().century; }
+  const FieldValue& CountyCode() const { return fields().county_code; }
+  std::int32_t Gender() const { return fields().gender; }
+  const FieldValue& SerialNumber() const { return fields().serial_number; }
 
  private:
-  void ResetFields() override;
-  bool DecodeFields(std::string_view body) override;
-
-  FieldValue birth_date_ = std::int16_t{0};
-  std::uint8_t century_ = 0;
-  FieldValue county_code_ = std::int16_t{0};
-  std::int32_t gender_ = 0;
-  FieldValue serial_number_ = std::int16_t{0};
+  bool DecodeFields(std::string_view payload) override;
 };
 
-class JMBG final : public LegacyWeightedSumNumber {
+struct JmbgFields {
+  FieldValue birth_date = std::int16_t{0};
+  std::int32_t gender = 0;
+  FieldValue political_region_code = std::int16_t{0};
+};
+
+class JMBG final : public WeightedSumNumber<JmbgFields> {
  public:
   JMBG();
 
-  const FieldValue& BirthDate() const { return birth_date_; }
-  std::int32_t Gender() const { return gender_; }
-  const FieldValue& PoliticalRegionCode() const { return political_region_code_; }
+  // DDMMYYY: seven characters, the year without its thousands.
+  const FieldValue& BirthDate() const { return fields().birth_date; }
+  std::int32_t Gender() const { return fields().gender; }
+  const FieldValue& PoliticalRegionCode() const { return fields().political_region_code; }
 
  private:
-  void ResetFields() override;
-  bool DecodeFields(std::string_view body) override;
-
-  FieldValue birth_date_ = std::int16_t{0};
-  std::int32_t gender_ = 0;
-  FieldValue political_region_code_ = std::int16_t{0};
+  bool DecodeFields(std::string_view payload) override;
 };
 
 template <>

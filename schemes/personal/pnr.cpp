@@ -1,36 +1,32 @@
+// SPDX-License-Identifier: MIT
 #include "schemes/personal/pnr.h"
 
 #include <cstddef>
 
-#include "schemes/personal/gender.h"
+#include "core/alternating_weights.h"
 #include "core/characters.h"
 #include "core/text.h"
+#include "schemes/personal/decoding.h"
 
 namespace numerant {
 namespace {
 
-constexpr std::size_t kBodyLength = 9;
-constexpr std::size_t kBirthDateLength = 6;
+constexpr std::size_t kPayloadLength = 9;
+constexpr std::size_t kSexPlace = kPayloadLength - 1;
 
 }  // namespace
 
-bool PNR::AcceptsStemLength(std::size_t length) const {
-  return length == kBodyLength;
-}
+PNR::PNR()
+    : CheckDigitNumber({.separators = " -", .payload_lengths = Lengths::Exactly(kPayloadLength)}) {}
 
-void PNR::ResetFields() {
-  gender_ = 0;
-  birth_date_ = std::int16_t{0};
-}
-
-bool PNR::Prepare(std::string& body) {
-  // The fields are read before the Luhn object sees the digits, so a number
-  // with a bad digit still shows its birth date and sex.
-  birth_date_ = Characters(body, 1, kBirthDateLength);
-  if (body.empty() || !IsDigit(body.back())) return false;
-  // The last serial digit is odd for men.
-  gender_ = GenderByParity(DigitValue(body.back()));
-  return true;
+std::optional<std::int16_t> PNR::ComputeCheckDigit(std::string_view payload) {
+  // The fields are read before the digits are tested, so a number with a bad
+  // digit still shows its birth date and sex.
+  fields_.birth_date = Characters(payload, 1, 6);
+  if (!IsDigit(payload[kSexPlace])) return RejectCharacter(kSexPlace);
+  fields_.gender = GenderByParity(DigitValue(payload[kSexPlace]));
+  if (auto check_digit = LuhnCheckDigit(payload)) return check_digit;
+  return RejectNonDigit(payload);
 }
 
 }  // namespace numerant

@@ -1,38 +1,43 @@
-// PNR: the Swedish personal identity number. Ten digits: the birth date
-// YYMMDD, a three-digit serial whose last digit gives the sex (odd male, even
-// female) and a Luhn check digit, worked out by a private Luhn object.
+// SPDX-License-Identifier: MIT
+// PNR: the Swedish personal identity number, YYMMDD SSS C.
+//
+// The birth date, a three-digit serial whose last digit gives the sex (odd
+// for men) and a Luhn check digit over the nine digits: the rightmost and
+// every second digit to its left counts with the digit sum of its double, and
+// the check digit brings the total to a multiple of 10.
+//   850315123: 7 + 5 + 0 + 3 + 2 + 5 + 2 + 2 + 6 = 32, so 8.
 //   PNR pnr;
-//   pnr.Calculate("850315123");  // 8, BirthDate() "850315", Gender() 1
+//   pnr.Calculate("850315123");  // 8, BirthDate "850315", Gender 1
 //   pnr.Check("850315-1238");    // true
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
-#include <string>
+#include <optional>
 #include <string_view>
 #include <tuple>
 
-#include "schemes/general/code_on_block.h"
-#include "schemes/general/luhn.h"
+#include "core/check_digit_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 
 namespace numerant {
 
-class PNR final : public CodeOnBlock<Luhn> {
+struct PnrFields {
+  FieldValue birth_date = std::int16_t{0};
+  std::int32_t gender = 0;
+};
+
+class PNR final : public CheckDigitNumber<std::int16_t, PnrFields> {
  public:
+  PNR();
+
   // The integer 0 until a number is decoded, then its YYMMDD.
-  const FieldValue& BirthDate() const { return birth_date_; }
+  const FieldValue& BirthDate() const { return fields().birth_date; }
   // 1 male, 2 female, 0 not decoded.
-  std::int32_t Gender() const { return gender_; }
+  std::int32_t Gender() const { return fields().gender; }
 
  private:
-  bool AcceptsStemLength(std::size_t length) const override;
-  void ResetFields() override;
-  bool Prepare(std::string& body) override;
-
-  FieldValue birth_date_ = std::int16_t{0};
-  std::int32_t gender_ = 0;
+  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
 };
 
 template <>

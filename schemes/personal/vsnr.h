@@ -1,15 +1,19 @@
+// SPDX-License-Identifier: MIT
 // VSNR: the German social insurance number, RR DDMMYY L SS C.
 //
-// Region, birth date, the initial of the birth surname and a serial that
-// gives the sex (00 to 49 men, 50 to 99 women). The letter is expanded to the
-// two digits of its alphabet position, the twelve digits are weighted, and
-// the digit sums of the products add up to the check digit modulo 10.
+// A region, the birth date, the initial letter of the birth surname and a
+// serial that gives the sex (00 to 49 men, 50 to 99 women). The letter stands
+// for the two digits of its place in the alphabet (A 01 to Z 26); the twelve
+// digits are weighted 2 1 2 5 7 1 2 1 2 1 2 1, the digit sums of the products
+// are added, and the total modulo 10 is the check digit. Letters are
+// upper-cased first.
+//   15070649C10: 2 + 5 + 0 + (3+5) + 0 + 6 + 8 + 9, C = 03 gives 0 + 3, the
+//   serial 2 + 0: 43, so 3.
 //   VSNR vsnr;
 //   vsnr.Calculate("15070649C10");   // 3
-//   vsnr.Check("15 070649 c 103");   // true: the letter is folded to upper case
+//   vsnr.Check("15 070649 c 103");   // true
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -22,24 +26,26 @@
 
 namespace numerant {
 
-class VSNR final : public CheckDigitNumber<std::int16_t> {
+struct VsnrFields {
+  FieldValue birth_date = std::int16_t{0};
+  std::int32_t gender = 0;
+  FieldValue region_code = std::int16_t{0};
+  std::string registrant_letter;
+};
+
+class VSNR final : public CheckDigitNumber<std::int16_t, VsnrFields> {
  public:
   VSNR();
 
-  const FieldValue& BirthDate() const { return birth_date_; }
-  std::int32_t Gender() const { return gender_; }
-  const FieldValue& RegionCode() const { return region_code_; }
-  const std::string& RegistrantLetter() const { return registrant_letter_; }
+  // The integer 0 until a number is decoded, then its DDMMYY.
+  const FieldValue& BirthDate() const { return fields().birth_date; }
+  std::int32_t Gender() const { return fields().gender; }
+  const FieldValue& RegionCode() const { return fields().region_code; }
+  // The initial of the birth surname, "" until decoded.
+  const std::string& RegistrantLetter() const { return fields().registrant_letter; }
 
  private:
-  bool AcceptsStemLength(std::size_t length) const override;
-  std::optional<std::int16_t> ComputeCheckDigit(std::string_view body) override;
-  void ResetFields() override;
-
-  FieldValue birth_date_ = std::int16_t{0};
-  std::int32_t gender_ = 0;
-  FieldValue region_code_ = std::int16_t{0};
-  std::string registrant_letter_;
+  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
 };
 
 template <>

@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: MIT
 #include "schemes/personal/wsdln.h"
 
 #include <array>
-#include <optional>
+#include <cstddef>
 
 #include "core/characters.h"
 #include "core/checked.h"
@@ -10,57 +11,55 @@
 namespace numerant {
 namespace {
 
-constexpr std::size_t kBodyLength = 11;
+constexpr std::size_t kPayloadLength = 11;
 // The check digit's place in the licence, counted from 0.
 constexpr std::size_t kCheckPlace = 9;
-constexpr std::array<int, kBodyLength> kSigns = {+1, -1, +1, -1, +1, -1, +1, -1, +1, -1, +1};
+constexpr std::array<int, kPayloadLength> kSigns{+1, -1, +1, -1, +1, -1, +1, -1, +1, -1, +1};
 
-// Letters count by their place in the rows A-I, J-R and S-Z, the last row
-// starting at 2; the padding "*" counts 4 and digits their value.
+// Letters count by their place in three rows, the last one starting at 2.
+struct LetterRow {
+  char first;
+  char last;
+  int value_of_first;
+};
+constexpr std::array<LetterRow, 3> kLetterRows{{{'A', 'I', 1}, {'J', 'R', 1}, {'S', 'Z', 2}}};
+// The padding of short names.
 constexpr int kPaddingValue = 4;
+
 std::optional<int> CharacterValue(char c) {
   if (IsDigit(c)) return DigitValue(c);
   if (c == '*') return kPaddingValue;
-  if (c >= 'A' && c <= 'I') return c - 'A' + 1;
-  if (c >= 'J' && c <= 'R') return c - 'J' + 1;
-  if (c >= 'S' && c <= 'Z') return c - 'S' + 2;
+  for (const LetterRow& row : kLetterRows) {
+    if (c >= row.first && c <= row.last) return c - row.first + row.value_of_first;
+  }
   return std::nullopt;
 }
 
 }  // namespace
 
 WSDLN::WSDLN()
-    : CheckDigitNumber({.separators = " -", .upper_case = true, .check_place = kCheckPlace}) {}
+    : CheckDigitNumber({.separators = " -",
+                        .upper_case = true,
+                        .payload_letters = true,
+                        .payload_lengths = Lengths::Exactly(kPayloadLength),
+                        .check_place = kCheckPlace}) {}
 
-bool WSDLN::AcceptsStemLength(std::size_t length) const {
-  return length == kBodyLength;
-}
-
-void WSDLN::ResetFields() {
-  day_code_.clear();
-  first_name_initial_.clear();
-  last_name_.clear();
-  middle_name_initial_.clear();
-  month_code_.clear();
-  year_code_ = std::int16_t{0};
-}
-
-std::optional<std::int16_t> WSDLN::ComputeCheckDigit(std::string_view body) {
-  last_name_ = Characters(body, 1, 5);
-  first_name_initial_ = Characters(body, 6, 6);
-  middle_name_initial_ = Characters(body, 7, 7);
-  year_code_ = Characters(body, 8, 9);
-  month_code_ = Characters(body, 10, 10);
-  day_code_ = Characters(body, 11, 11);
+std::optional<std::int16_t> WSDLN::ComputeCheckDigit(std::string_view payload) {
+  fields_.last_name = Characters(payload, 1, 5);
+  fields_.first_name_initial = Characters(payload, 6, 6);
+  fields_.middle_name_initial = Characters(payload, 7, 7);
+  fields_.year_code = Characters(payload, 8, 9);
+  fields_.month_code = Characters(payload, 10, 10);
+  fields_.day_code = Characters(payload, 11, 11);
 
   Int16 sum = 0;
-  for (std::size_t p = 0; p < kBodyLength; ++p) {
-    const auto value = CharacterValue(body[p]);
-    if (!value) return std::nullopt;
+  for (std::size_t p = 0; p < kPayloadLength; ++p) {
+    const auto value = CharacterValue(payload[p]);
+    if (!value) return RejectCharacter(p);
     sum += Int16(kSigns[p]) * *value;
   }
   // The alternating total may be negative; the check digit is its remainder
-  // counted from 0 to 9 all the same, so that every body has a digit.
+  // counted from 0 to 9 all the same, so that every payload has a digit.
   Int16 remainder = sum % 10;
   if (remainder.value() < 0) remainder += 10;
   if (!remainder.ok()) return std::nullopt;

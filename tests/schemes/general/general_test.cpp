@@ -30,16 +30,6 @@ TEST(GeneralTest, Calculate) {
       {"Modulo97", "1-2.3+4/5", "26"},
       {"Modulo97", "2147483648", "66"},  // read exactly beyond 32 bits
       {"Modulo97", "1,5", "-1"},
-      {"CPF", "123.456 789", "09", R"("09")"},
-      {"CPF", "111444777", "35"},
-      {"CPF", "123/456/789", "-1"},  // a slash is not stripped
-      {"DNI", "1234-5678", "Z"},
-      {"DNI", "1234.567", ""},  // a full stop is not stripped
-      {"DNI", "+1234567", ""},  // nor read as a sign
-      {"RUN", "12.345.678", "5"},
-      {"RUN", "10000013", "K"},
-      {"RUN", "9876543", "-1", R"("-1")"},
-      {"RUN", "1234-567", "-1"},  // a hyphen is not stripped
   });
 }
 
@@ -51,14 +41,7 @@ TEST(GeneralTest, Check) {
       {"Verhoeff", "1234", "invalid", "3"},  // the payload's digit stays
       {"Modulo97", "12+3/2 6", "valid"},
       {"Modulo97", "1236", "invalid"},  // "6" is not "06"
-      {"CPF", "12345678908", "invalid", R"("09")"},
-      {"DNI", "12345678z", "invalid", R"("Z")"},  // no upper-casing
-      {"RUN", "12.345.678 5", "valid"},
-      {"RUN", "12.345.678-5", "invalid", R"("-1")"},
-      {"RUN", "10000013k", "invalid", R"("K")"},
   });
-  // RUN reads "" until its first call, "-1" after a call that computed nothing.
-  EXPECT_EQ(Fields(*Create("RUN")), R"("")");
 }
 
 TEST(GeneralTest, DigitSumOfADoubledDigit) {

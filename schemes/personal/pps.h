@@ -1,11 +1,14 @@
+// SPDX-License-Identifier: MIT
 // PPS: the Irish personal public service number, seven digits and a check
-// letter picked by the weighted sum of the digits modulo 23.
+// letter. The digits are weighted 8 7 6 5 4 3 2, and the remainder of the sum
+// modulo 23 picks the letter: "W" for 0, the r-th letter of the alphabet for
+// the others. The letter is compared as typed: a small letter never matches.
+//   1234567: 8 + 14 + 18 + 20 + 20 + 18 + 14 = 112 = 4 x 23 + 20, so "T".
 //   PPS pps;
 //   pps.Calculate("1234567");   // "T"
-//   pps.Check("1234567T");      // true; "1234567t" is not: the letter's case counts
+//   pps.Check("1234567T");      // true; "1234567t" is not
 #pragma once
 
-#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -22,8 +25,7 @@ class PPS final : public CheckDigitNumber<std::string> {
   PPS();
 
  private:
-  bool AcceptsStemLength(std::size_t length) const override;
-  std::optional<std::string> ComputeCheckDigit(std::string_view stem) override;
+  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
 };
 
 template <>

@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+// CPR: the Danish personal number, DDMMYY SSS C.
+//
+// The birth date, three sequence digits and a check digit: the nine digits
+// weighted 4 3 2 7 6 5 4 3 2, and 11 minus the remainder of the sum modulo
+// 11 (0 for remainder 0). A payload that leaves remainder 1 has no check
+// digit at all: it computes -1, like malformed input, and no number with it
+// is valid. The first sequence digit and the year YY give the century.
+//   150385412: 4 + 15 + 0 + 21 + 48 + 25 + 16 + 3 + 4 = 136 = 12 x 11 + 4,
+//   so 11 - 4 = 7; sequence digit 4 and year 85 give the 1900s (Century 20).
+//   CPR cpr;
+//   cpr.Calculate("150385412");      // 7
+//   cpr.Check("150385-4127");        // true
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+#include <tuple>
+
+#include "core/field_value.h"
+#include "core/scheme.h"
+#include "core/weighted_sum_number.h"
+
+namespace numerant {
+
+struct CprFields {
+  FieldValue birth_date = std::int16_t{0};
+  std::uint8_t century = 0;
+  FieldValue sequence_number = std::int16_t{0};
+};
+
+class CPR final : public WeightedSumNumber<CprFields> {
+ public:
+  CPR();
+
+  // The integer 0 until a number is decoded, then its DDMMYY.
+  const FieldValue& BirthDate() const { return fields().birth_date; }
+  // The ordinal century: 19 for births from 1800 to 1899, 20 from 1900, 21
+  // from 2000; 0 when not decoded.
+  std::uint8_t Century() const { return fields().century; }
+  // The three sequence digits before the check digit.
+  const FieldValue& SequenceNumber() const { return fields().sequence_number; }
+
+ private:
+  bool DecodeFields(std::string_view payload) override;
+};
+
+template <>
+struct Descriptor<CPR> {
+  static constexpr std::string_view kName = "CPR";
+  static constexpr std::tuple kProperties{
+      Property{"BirthDate", &CPR::BirthDate}, Property{"Century", &CPR::Century},
+      Property{"CheckDigit", &CPR::CheckDigit}, Property{"SequenceNumber", &CPR::SequenceNumber}};
+};
+
+}  // namespace numerant

@@ -1,0 +1,58 @@
+// SPDX-License-Identifier: MIT
+#include "schemes/personal/hetu.h"
+
+#include <array>
+#include <cstddef>
+
+#include "core/characters.h"
+#include "core/text.h"
+#include "schemes/personal/decoding.h"
+
+namespace numerant {
+namespace {
+
+// By the number's remainder modulo 31: the digits, then the letters but G,
+// I, O, Q and Z.
+constexpr std::string_view kCheckCharacters = "0123456789ABCDEFHJKLMNPRSTUVWXY";
+constexpr int kModulus = 31;
+static_assert(kCheckCharacters.size() == kModulus);
+
+struct CenturySign {
+  char sign;
+  std::uint8_t century;
+};
+constexpr std::array<CenturySign, 3> kCenturySigns{{{'+', 19}, {'-', 20}, {'A', 21}}};
+
+constexpr std::size_t kSignPlace = 6;
+constexpr std::size_t kIndividualPlace = 7;
+
+}  // namespace
+
+HETU::HETU()
+    : CheckDigitNumber({.separators = " ",
+                        .payload_letters = true,
+                        .payload_lengths = Lengths::Exactly(10),
+                        .check_characters = CheckCharacters::kDigitsAndLetters}) {}
+
+std::optional<std::string> HETU::ComputeCheckDigit(std::string_view payload) {
+  const std::string_view date = Characters(payload, 1, 6);
+  fields_.birth_date = date;
+  // An unknown sign, a small "a" among them, leaves the century open but
+  // still computes.
+  for (const CenturySign& sign : kCenturySigns) {
+    if (payload[kSignPlace] == sign.sign) fields_.century = sign.century;
+  }
+  const std::string_view individual = Characters(payload, kIndividualPlace + 1, 10);
+  const auto n = ParseDecimal32(std::string(date).append(individual));
+  if (!n) {
+    const std::size_t in_date = FirstNonDigit(date);
+    if (in_date < date.size()) return RejectCharacter(in_date);
+    return RejectCharacter(kIndividualPlace + FirstNonDigit(individual));
+  }
+  // The individual number is odd for men.
+  fields_.gender = GenderByParity(DigitValue(individual.back()));
+  fields_.identification_number = individual;
+  return std::string(1, kCheckCharacters[static_cast<std::size_t>(*n % kModulus)]);
+}
+
+}  // namespace numerant

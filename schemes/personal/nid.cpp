@@ -1,0 +1,69 @@
+// SPDX-License-Identifier: MIT
+#include "schemes/personal/nid.h"
+
+#include <array>
+#include <cstddef>
+
+#include "core/characters.h"
+#include "core/checked.h"
+#include "core/text.h"
+#include "schemes/personal/decoding.h"
+
+namespace numerant {
+namespace {
+
+// The first character carries the decade of birth, counted from the start of
+// its range, and by the range it comes from the century.
+struct DecadeRange {
+  char first;
+  char last;
+  std::uint8_t century;
+};
+constexpr std::array<DecadeRange, 3> kDecades{{{'0', '9', 19}, {'A', 'J', 20}, {'K', 'T', 21}}};
+
+// Women's months are raised by 50.
+constexpr int kFemaleMonthOffset = 50;
+constexpr int kModulus = 23;
+
+constexpr std::size_t kMonthPlace = 2;
+
+}  // namespace
+
+NID::NID()
+    : CheckDigitNumber({.separators = " -",
+                        .payload_letters = true,
+                        .payload_lengths = Lengths::Exactly(9),
+                        .check_characters = CheckCharacters::kAny}) {}
+
+std::optional<std::string> NID::ComputeCheckDigit(std::string_view payload) {
+  const char first = payload[0];
+  const std::string_view month_text = Characters(payload, kMonthPlace + 1, kMonthPlace + 2);
+  const auto month = ParseDecimal16(month_text);
+  if (!month) return RejectCharacter(kMonthPlace + FirstNonDigit(month_text));
+  // A first character outside the three ranges leaves the birth date and the
+  // century unread.
+  for (const DecadeRange& range : kDecades) {
+    if (first < range.first || first > range.last) continue;
+    fields_.birth_date = std::to_string(first - range.first) + payload[1] +
+                         TwoDigits(*month % kFemaleMonthOffset) +
+                         std::string(Characters(payload, 5, 6));
+    fields_.century = range.century;
+  }
+  if (*month >= 1 && *month <= 12) fields_.gender = 1;
+  if (*month >= 1 + kFemaleMonthOffset && *month <= 12 + kFemaleMonthOffset) fields_.gender = 2;
+  fields_.sequence_number = Characters(payload, 7, 9);
+
+  // The first character counts by its code from "A" = 1; the others are
+  // digits weighted by their place 2 to 9.
+  Int16 sum = static_cast<unsigned char>(first) - 'A' + 1;
+  for (std::size_t i = 1; i < payload.size(); ++i) {
+    if (!IsDigit(payload[i])) return RejectCharacter(i);
+    sum += Int16(DigitValue(payload[i])) * static_cast<int>(i + 1);
+  }
+  // The remainder keeps the sign of the sum.
+  const Int16 remainder = sum % kModulus;
+  if (!remainder.ok()) return std::nullopt;
+  return std::string(1, static_cast<char>('@' + remainder.value()));
+}
+
+}  // namespace numerant

@@ -1,0 +1,66 @@
+// SPDX-License-Identifier: MIT
+// NID: a national identity number of ten characters, D Y MM DD SSS Q.
+//
+// The first character D carries the decade of birth and, by its kind, the
+// century: a digit for the 1900s, "A" to "J" for the 2000s, "K" to "T" for
+// the 2100s. Y is the year's last digit, MM the month (raised by 50 for
+// women), DD the day, SSS a sequence number. The check character Q comes from
+// a sum: the first character counts by its code from "A" = 1 (so a digit
+// counts -16 to -7), and the digits at places 2 to 9 by their value times the
+// place. The remainder of the sum modulo 23, which keeps the sum's sign, is
+// the distance of Q from "@": 1 gives "A", 0 "@" itself, and a negative
+// remainder one of the characters below it, digits among them.
+//   850315123: -8 + 5x2 + 0x3 + 3x4 + 1x5 + 5x6 + 1x7 + 2x8 + 3x9 = 99 =
+//   4 x 23 + 7, so "G".
+//   NID nid;
+//   nid.Calculate("850315123");      // "G", BirthDate "850315", Gender 1
+//   nid.Check("H55315123O");         // true: a woman born 2075
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <tuple>
+
+#include "core/check_digit_number.h"
+#include "core/field_value.h"
+#include "core/scheme.h"
+
+namespace numerant {
+
+struct NidFields {
+  FieldValue birth_date = std::int16_t{0};
+  std::uint8_t century = 0;
+  std::int32_t gender = 0;
+  FieldValue sequence_number = std::int16_t{0};
+};
+
+// The check digit is one character, or "" while none is known.
+class NID final : public CheckDigitNumber<std::string, NidFields> {
+ public:
+  NID();
+
+  // The integer 0 until a number is decoded, then YYMMDD: the decade, the
+  // year digit, the month without the women's 50 and the day.
+  const FieldValue& BirthDate() const { return fields().birth_date; }
+  // The ordinal century of the first character, 0 for any other character.
+  std::uint8_t Century() const { return fields().century; }
+  // By the month: 1 to 12 men, 51 to 62 women, 0 for any other.
+  std::int32_t Gender() const { return fields().gender; }
+  const FieldValue& SequenceNumber() const { return fields().sequence_number; }
+
+ private:
+  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
+};
+
+template <>
+struct Descriptor<NID> {
+  static constexpr std::string_view kName = "NID";
+  static constexpr std::tuple kProperties{
+      Property{"BirthDate", &NID::BirthDate}, Property{"Century", &NID::Century},
+      Property{"CheckDigit", &NID::CheckDigit}, Property{"Gender", &NID::Gender},
+      Property{"SequenceNumber", &NID::SequenceNumber}};
+};
+
+}  // namespace numerant
