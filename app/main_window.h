@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The calculator's one window: Qt widgets at the fixed places of the layout,
 // bound to the toolkit-free window logic.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/scheme_list_style.h"
 
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The look of the closed scheme list: the box keeps its small fixed cell,
 // and a narrower drop-down button and tighter margins give the name the room
 // to show whole ("Creditcard", "Verhoeff"), whatever the application style.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Renders the real window to PNG files, once in each mode, for the README and
 // for looking at the layout on a machine without a screen.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "app/status_icon.h"
 
 #include <QAccessibleWidget>

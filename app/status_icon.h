@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The two status pictures of the window, drawn as vector shapes so that they
 // stay crisp at any device pixel ratio.
 #pragma once

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """The batch benchmark; bench/batch.sh builds what it needs and runs it.
 
     /usr/bin/python3 bench/batch.py BUILD_DIR DATA_DIR JAVA_CLASSES_DIR

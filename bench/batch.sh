@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The batch benchmark, in one command:
 #
 #   bench/batch.sh            # 1,000,000 numbers a scheme

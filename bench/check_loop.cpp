@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The library's in-process Check on a file of numbers, one reused object of
 // the concrete class, for the side-by-side with Apache Commons Validator
 // (bench/java/CheckDigitBench.java runs the same file the same way):

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Writes the number files of the batch benchmark: COUNT numbers a scheme,
 half of them valid and half with one digit changed, from a fixed seed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The input floor of the batch benchmark: reads standard input the way
 // numerant-cli does (64 KiB fread blocks, memchr for each line break) and does
 // nothing with the lines but count them and their bytes. No program that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Calculate and Check of every scheme class of the catalogue on its valid
 // sample (tests/schemes/samples.h), through the Scheme interface:
 //   Check/NAME/reused       one object answers every call

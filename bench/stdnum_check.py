@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """python-stdnum's counterpart of `numerant-cli check`: reads numbers from
 standard input, one a line, and prints valid or invalid for each.
 

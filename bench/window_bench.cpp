@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's whole refresh step (read the code text, create the scheme
 // object of the selected row, Calculate or Check, write the answer into the
 // controls) for every list row that has a class, in check and in calculate

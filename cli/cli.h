@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // numerant-cli: the calculator's schemes for batch work.
 //
 //   numerant-cli [OPTION...] list

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The command line speaks UTF-8; the schemes read ISO-8859-1 bytes, exactly
 // as the window hands over its text.
 #pragma once

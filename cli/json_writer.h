@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Just enough JSON for one object per line.
 //
 // Every member of a scheme's "fields" keeps one JSON type from line to line:

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # What `cmake --install` puts where: the two programs, the desktop files (see
 # data/), the Python module with its type stub, and the scheme library for C++
 # users with its headers and a CMake package, so that another project writes

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Compiler warnings and sanitizers shared by every target of the project.
 add_library(numerant_warnings INTERFACE)
 target_compile_options(numerant_warnings INTERFACE

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/alternating_weights.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The check digits of Luhn and Modulo10: the check digit brings a weighted
 // sum up to a multiple of 10. The weights are anchored at the right end: the
 // rightmost payload digit counts as the rule weighs it, the one before it

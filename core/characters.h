@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Cutting the fields of a number out of fixed character positions.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/check_digit_number.h"
 
 #include <algorithm>

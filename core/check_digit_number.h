@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The common course of every scheme class.
 //
 // Normalising resets the check digit and the fields, removes the scheme's

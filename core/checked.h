@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checked 16- and 32-bit arithmetic.
 //
 // The schemes compute in 16-bit signed integers unless a rule says 32 bits,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/field_value.h"
 
 namespace numerant {

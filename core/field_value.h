@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A value that holds exactly one of nothing, a 16-bit integer, a 32-bit long
 // or a string.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What `Explain` finds about a number: that it is valid, or the first reason
 // why it is not. The window, the command line, the page and the Python module
 // all put a finding into the same words through `Describe`.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/iso7064.h"
 
 #include "core/text.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The ISO 7064 MOD 11,10 recurrence. Starting from the product 10, each digit
 // gives the intermediate value s = (digit + product mod 11) mod 10, taken as
 // 10 when it is 0, and the next product 2s.

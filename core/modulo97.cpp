@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/modulo97.h"
 
 #include <cstddef>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The remainder modulo 97 of a text of decimal digits read as one number,
 // however long (ISO 7064 MOD 97-10 and the Belgian numbers work from it).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The shape of a scheme's numbers, as data: which separators it strips,
 // whether it upper-cases, which lengths it accepts, and how many check
 // characters of which kind stand where. The common course of a scheme reads

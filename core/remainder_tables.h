@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The tables that turn the remainder of a weighted sum into a check digit,
 // shared by the schemes whose rules use the same mapping. A table is indexed
 // by the remainder; its size is the modulus.

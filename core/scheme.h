@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The common face of the scheme classes, seen from the window and the
 // command line.
 //

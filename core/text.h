@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Character helpers shared by every scheme.
 //
 // The schemes examine text one byte at a time as ISO-8859-1 characters. A

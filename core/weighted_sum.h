@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The weighted digit sum many check digits start from: each digit times the
 // weight at its position, added in 16-bit arithmetic.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The weighted-sum numbers: each digit of the payload is multiplied by the
 // weight of its position, the products are added in 16-bit arithmetic, and
 // the remainder of the sum is mapped through a table to the one check digit.

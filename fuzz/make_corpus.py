@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: MIT
 """Writes the fuzzer's seed corpus from the worked examples of each scheme.
 
 Each seed is one byte that picks the class (its position in the scheme list,

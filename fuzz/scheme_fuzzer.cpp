@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer target over every scheme class.
 //
 // The first byte picks a class (the 52 listed schemes, then the building

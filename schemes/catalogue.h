@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The catalogue: which scheme class stands at which position of the window's
 // list, and the building blocks that other schemes reuse.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window logic of the calculator, written against an abstract view so
 // that it runs and is tested without any windowing toolkit.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/verdict_words.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window's verdict in plain words, for the tooltips of its two pictures
 // and for screen readers: why a number is not valid, and what a valid one
 // tells.

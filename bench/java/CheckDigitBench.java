@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Apache Commons Validator's check-digit routines on a file of numbers, for
 // the side-by-side with bench/check_loop.cpp (same file, same output):
 //   java -cp commons-validator.jar:DIR CheckDigitBench Luhn|EAN|Verhoeff FILE [PASSES]

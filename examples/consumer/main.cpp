@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // check-digits SCHEME NUMBER...: the check digit(s) of each number, and
 // whether the number is already complete, by any scheme of Numerant.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "schemes/general/luhn.h"
 
 #include "core/alternating_weights.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Luhn: one decimal check digit, modulus 10 with every second digit doubled,
 // over a payload of decimal digits of any length.
 //   Luhn luhn;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "schemes/general/modulo10.h"
 
 #include "core/alternating_weights.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Modulo10: one decimal check digit of the weighted modulus-10 formula with
 // the alternating weights 3 and 1, the rightmost payload digit weighted 3 (the
 // formula of the EAN and UPC article numbers), over a payload of decimal

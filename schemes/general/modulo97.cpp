@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "schemes/general/modulo97.h"
 
 #include "core/modulo97.h"

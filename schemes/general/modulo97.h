@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Modulo97: a two-digit check number from the remainder of the whole payload,
 // read as one decimal number, divided by 97. Plain, the check number is the
 // remainder itself ("00" to "96"); reversed, it is 97 minus the remainder

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "schemes/general/verhoeff.h"
 
 #include <array>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Verhoeff: one decimal check digit from the dihedral group of order 10.
 //
 // It catches every single-digit error and every swap of adjacent digits, for

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real window, driven offscreen through Qt Test.
 #include "app/main_window.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/field_value.h"
 
 #include <gtest/gtest.h>

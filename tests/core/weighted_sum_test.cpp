@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/weighted_sum.h"
 
 #include <array>

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: MIT
 """Cross-checks `numerant-cli check` against python-stdnum.
 
 For each scheme that python-stdnum also validates, the script generates (with

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Installs the project into a prefix inside the build directory, then builds
 # and runs examples/consumer against the installed CMake package alone.
 #

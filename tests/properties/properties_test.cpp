@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Properties that hold for every scheme class, tried on generated numbers.
 //
 // Payloads are drawn from each class's worked examples by replacing every

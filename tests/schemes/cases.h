@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Table rows that drive a scheme from the catalogue by name, as the window
 // and the command line do: the input, the answer of `Calculate` (in text
 // form) or of `Check` ("valid" / "invalid"), and, where given, the fields

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "schemes/catalogue.h"
 
 #include <algorithm>

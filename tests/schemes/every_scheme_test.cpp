@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What every scheme class owes its callers, checked over the whole catalogue:
 // the unset value and start fields when there is nothing to compute, no trace
 // of an earlier call, and no match for anything but a digit in the place of a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // One worked sample of every scheme class, in catalogue order: a stem, the
 // valid number it completes to (written without separators), and what the
 // tests over all classes need to know of the number's shape.

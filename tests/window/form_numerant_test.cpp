@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "window/form_numerant.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The building blocks and the numbers of the general family. Fields follow
 // each class's Descriptor: Modulo97 CheckDigit Reverse.
 #include <string>
