@@ -49,7 +49,8 @@ std::optional<std::string> PublicationNumber::ComputeModulo11(std::string_view s
 // the check digit is the article number's.
 std::optional<std::string> PublicationNumber::ComputeArticle(std::string_view stem) {
   const std::optional<std::int16_t> prefix = ParseDecimal16(Characters(stem, 1, 3));
-  if (!prefix || std::ranges::find(article_prefixes_, *prefix) == article_prefixes_.end()) {
+  if (!prefix || std::find(article_prefixes_.begin(), article_prefixes_.end(), *prefix) ==
+                     article_prefixes_.end()) {
     return std::nullopt;
   }
   FillFields(stem, 4);
