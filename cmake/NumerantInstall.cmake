@@ -38,3 +38,12 @@ install(FILES
   "${PROJECT_BINARY_DIR}/NumerantConfig.cmake"
   "${PROJECT_BINARY_DIR}/NumerantConfigVersion.cmake"
   DESTINATION "${NUMERANT_CMAKE_DIR}")
+
+# The page (scripts/dev.sh web-build), when it has been built: a folder that
+# any static web server can serve.
+set(NUMERANT_WEB_SITE_DIR "${PROJECT_SOURCE_DIR}/build-web/site" CACHE PATH
+    "The built page, installed under share/numerant/web when it exists")
+install(DIRECTORY "${NUMERANT_WEB_SITE_DIR}/"
+  DESTINATION "${CMAKE_INSTALL_DATADIR}/numerant/web"
+  COMPONENT web
+  OPTIONAL)

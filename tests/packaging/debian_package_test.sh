@@ -62,9 +62,16 @@ while IFS= read -r file; do
     usr/include/numerant/*.h | usr/lib/libnumerant.a | usr/lib/cmake/Numerant/*.cmake) ;;
     usr/share/applications/numerant.desktop | usr/share/man/man1/numerant*.1.gz) ;;
     usr/share/icons/hicolor/*/apps/numerant.png | usr/share/icons/hicolor/scalable/apps/numerant.svg) ;;
+    usr/share/numerant/web/*) ;; # the page, when it was built
     *) fail "unexpected file $file" ;;
   esac
 done < <(cd "$root" && find . -type f | sed 's|^\./||')
+
+if [ -d "$root/usr/share/numerant/web" ]; then
+  for file in index.html page.js numerant.css numerant.js numerant.wasm; do
+    [ -f "$root/usr/share/numerant/web/$file" ] || fail "the page lacks $file"
+  done
+fi
 
 # Each PNG is as large as the folder it stands in says (width and height are
 # the big-endian words at bytes 16 and 20 of the PNG header).

@@ -3,6 +3,7 @@
 headless Chromium driven through WebDriver (Debian's chromium,
 chromium-driver and python3-selenium)."""
 
+import base64
 import contextlib
 import functools
 import http.server
@@ -25,6 +26,13 @@ class _QuietHandler(http.server.SimpleHTTPRequestHandler):
         pass
 
 
+class _QuietServer(http.server.ThreadingHTTPServer):
+    daemon_threads = True
+
+    def handle_error(self, request, client_address):
+        pass  # a browser that hangs up early is no fault of the page
+
+
 class Site:
     """Serves a folder below /numerant/ on a free loopback port, so that the
     page is seen as it is on a static host that keeps it in a subfolder."""
@@ -33,7 +41,7 @@ class Site:
         self._root = tempfile.mkdtemp(prefix="numerant-site-")
         os.symlink(os.path.abspath(folder), os.path.join(self._root, "numerant"))
         handler = functools.partial(_QuietHandler, directory=self._root)
-        self._server = http.server.ThreadingHTTPServer(("127.0.0.1", 0), handler)
+        self._server = _QuietServer(("127.0.0.1", 0), handler)
         self._thread = threading.Thread(target=self._server.serve_forever, daemon=True)
         self._thread.start()
         self.origin = f"http://127.0.0.1:{self._server.server_address[1]}"
@@ -72,7 +80,8 @@ class Browser:
         self.driver = webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
 
     def open(self, url):
-        """Loads the page and waits until it can answer."""
+        """Loads the page afresh and waits until it can answer."""
+        self.driver.get("about:blank")
         self.driver.get(url)
         WebDriverWait(self.driver, 20).until(
             lambda d: d.execute_script("return document.documentElement.dataset.ready"))
@@ -106,7 +115,6 @@ class Browser:
         result = self.driver.execute_cdp_cmd("Page.captureScreenshot", {
             "format": "png", "captureBeyondViewport": True,
             "clip": {"x": 0, "y": 0, "width": width, "height": height, "scale": scale}})
-        import base64
         with open(path, "wb") as picture:
             picture.write(base64.b64decode(result["data"]))
         return path

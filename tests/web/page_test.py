@@ -1,0 +1,414 @@
+#!/usr/bin/python3
+# SPDX-License-Identifier: MIT
+"""The page in headless Chromium, driven as a person would through WebDriver,
+against numerant-cli's answers for the same text.
+
+    page_test.py --site build-web/site --cli build/cli/numerant-cli \
+                 [--screenshots DIR] [unittest arguments, e.g. a class name]
+"""
+
+import argparse
+import json
+import os
+import subprocess
+import sys
+import unittest
+import urllib.request
+
+from selenium.webdriver.common.keys import Keys
+from selenium.webdriver.common.by import By
+
+sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+import browser  # noqa: E402
+import samples  # noqa: E402
+
+SITE = None
+CLI = None
+SCREENSHOTS = None
+
+# Everything the page shows, read in one call.
+READ_PAGE = """
+const element = (id) => document.getElementById(id);
+const reason = element('reason');
+return {
+  scheme: element('scheme').value,
+  calculating: element('calculate').checked,
+  number: element('number').value,
+  state: element('verdict').dataset.state,
+  verdict: element('verdict').textContent,
+  checkdigits: element('checkdigits').textContent,
+  checkdigitsShown: !element('calculate-result').hidden,
+  complete: element('complete').textContent,
+  completeShown: !element('complete-result').hidden,
+  reason: reason.hidden ? null : {kind: reason.dataset.kind, text: reason.textContent},
+  fieldsShown: !element('fields').hidden,
+  fields: Object.fromEntries([...document.querySelectorAll('#fields tbody tr')].map(
+      (row) => [row.dataset.field, JSON.parse(row.querySelector('td').dataset.value)])),
+};
+"""
+
+
+PASTE = """
+const field = document.getElementById('number');
+field.value = arguments[0];
+field.dispatchEvent(new InputEvent('input', {inputType: 'insertFromPaste'}));
+"""
+
+
+def cli_json(command, scheme, numbers):
+    """numerant-cli --json COMMAND SCHEME, one answer per number."""
+    run = subprocess.run([CLI, "--json", command, scheme, "--", *numbers],
+                         capture_output=True, text=True, encoding="utf-8", check=False)
+    if run.returncode not in (0, 1):
+        raise RuntimeError(f"numerant-cli {command} {scheme}: {run.stderr}")
+    return [json.loads(line) for line in run.stdout.splitlines()]
+
+
+def cli_writes_unset_field_values_as_numbers():
+    """Older numerant-cli writes a FieldValue that holds a number as that
+    number; the page, like the newer one, writes null."""
+    (answer,) = cli_json("check", "AK", ["1"])
+    return answer["fields"]["BirthDate"] == 0
+
+
+class PageTest(unittest.TestCase):
+    """One browser and one server for all tests of a class."""
+
+    width, height = 1000, 760
+
+    @classmethod
+    def setUpClass(cls):
+        cls.site = browser.Site(SITE)
+        cls.browser = browser.Browser(cls.width, cls.height)
+        cls.browser.open(cls.site.url)
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.browser.close()
+        cls.site.close()
+
+    def open(self, fragment=""):
+        self.browser.open(self.site.url + fragment)
+
+    def read(self):
+        return self.browser.driver.execute_script(READ_PAGE)
+
+    def choose(self, scheme):
+        self.browser.driver.find_element(
+            By.CSS_SELECTOR, f'#scheme option[value="{scheme}"]').click()
+
+    def set_mode(self, calculating):
+        box = self.browser.element("calculate")
+        if box.is_selected() != calculating:
+            box.click()
+
+    def type_number(self, text):
+        field = self.browser.element("number")
+        if field.get_attribute("value"):
+            field.send_keys(Keys.CONTROL, "a")
+            field.send_keys(Keys.BACKSPACE)
+        if text:
+            field.send_keys(text)
+
+    def ask(self, scheme, calculating, text, typed=True):
+        """Chooses scheme and mode with the mouse, then types the text, or
+        pastes it (one input event, and much faster to drive)."""
+        shown_scheme, shown_mode = self.browser.driver.execute_script(
+            "return [document.getElementById('scheme').value, "
+            "document.getElementById('calculate').checked]")
+        if shown_scheme != scheme:
+            self.choose(scheme)
+        if shown_mode != calculating:
+            self.browser.element("calculate").click()
+        if typed:
+            self.type_number(text)
+            return self.read()
+        return self.browser.driver.execute_script(PASTE + READ_PAGE, text)
+
+    @classmethod
+    def can(cls, member):
+        return cls.browser.driver.execute_script(
+            f"return typeof window.numerant.Scheme.prototype.{member} === 'function'")
+
+
+class EveryScheme(PageTest):
+    """A valid number, an invalid one and a calculation for each of the 52
+    schemes, each compared with numerant-cli's answer for the same text."""
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        cls.names = subprocess.run([CLI, "list"], capture_output=True, text=True,
+                                   check=True).stdout.split()
+        cls.samples = samples.load()
+        cls.old_cli = cli_writes_unset_field_values_as_numbers()
+
+    def assert_fields(self, page, cli):
+        expected = {name: value for name, value in cli["fields"].items() if name != "CheckDigit"}
+        if self.old_cli:
+            expected = {name: None if page["fields"].get(name, 0) is None and
+                        isinstance(value, int) and not isinstance(value, bool) else value
+                        for name, value in expected.items()}
+        self.assertEqual(page["fields"], expected)
+        self.assertEqual(page["fieldsShown"], bool(expected))
+
+    def assert_check(self, scheme, text, cli, typed=False):
+        page = self.ask(scheme, False, text, typed)
+        self.assertEqual(page["state"], "valid" if cli["valid"] else "invalid")
+        self.assertEqual(page["verdict"], "Valid" if cli["valid"] else "Not valid")
+        self.assertFalse(page["checkdigitsShown"])
+        self.assert_fields(page, cli)
+
+    def assert_calculation(self, scheme, text, cli, typed=False):
+        page = self.ask(scheme, True, text, typed)
+        self.assertEqual(page["state"], "")
+        self.assertTrue(page["checkdigitsShown"])
+        self.assertEqual(page["checkdigits"], cli["result"])
+        self.assert_fields(page, cli)
+
+    def invalid_number(self, scheme, number):
+        for place in range(1, len(number) + 1):
+            candidate = samples.altered(number, place)
+            if not cli_json("check", scheme, [candidate])[0]["valid"]:
+                return candidate
+        self.fail(f"no invalid variant of {number}")
+
+    def test_the_list_is_the_catalogue(self):
+        options = self.browser.driver.execute_script(
+            "return [...document.getElementById('scheme').options].map((o) => o.text)")
+        self.assertEqual(options, self.names)
+        self.assertEqual(len(options), 52)
+
+    def test_every_scheme_checks_and_calculates_as_the_command_line(self):
+        self.assertEqual(set(self.names) - set(self.samples), set(), "schemes without a sample")
+        for scheme in self.names:
+            stem, number = self.samples[scheme]
+            invalid = self.invalid_number(scheme, number)
+            valid_answer, invalid_answer = cli_json("check", scheme, [number, invalid])
+            self.assertTrue(valid_answer["valid"], f"{scheme} sample {number}")
+            with self.subTest(scheme=scheme, number=number):
+                self.assert_check(scheme, number, valid_answer)
+            with self.subTest(scheme=scheme, number=invalid):
+                self.assert_check(scheme, invalid, invalid_answer)
+        for scheme in self.names:
+            stem, number = self.samples[scheme]
+            with self.subTest(scheme=scheme, payload=stem):
+                self.assert_calculation(scheme, stem, cli_json("calc", scheme, [stem])[0])
+
+    def test_typed_text_reaches_the_schemes_as_the_window_hands_it_over(self):
+        cases = [
+            ("IBAN", "DE89 3704 0044 0532 0130 00"),  # blanks between the digits
+            ("Creditcard", "4111-1111-1111-1111"),
+            ("Creditcard", "   "),  # blanks only: not empty, so the scheme answers
+            ("DNI", "   "),
+            ("WSDLN", "MÜLLERJA55BG"),  # ISO-8859-1 letters pass unchanged
+            ("WSDLN", "M€LLERJA55BG"),  # others become "?"
+            ("MRN", "AB12ẞ"),
+        ]
+        for scheme, text in cases:
+            with self.subTest(scheme=scheme, text=text, mode="check"):
+                self.assert_check(scheme, text, cli_json("check", scheme, [text])[0], typed=True)
+            with self.subTest(scheme=scheme, text=text, mode="calculate"):
+                self.assert_calculation(scheme, text, cli_json("calc", scheme, [text])[0],
+                                        typed=True)
+
+
+class PageBehaviour(PageTest):
+    """The window's behaviour, the keyboard, the address and the files."""
+
+    def test_opens_as_the_window_does(self):
+        self.open()
+        page = self.read()
+        self.assertEqual((page["scheme"], page["calculating"], page["number"]), ("ACL", False, ""))
+        self.assertEqual((page["state"], page["verdict"]), ("", ""))
+        self.assertFalse(page["checkdigitsShown"] or page["fieldsShown"] or page["completeShown"])
+        self.assertEqual(self.browser.focused_id(), "scheme")
+
+    def test_each_change_answers_again_and_a_mode_change_empties_the_number(self):
+        self.open()
+        page = self.ask("IBAN", False, "DE89370400440532013000")
+        self.assertEqual(page["state"], "valid")
+        self.choose("ACL")  # the same text under another scheme
+        self.assertEqual(self.read()["state"], "invalid")
+        self.type_number("")
+        page = self.read()
+        self.assertEqual((page["state"], page["fieldsShown"]), ("", False))
+        self.type_number("340156000000")
+        self.set_mode(True)
+        page = self.read()
+        self.assertEqual((page["number"], page["checkdigits"], page["state"]), ("", "", ""))
+        self.type_number("340156000000")
+        self.assertEqual(self.read()["checkdigits"], "9")
+        self.set_mode(False)
+        self.assertEqual(self.read()["number"], "")
+
+    def test_keyboard_alone(self):
+        self.open()
+        driver = self.browser.driver
+        active = driver.switch_to.active_element
+        for typed, scheme in (("IB", "IBAN"), ("CPR", "CPR"), ("Cr", "Creditcard"),
+                              ("v", "Verhoeff")):
+            active.send_keys(typed)
+            self.assertEqual(self.read()["scheme"], scheme, f"typing {typed!r}")
+            driver.execute_script("return new Promise((done) => setTimeout(done, 1100))")
+        active.send_keys(Keys.TAB)
+        self.assertEqual(self.browser.focused_id(), "calculate")
+        driver.switch_to.active_element.send_keys(Keys.SPACE)
+        self.assertTrue(self.read()["calculating"])
+        driver.switch_to.active_element.send_keys(Keys.TAB)
+        self.assertEqual(self.browser.focused_id(), "number")
+        driver.switch_to.active_element.send_keys("236")
+        self.assertEqual(self.read()["checkdigits"], "3")
+        driver.switch_to.active_element.send_keys(Keys.SHIFT, Keys.TAB)
+        self.assertEqual(self.browser.focused_id(), "calculate")
+
+    def test_controls_have_names_and_the_verdict_is_spoken(self):
+        self.open()
+        names = self.browser.driver.execute_script("""
+            return Object.fromEntries(['scheme', 'calculate', 'number', 'checkdigits'].map(
+                (id) => [id, document.getElementById(id).labels[0].textContent.trim()]));""")
+        self.assertEqual(names, {"scheme": "Numbering scheme", "calculate": "Calculate check digits",
+                                 "number": "Code or number", "checkdigits": "Check digits"})
+        verdict = self.browser.element("verdict")
+        self.assertEqual(verdict.get_attribute("aria-live"), "polite")
+        self.assertIn("verdict", self.browser.element("number").get_attribute("aria-describedby"))
+
+    def test_the_address_names_scheme_and_mode(self):
+        self.open("#iban/calculate")
+        page = self.read()
+        self.assertEqual((page["scheme"], page["calculating"]), ("IBAN", True))
+        self.assertEqual(self.browser.focused_id(), "number")
+        self.choose("VIN")
+        self.assertTrue(self.browser.driver.current_url.endswith("#VIN/calculate"))
+        self.set_mode(False)
+        self.assertTrue(self.browser.driver.current_url.endswith("#VIN"))
+        self.type_number("1M8GDM9AXKP042788")
+        self.browser.driver.execute_script("location.hash = '#EAN'")
+        page = self.read()
+        self.assertEqual((page["scheme"], page["calculating"], page["state"]),
+                         ("EAN", False, "invalid"))
+        self.open("#NoSuchScheme/calculate")
+        page = self.read()
+        self.assertEqual((page["scheme"], page["calculating"]), ("ACL", False))
+
+    def test_everything_comes_from_its_own_folder(self):
+        self.open("#IBAN")
+        self.type_number("DE89370400440532013000")
+        requested = self.browser.driver.execute_script(
+            "return performance.getEntriesByType('resource').map((entry) => entry.name)")
+        self.assertIn(self.site.url + "numerant.wasm", requested)
+        for url in requested:
+            self.assertTrue(url.startswith(self.site.url), url)
+        with urllib.request.urlopen(self.site.url + "numerant.wasm") as response:
+            self.assertEqual(response.headers["Content-Type"], "application/wasm")
+
+    def test_hides_reason_and_complete_number_while_the_library_lacks_them(self):
+        self.open()
+        if self.can("explain") and self.can("complete"):
+            self.skipTest("the library explains and completes numbers")
+        page = self.ask("IBAN", False, "DE88370400440532013000")
+        self.assertIsNone(page["reason"])
+        page = self.ask("IBAN", True, "DE370400440532013000")
+        self.assertFalse(page["completeShown"])
+
+
+class ReasonAndComplete(PageTest):
+    """The reason of a failed check and the complete number, from the
+    library's Explain and Complete."""
+
+    @classmethod
+    def setUpClass(cls):
+        super().setUpClass()
+        cls.explains = cls.can("explain")
+        cls.completes = cls.can("complete")
+        cls.samples = samples.load()
+
+    def test_reason_of_a_short_number(self):
+        if not self.explains:
+            self.skipTest("the library has no Explain yet")
+        page = self.ask("IBAN", False, "DE89 3704")
+        self.assertEqual(page["reason"]["kind"], "length")
+        self.assertIn("6 characters", page["reason"]["text"])
+        cli = cli_json("check", "IBAN", ["DE89 3704"])[0]
+        if "reason" in cli:
+            self.assertEqual(cli["reason"]["kind"], "length")
+
+    def test_reason_of_a_wrong_digit(self):
+        if not self.explains:
+            self.skipTest("the library has no Explain yet")
+        for scheme, number, expected, found in (("Verhoeff", "2364", "3", "4"),
+                                                ("IBAN", "DE88370400440532013000", "89", "88")):
+            with self.subTest(scheme=scheme):
+                page = self.ask(scheme, False, number)
+                self.assertEqual(page["reason"]["kind"], "check-digit")
+                self.assertIn(f"should be {expected}, not {found}", page["reason"]["text"])
+        page = self.ask("Verhoeff", False, "2363")
+        self.assertIsNone(page["reason"])
+
+    def test_complete_number_of_every_scheme(self):
+        if not self.completes:
+            self.skipTest("the library has no Complete yet")
+        for scheme, (stem, number) in self.samples.items():
+            if scheme in ("Luhn", "Modulo10", "Modulo97"):
+                continue
+            with self.subTest(scheme=scheme):
+                page = self.ask(scheme, True, stem)
+                self.assertTrue(page["completeShown"])
+                self.assertEqual(page["complete"], number)
+                cli = cli_json("calc", scheme, [stem])[0]
+                if "complete" in cli:
+                    self.assertEqual(page["complete"], cli["complete"])
+        self.browser.element("copy").click()
+        self.assertEqual(self.browser.element("copied").text, "Copied")
+
+
+class Screenshots(PageTest):
+    """Pictures of the page for the README and for a look: check and
+    calculate mode, a phone's width and the dark colour scheme."""
+
+    def shoot(self, name):
+        path = os.path.join(SCREENSHOTS, f"numerant-web-{name}.png")
+        self.browser.screenshot(path)
+        print(path)
+
+    def test_pictures(self):
+        if not SCREENSHOTS:
+            self.skipTest("no --screenshots folder")
+        os.makedirs(SCREENSHOTS, exist_ok=True)
+        emulate = self.browser.emulate
+        emulate(width=720, height=600)
+        self.open("#IBAN")
+        self.type_number("DE89 3704 0044 0532 0130 00")
+        self.shoot("check")
+        self.open("#AK/calculate")
+        self.type_number("4850315123")
+        self.shoot("calculate")
+        emulate(width=360, height=740, scale=2, mobile=True)
+        self.open("#CNP")
+        self.type_number("1850315123455")
+        self.shoot("phone")
+        emulate(width=720, height=600, dark=True)
+        self.open("#VIN")
+        self.type_number("1M8GDM9AXKP042788")
+        self.shoot("dark")
+        # 200% zoom of a 1280 pixel wide window.
+        emulate(width=640, height=400, scale=2, dark=False)
+        self.open("#ISBN/calculate")
+        self.type_number("978-0-306-40615")
+        self.shoot("zoom")
+
+
+def main():
+    global SITE, CLI, SCREENSHOTS
+    parser = argparse.ArgumentParser(description=__doc__,
+                                     formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--site", required=True, help="the built page (build-web/site)")
+    parser.add_argument("--cli", required=True, help="numerant-cli to compare with")
+    parser.add_argument("--screenshots", help="folder for the pictures of the page")
+    options, rest = parser.parse_known_args()
+    SITE, CLI, SCREENSHOTS = options.site, options.cli, options.screenshots
+    unittest.main(argv=[sys.argv[0], *rest], verbosity=2)
+
+
+if __name__ == "__main__":
+    main()
