@@ -328,7 +328,7 @@ class ReasonAndComplete(PageTest):
             self.skipTest("the library has no Explain yet")
         page = self.ask("IBAN", False, "DE89 3704")
         self.assertEqual(page["reason"]["kind"], "length")
-        self.assertIn("6 characters", page["reason"]["text"])
+        self.assertIn("8 characters", page["reason"]["text"])
         cli = cli_json("check", "IBAN", ["DE89 3704"])[0]
         if "reason" in cli:
             self.assertEqual(cli["reason"]["kind"], "length")
