@@ -5,8 +5,8 @@
 #   scripts/dev.sh test          build and run every test
 #   scripts/dev.sh screenshots   redraw the window pictures under docs/
 #   scripts/dev.sh package       build the Debian package
-#   scripts/dev.sh web          build the page and serve it on http://127.0.0.1:8080/
-#   scripts/dev.sh web-build    build the page into build-web/site/ only
+#   scripts/dev.sh web           build the page and serve it on http://127.0.0.1:8080/
+#   scripts/dev.sh web-build     build the page into build-web/site/ only
 #
 # Missing Debian packages are installed with apt-get when run as root; other
 # users are shown the one apt-get line to run. Builds go to build/, the page
@@ -76,17 +76,20 @@ run_web() {
   build_web
   local port="${PORT:-8080}"
   local address="http://127.0.0.1:$port/"
+  if (: </dev/tcp/127.0.0.1/"$port") 2>/dev/null; then
+    echo "Port $port is in use; try PORT=8081 scripts/dev.sh web" >&2
+    exit 1
+  fi
   /usr/bin/python3 -m http.server --bind 127.0.0.1 --directory "$web_build/site" "$port" \
     >/dev/null 2>&1 &
-  local server=$!
-  trap 'kill "$server" 2>/dev/null' EXIT
-  local tries
-  for tries in $(seq 50); do
+  web_server=$!
+  trap 'kill "$web_server" 2>/dev/null' EXIT
+  local _
+  for _ in $(seq 100); do
     (: </dev/tcp/127.0.0.1/"$port") 2>/dev/null && break
-    kill -0 "$server" 2>/dev/null || { echo "Port $port is taken; try PORT=8081 scripts/dev.sh web" >&2; exit 1; }
+    kill -0 "$web_server" 2>/dev/null || { echo "The server could not start on port $port" >&2; exit 1; }
     sleep 0.1
   done
-  kill -0 "$server" 2>/dev/null || { echo "Port $port is taken; try PORT=8081 scripts/dev.sh web" >&2; exit 1; }
   echo "Numerant's page: $address (Ctrl-C stops the server)"
   if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
     local shots="$web_build/screenshots" profile
@@ -100,7 +103,7 @@ run_web() {
     rm -rf "$profile"
     echo "No display here: a picture of the page taken by headless Chromium is $shots/numerant-web.png"
   fi
-  wait "$server"
+  wait "$web_server"
 }
 
 run_window() {
