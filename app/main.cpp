@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <cstdio>
 #include <cstring>
 
@@ -5,7 +6,7 @@
 
 #include "app/application_icon.h"
 #include "app/main_window.h"
-#include "shell/version.h"
+#include "core/version.h"
 
 namespace {
 
@@ -38,9 +39,9 @@ int main(int argc, char** argv) {
   QApplication application(argc, argv);
   QApplication::setApplicationName(QStringLiteral("Numerant"));
   QApplication::setApplicationVersion(QString::fromLatin1(numerant::kVersion));
-  QApplication::setDesktopFileName(QStringLiteral("numerant"));
+  QApplication::setDesktopFileName(QStringLiteral("org.numerant.Numerant"));
   QApplication::setWindowIcon(
-      QIcon::fromTheme(QStringLiteral("numerant"), numerant::app::ApplicationIcon()));
+      QIcon::fromTheme(QStringLiteral("org.numerant.Numerant"), numerant::app::ApplicationIcon()));
   numerant::app::MainWindow window;
   window.show();
   return QApplication::exec();

@@ -6,8 +6,9 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "app/scheme_list_style.h"
 #include "app/status_icon.h"
-#include "shell/catalogue.h"
+#include "schemes/catalogue.h"
 
 namespace numerant::app {
 namespace {
@@ -57,6 +58,7 @@ MainWindow::MainWindow(QWidget* parent)
   for (const CatalogueEntry& entry : SchemeList())
     combo_algorithm_->addItem(FromLatin1(entry.name));
   combo_algorithm_->setEditable(false);
+  combo_algorithm_->setStyle(new SchemeListStyle(combo_algorithm_));
   combo_algorithm_->setCurrentIndex(-1);
   // The closed box is narrow; its open list is wide enough for every name.
   combo_algorithm_->view()->setMinimumWidth(combo_algorithm_->view()->sizeHintForColumn(0) + 24);
@@ -127,6 +129,13 @@ void MainWindow::SetVisible(Control control, bool visible) {
     }
     text_codenumber_->setAccessibleDescription(verdict);
   }
+}
+
+void MainWindow::SetDescription(Control control, std::string_view text) {
+  QWidget* widget = ControlWidget(control);
+  const QString description = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  widget->setToolTip(description);
+  widget->setAccessibleDescription(description);
 }
 
 void MainWindow::DescribeForAssistiveTechnology() {

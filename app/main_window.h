@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "shell/form_numerant.h"
+#include "window/form_numerant.h"
 
 class QCheckBox;
 class QComboBox;
@@ -30,6 +30,7 @@ class MainWindow final : public QWidget, public FormNumerantView {
   int CalculateState() const override;
   void SetTop(Control control, int top) override;
   void SetVisible(Control control, bool visible) override;
+  void SetDescription(Control control, std::string_view text) override;
 
  private:
   QWidget* ControlWidget(Control control) const;

@@ -14,7 +14,7 @@
 #include "tests/schemes/samples.h"
 #include "schemes/general/luhn.h"
 #include "schemes/general/verhoeff.h"
-#include "shell/catalogue.h"
+#include "schemes/catalogue.h"
 #if __has_include("schemes/articles/ean_upc.h")
 #include "schemes/articles/ean_upc.h"
 #define NUMERANT_BENCH_EAN 1

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "tests/schemes/samples.h"
-#include "shell/catalogue.h"
-#include "shell/form_numerant.h"
+#include "schemes/catalogue.h"
+#include "window/form_numerant.h"
 
 namespace numerant::bench {
 

@@ -1,194 +1,32 @@
 #include "cli/cli.h"
 
+#include <cerrno>
 #include <cstring>
 #include <memory>
-#include <optional>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 #include "cli/encoding.h"
 #include "cli/json_writer.h"
+#include "cli/options.h"
+#include "cli/streams.h"
+#include "core/version.h"
 #include "schemes/articles/ean_upc.h"
-#include "shell/catalogue.h"
-#include "shell/version.h"
+#include "schemes/catalogue.h"
 
 namespace numerant::cli {
 namespace {
 
-constexpr std::string_view kUsage =
-    "Usage: numerant-cli [--json] COMMAND [SCHEME] [NUMBER...]\n"
-    "\n"
-    "Commands:\n"
-    "  list                  print the 52 schemes of the calculator, one a line\n"
-    "  calc SCHEME [NUMBER]  print the check digit(s) of each number\n"
-    "  check SCHEME [NUMBER] print 'valid' or 'invalid' for each complete number\n"
-    "  convert UPC [NUMBER]  print the other form (UPC-A or UPC-E) of each UPC number\n"
-    "\n"
-    "SCHEME is a name from 'list' (in any case) or one of the building blocks\n"
-    "Luhn, Modulo10 and Modulo97. Without NUMBER, numbers are read from standard\n"
-    "input, one a line.\n"
-    "\n"
-    "Options:\n"
-    "  --json     one JSON object a line, with every field of the scheme\n"
-    "  --help     show this help and exit\n"
-    "  --version  show the version and exit\n"
-    "\n"
-    "Exit status: 0 success, 1 'check' found an invalid number, 2 usage error.\n";
-
-enum class Command { kList, kCalc, kCheck, kConvert };
-
-std::optional<Command> ParseCommand(std::string_view word) {
-  if (word == "list") return Command::kList;
-  if (word == "calc") return Command::kCalc;
-  if (word == "check") return Command::kCheck;
-  if (word == "convert") return Command::kConvert;
-  return std::nullopt;
+void Report(std::FILE* err, const std::string& message) {
+  std::fprintf(err, "numerant-cli: %s\n", message.c_str());
 }
 
-// Collects output and writes it in large blocks.
-class Output {
- public:
-  explicit Output(std::FILE* stream) : stream_(stream) { buffer_.reserve(kFlushSize * 2); }
-  ~Output() { Flush(); }
-  Output(const Output&) = delete;
-  Output& operator=(const Output&) = delete;
-
-  std::string& buffer() { return buffer_; }
-  void EndLine() {
-    buffer_.push_back('\n');
-    if (buffer_.size() >= kFlushSize) Flush();
-  }
-  void Flush() {
-    if (!buffer_.empty()) std::fwrite(buffer_.data(), 1, buffer_.size(), stream_);
-    buffer_.clear();
-    std::fflush(stream_);
-  }
-
- private:
-  static constexpr std::size_t kFlushSize = 1 << 16;
-  std::FILE* stream_;
-  std::string buffer_;
-};
-
-// Reads lines of any length, each without its trailing "\n" or "\r\n". A
-// line that lies whole in the current block is handed out without copying.
-class LineReader {
- public:
-  explicit LineReader(std::FILE* stream) : stream_(stream), block_(1 << 16) {}
-
-  // The next line, valid until the next call; nothing at the end of input.
-  std::optional<std::string_view> Next() {
-    carry_.clear();
-    bool carrying = false;
-    for (;;) {
-      if (position_ == filled_ && !Fill()) {
-        if (!carrying) return std::nullopt;
-        return Trimmed(carry_);  // a last line without a line break
-      }
-      const char* start = block_.data() + position_;
-      const std::size_t available = filled_ - position_;
-      const auto* end = static_cast<const char*>(std::memchr(start, '\n', available));
-      if (end == nullptr) {
-        carry_.append(start, available);
-        position_ = filled_;
-        carrying = true;
-        continue;
-      }
-      const auto length = static_cast<std::size_t>(end - start);
-      position_ += length + 1;
-      if (!carrying) return Trimmed(std::string_view(start, length));
-      carry_.append(start, length);
-      return Trimmed(carry_);
-    }
-  }
-
- private:
-  static std::string_view Trimmed(std::string_view line) {
-    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
-    return line;
-  }
-
-  bool Fill() {
-    filled_ = std::fread(block_.data(), 1, block_.size(), stream_);
-    position_ = 0;
-    return filled_ > 0;
-  }
-
-  std::FILE* stream_;
-  std::vector<char> block_;
-  std::string carry_;
-  std::size_t position_ = 0;
-  std::size_t filled_ = 0;
-};
-
-class Session {
- public:
-  // `converter` is the UPC inside `scheme` for `convert`, null otherwise.
-  Session(Command command, bool json, std::unique_ptr<Scheme> scheme, UPC* converter,
-          std::FILE* out)
-      : command_(command),
-        json_(json),
-        scheme_(std::move(scheme)),
-        converter_(converter),
-        out_(out) {}
-
-  // Answers one number; false when `check` found it invalid.
-  bool Answer(std::string_view utf8_input) {
-    const std::string_view number = Utf8ToLatin1(utf8_input, latin1_);
-    std::string& out = out_.buffer();
-    bool valid = true;
-    std::string result;
-    switch (command_) {
-      case Command::kCheck:
-        valid = scheme_->Check(number);
-        break;
-      case Command::kConvert:
-        result = converter_->Convert(number);
-        break;
-      default:
-        result = scheme_->CalculateText(number);
-        break;
-    }
-    if (!json_) {
-      if (command_ == Command::kCheck) {
-        out += valid ? "valid" : "invalid";
-      } else {
-        AppendLatin1AsUtf8(out, result);
-      }
-      out_.EndLine();
-      return valid;
-    }
-    out += "{\"input\": ";
-    AppendJsonString(out, utf8_input);
-    if (command_ == Command::kCheck) {
-      out += valid ? ", \"valid\": true" : ", \"valid\": false";
-    } else {
-      out += ", \"result\": ";
-      AppendJsonValue(out, PropertyValue(result));
-    }
-    out += ", \"fields\": {";
-    bool first = true;
-    auto write_field = [&](std::string_view name, const PropertyValue& value) {
-      out += first ? "\"" : ", \"";
-      first = false;
-      out += name;
-      out += "\": ";
-      AppendJsonValue(out, value);
-    };
-    scheme_->VisitProperties(write_field);
-    out += "}}";
-    out_.EndLine();
-    return valid;
-  }
-
- private:
-  Command command_;
-  bool json_;
-  std::unique_ptr<Scheme> scheme_;
-  UPC* converter_;
-  Output out_;
-  std::string latin1_;
-};
+int UsageError(std::FILE* err, const std::string& message) {
+  std::fprintf(err, "numerant-cli: %s\nTry 'numerant-cli --help' for more information.\n",
+               message.c_str());
+  return kFailure;
+}
 
 std::string SchemeChoices() {
   std::string choices;
@@ -201,98 +39,350 @@ std::string SchemeChoices() {
   return choices;
 }
 
-int UsageError(std::FILE* err, std::string_view message) {
-  std::fprintf(err, "numerant-cli: %.*s\nTry 'numerant-cli --help' for more information.\n",
-               static_cast<int>(message.size()), message.data());
-  return kUsageError;
+// `list`: the 52 names; with --json one object a scheme, the building blocks
+// after them, with the declared type of every field.
+void WriteList(Output& out, bool json) {
+  if (!json) {
+    for (const CatalogueEntry& entry : SchemeList()) {
+      out.buffer() += entry.name;
+      out.EndLine();
+    }
+    return;
+  }
+  auto describe = [&out](const CatalogueEntry& entry, const std::string& position) {
+    std::string& line = out.buffer();
+    line += "{\"name\": ";
+    AppendJsonString(line, entry.name);
+    line += ", \"position\": ";
+    line += position;
+    const std::unique_ptr<Scheme> scheme = entry.create();
+    AppendJsonShape(line, scheme->Shape());
+    line += ", \"fields\": ";
+    AppendJsonFieldTypes(line, *scheme);
+    line += "}";
+    out.EndLine();
+  };
+  int position = 0;
+  for (const CatalogueEntry& entry : SchemeList())
+    describe(entry, std::to_string(position++));
+  for (const CatalogueEntry& entry : BuildingBlocks())
+    describe(entry, "null");
+}
+
+// Answers numbers one at a time and counts the answers.
+class Session {
+ public:
+  Session(const Options& options, std::unique_ptr<Scheme> scheme, UPC* converter, Output& out)
+      : command_(options.command),
+        json_(options.json),
+        explain_(options.explain),
+        with_input_(options.with_input && !options.json),
+        scheme_(std::move(scheme)),
+        converter_(converter),
+        out_(out) {
+    if (command_ == Command::kIdentify) {
+      for (const auto& list : {SchemeList(), BuildingBlocks()}) {
+        for (const CatalogueEntry& entry : list) {
+          all_schemes_.push_back(entry.create());
+        }
+      }
+    } else if (command_ == Command::kCalc) {
+      // `Calculate` on an empty text gives the unset check digit.
+      unset_check_digit_ = scheme_->CalculateText("");
+    }
+  }
+
+  void Answer(std::string_view utf8_input) {
+    const std::string_view number = Utf8ToLatin1(utf8_input, latin1_);
+    std::string& out = out_.buffer();
+    if (with_input_) {
+      out += utf8_input;
+      out.push_back('\t');
+    } else if (json_) {
+      out += "{\"input\": ";
+      AppendJsonString(out, utf8_input);
+    }
+    bool positive = true;
+    switch (command_) {
+      case Command::kCheck:
+        positive = AnswerCheck(number, out);
+        break;
+      case Command::kCalc:
+        positive = AnswerCalculate(number, out);
+        break;
+      case Command::kComplete:
+        positive = AnswerComplete(number, out);
+        break;
+      case Command::kConvert:
+        positive = AnswerConvert(number, out);
+        break;
+      case Command::kIdentify:
+        positive = AnswerIdentify(number, out);
+        break;
+      case Command::kList:
+        break;
+    }
+    if (json_) out.push_back('}');
+    out_.EndLine();
+    ++read_;
+    if (!positive) ++negative_;
+  }
+
+  std::size_t read() const { return read_; }
+  std::size_t negative() const { return negative_; }
+
+  // The counts of --summary.
+  std::string Summary() const {
+    const std::size_t positive = read_ - negative_;
+    std::string text = std::to_string(read_) + " read, ";
+    switch (command_) {
+      case Command::kCheck:
+        return text + std::to_string(positive) + " valid, " + std::to_string(negative_) +
+               " invalid";
+      case Command::kCalc:
+        return text + std::to_string(positive) + " calculated, " + std::to_string(negative_) +
+               " with no check digit";
+      case Command::kComplete:
+        return text + std::to_string(positive) + " completed, " + std::to_string(negative_) +
+               " with no check digit";
+      case Command::kConvert:
+        return text + std::to_string(positive) + " converted, " + std::to_string(negative_) +
+               " with no other form";
+      case Command::kIdentify:
+      case Command::kList:
+        break;
+    }
+    return text + std::to_string(positive) + " identified, " + std::to_string(negative_) +
+           " accepted by no scheme";
+  }
+
+ private:
+  bool AnswerCheck(std::string_view number, std::string& out) {
+    if (!json_ && !explain_) {
+      const bool valid = scheme_->Check(number);
+      out += valid ? "valid" : "invalid";
+      return valid;
+    }
+    // Explain leaves the object as Check does and tells why.
+    const Finding finding = scheme_->Explain(number);
+    if (!json_) {
+      if (finding.valid()) {
+        out += "valid";
+      } else {
+        out += "invalid: ";
+        out += Describe(finding);
+      }
+      return finding.valid();
+    }
+    out += finding.valid() ? ", \"valid\": true" : ", \"valid\": false";
+    out += ", \"reason\": ";
+    AppendJsonFinding(out, finding);
+    out += ", \"fields\": ";
+    AppendJsonFields(out, *scheme_);
+    return finding.valid();
+  }
+
+  bool AnswerComplete(std::string_view number, std::string& out) {
+    const std::string complete = scheme_->Complete(number);
+    if (!json_) {
+      AppendLatin1AsUtf8(out, complete);
+    } else {
+      out += ", \"complete\": ";
+      if (complete.empty()) {
+        out += "null";
+      } else {
+        AppendJsonValue(out, PropertyValue(complete));
+      }
+      out += ", \"fields\": ";
+      AppendJsonFields(out, *scheme_);
+    }
+    return !complete.empty();
+  }
+
+  bool AnswerCalculate(std::string_view number, std::string& out) {
+    const std::string result = scheme_->CalculateText(number);
+    WriteResult(result, out);
+    return result != unset_check_digit_;
+  }
+
+  bool AnswerConvert(std::string_view number, std::string& out) {
+    const std::string result = converter_->Convert(number);
+    if (json_ && !result.empty()) {
+      // Converting resets the fields; decode the number again so that they
+      // tell what it holds. The other form carries a check digit exactly
+      // when the number had one.
+      const bool complete = result.size() == 8 || result.size() == 12;
+      if (complete) {
+        scheme_->Check(number);
+      } else {
+        scheme_->CalculateText(number);
+      }
+    }
+    WriteResult(result, out);
+    return !result.empty();
+  }
+
+  bool AnswerIdentify(std::string_view number, std::string& out) {
+    bool any = false;
+    if (json_) out += ", \"schemes\": [";
+    for (const std::unique_ptr<Scheme>& scheme : all_schemes_) {
+      if (!scheme->Check(number)) continue;
+      if (json_) {
+        out += any ? ", {\"name\": " : "{\"name\": ";
+        AppendJsonString(out, scheme->Name());
+        out += ", \"fields\": ";
+        AppendJsonFields(out, *scheme);
+        out.push_back('}');
+      } else {
+        if (any) out.push_back(' ');
+        out += scheme->Name();
+      }
+      any = true;
+    }
+    if (json_) out.push_back(']');
+    return any;
+  }
+
+  void WriteResult(const std::string& result, std::string& out) {
+    if (!json_) {
+      AppendLatin1AsUtf8(out, result);
+      return;
+    }
+    out += ", \"result\": ";
+    AppendJsonValue(out, PropertyValue(result));
+    out += ", \"fields\": ";
+    AppendJsonFields(out, *scheme_);
+  }
+
+  Command command_;
+  bool json_;
+  bool explain_;
+  bool with_input_;
+  std::unique_ptr<Scheme> scheme_;
+  UPC* converter_;
+  std::vector<std::unique_ptr<Scheme>> all_schemes_;
+  std::string unset_check_digit_;
+  Output& out_;
+  std::string latin1_;
+  std::size_t read_ = 0;
+  std::size_t negative_ = 0;
+};
+
+// The scheme a command works on, or the message of a usage error.
+std::string ChooseScheme(const Options& options, std::unique_ptr<Scheme>& scheme, UPC*& converter) {
+  if (options.command == Command::kIdentify) return {};
+  const std::string name(options.scheme);
+  if (options.command == Command::kConvert) {
+    if (name.empty()) return "missing SCHEME; 'convert' works on UPC only";
+    if (FindScheme(name) != FindScheme("UPC"))
+      return "'convert' works on UPC only, not '" + name + "'";
+    // `Convert` lies outside the common face, so the session keeps the UPC
+    // itself beside the scheme that reports its fields.
+    auto upc = std::make_unique<SchemeAdapter<UPC>>();
+    converter = &upc->scheme();
+    scheme = std::move(upc);
+    return {};
+  }
+  if (name.empty()) return "missing SCHEME; choose one of: " + SchemeChoices();
+  const CatalogueEntry* entry = FindScheme(name);
+  if (entry == nullptr) return "unknown scheme '" + name + "'; choose one of: " + SchemeChoices();
+  scheme = entry->create();
+  return {};
+}
+
+// Answers every line of one stream; false on a read error, which is
+// reported after the answers to the lines read before it.
+bool AnswerLines(std::FILE* stream, std::string_view name, Session& session, Output& out,
+                 std::FILE* err) {
+  LineReader reader(stream);
+  while (const std::optional<std::string_view> line = reader.Next()) {
+    session.Answer(*line);
+    if (out.error() != 0) return true;
+  }
+  if (reader.error() == 0) return true;
+  out.Flush();
+  Report(err, "cannot read " + std::string(name) + ": " + std::strerror(reader.error()));
+  return false;
 }
 
 }  // namespace
 
 int Run(std::span<const std::string_view> arguments, std::FILE* in, std::FILE* out,
         std::FILE* err) {
-  bool json = false;
-  bool options_ended = false;
-  std::vector<std::string_view> words;
-  for (std::string_view argument : arguments) {
-    if (!options_ended && argument.starts_with("--")) {
-      if (argument == "--") {
-        options_ended = true;
-      } else if (argument == "--json") {
-        json = true;
-      } else if (argument == "--help") {
-        std::fwrite(kUsage.data(), 1, kUsage.size(), out);
-        return kSuccess;
-      } else if (argument == "--version") {
-        std::fprintf(out, "numerant-cli %s\n", kVersion);
-        return kSuccess;
-      } else {
-        return UsageError(err, "unknown option '" + std::string(argument) +
-                                   "'; the options are --json, --help and --version");
-      }
-    } else if (!options_ended && argument == "-h") {
-      std::fwrite(kUsage.data(), 1, kUsage.size(), out);
-      return kSuccess;
-    } else {
-      words.push_back(argument);
-    }
+  const auto parsed = ParseCommandLine(arguments);
+  if (const auto* message = std::get_if<std::string>(&parsed)) return UsageError(err, *message);
+  const Options& options = std::get<Options>(parsed);
+
+  // Someone reading at a terminal sees each answer as its line is typed.
+  const int out_descriptor = fileno(out);
+  Output output(out, options.line_buffered || (out_descriptor >= 0 && isatty(out_descriptor)));
+  bool failed = false;
+  auto finish = [&](int status) {
+    if (output.Flush()) return failed ? int{kFailure} : status;
+    // A reader that went away (a closed pipe) ends the output quietly.
+    if (output.error() != EPIPE)
+      Report(err, std::string("cannot write the answers: ") + std::strerror(output.error()));
+    return int{kFailure};
+  };
+
+  if (options.help) {
+    output.buffer() += UsageText();
+    return finish(kSuccess);
+  }
+  if (options.version) {
+    output.buffer() += std::string("numerant-cli ") + kVersion + "\n";
+    return finish(kSuccess);
+  }
+  if (options.command == Command::kList) {
+    WriteList(output, options.json);
+    return finish(kSuccess);
   }
 
-  if (words.empty())
-    return UsageError(err, "missing command; the commands are list, calc, check and convert");
-  const std::optional<Command> command = ParseCommand(words.front());
-  if (!command) {
-    return UsageError(err, "unknown command '" + std::string(words.front()) +
-                               "'; the commands are list, calc, check and convert");
-  }
-
-  if (*command == Command::kList) {
-    if (words.size() > 1) return UsageError(err, "'list' takes no arguments");
-    Output output(out);
-    for (const CatalogueEntry& entry : SchemeList()) {
-      output.buffer() += entry.name;
-      output.EndLine();
-    }
-    return kSuccess;
-  }
-
-  if (words.size() < 2) return UsageError(err, "missing SCHEME; choose one of: " + SchemeChoices());
-  const std::string_view scheme_name = words[1];
   std::unique_ptr<Scheme> scheme;
   UPC* converter = nullptr;
-  if (*command == Command::kConvert) {
-    if (FindScheme(scheme_name) != FindScheme("UPC")) {
-      return UsageError(err, "'convert' works on UPC only, not '" + std::string(scheme_name) + "'");
+  if (const std::string message = ChooseScheme(options, scheme, converter); !message.empty())
+    return UsageError(err, message);
+
+  Session session(options, std::move(scheme), converter, output);
+  if (options.sources.empty()) {
+    failed = !AnswerLines(in, "standard input", session, output, err);
+  }
+  for (const Source& source : options.sources) {
+    if (output.error() != 0) break;
+    switch (source.kind) {
+      case Source::Kind::kNumber:
+        session.Answer(source.text);
+        break;
+      case Source::Kind::kStandardInput:
+        failed |= !AnswerLines(in, "standard input", session, output, err);
+        break;
+      case Source::Kind::kFile: {
+        const std::string name = "'" + std::string(source.text) + "'";
+        std::FILE* file = std::fopen(std::string(source.text).c_str(), "rb");
+        if (file == nullptr) {
+          const int error = errno;
+          output.Flush();
+          Report(err, "cannot open " + name + ": " + std::strerror(error));
+          failed = true;
+          break;
+        }
+        failed |= !AnswerLines(file, name, session, output, err);
+        std::fclose(file);
+        break;
+      }
     }
-    // `Convert` lies outside the common face, so the session keeps the UPC
-    // itself beside the scheme that reports its fields.
-    auto upc = std::make_unique<SchemeAdapter<UPC>>();
-    converter = &upc->scheme();
-    scheme = std::move(upc);
-  } else {
-    const CatalogueEntry* entry = FindScheme(scheme_name);
-    if (entry == nullptr) {
-      return UsageError(err, "unknown scheme '" + std::string(scheme_name) +
-                                 "'; choose one of: " + SchemeChoices());
-    }
-    if (entry->create == nullptr) {
-      return UsageError(err, "the scheme '" + std::string(entry->name) + "' is not available yet");
-    }
-    scheme = entry->create();
   }
 
-  Session session(*command, json, std::move(scheme), converter, out);
-  bool all_valid = true;
-  if (words.size() > 2) {
-    for (std::size_t i = 2; i < words.size(); ++i)
-      all_valid &= session.Answer(words[i]);
-  } else {
-    LineReader reader(in);
-    while (const std::optional<std::string_view> line = reader.Next()) {
-      all_valid &= session.Answer(*line);
-    }
+  const int status = finish(
+      session.negative() != 0 && options.command != Command::kConvert ? kNegativeAnswer : kSuccess);
+  if (options.summary) {
+    Report(err, session.Summary());
+  } else if ((options.command == Command::kCalc || options.command == Command::kComplete) &&
+             session.negative() != 0) {
+    Report(err, std::to_string(session.negative()) + " of " + std::to_string(session.read()) +
+                    " numbers got no check digit");
   }
-  return all_valid ? kSuccess : kInvalidFound;
+  return status;
 }
 
 }  // namespace numerant::cli

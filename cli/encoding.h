@@ -2,10 +2,28 @@
 // as the window hands over its text.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace numerant::cli {
+
+// One character read from UTF-8 text: its code point and how many bytes it
+// took, or, for a byte that starts no well-formed sequence (a stray
+// continuation byte, a sequence cut short, an overlong form, a surrogate),
+// `well_formed` false and a length of 1.
+struct Utf8Character {
+  std::uint32_t code_point = 0;
+  std::size_t length = 1;
+  bool well_formed = false;
+};
+
+// The character that starts at `utf8[at]`, which must lie inside the text.
+Utf8Character DecodeUtf8(std::string_view utf8, std::size_t at);
+
+// Whether every byte is below 0x80, eight at a time.
+bool IsAscii(std::string_view text);
 
 // Each UTF-8 character becomes one ISO-8859-1 byte; a character outside that
 // set, and each byte of a malformed sequence, becomes "?".

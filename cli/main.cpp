@@ -1,4 +1,6 @@
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <string_view>
 #include <vector>
 
@@ -6,5 +8,12 @@
 
 int main(int argc, char** argv) {
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
-  return numerant::cli::Run(arguments, stdin, stdout, stderr);
+  const int status = numerant::cli::Run(arguments, stdin, stdout, stderr);
+  // Run has flushed every answer; closing can still fail on some file
+  // systems, and then the answers may not all have arrived.
+  if (std::fclose(stdout) != 0 && status != numerant::cli::kFailure && errno != EPIPE) {
+    std::fprintf(stderr, "numerant-cli: cannot write the answers: %s\n", std::strerror(errno));
+    return numerant::cli::kFailure;
+  }
+  return status;
 }

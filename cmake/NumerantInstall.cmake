@@ -14,17 +14,17 @@ if(TARGET numerant)
   install(TARGETS numerant RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
 endif()
 
-install(TARGETS numerant_schemes EXPORT NumerantTargets
+install(TARGETS numerant_core numerant_schemes EXPORT NumerantTargets
   ARCHIVE DESTINATION "${CMAKE_INSTALL_LIBDIR}")
 
 # Every header of the library keeps its path below include/numerant, so that
-# "shell/catalogue.h" and "schemes/general/luhn.h" read the same inside and
-# outside the project.
-install(DIRECTORY shell schemes
+# "schemes/catalogue.h" and "schemes/general/luhn.h" read the same inside and
+# outside the project. The window logic belongs to the window and stays out.
+install(DIRECTORY core schemes
   DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}/numerant"
   FILES_MATCHING PATTERN "*.h")
-install(FILES "${PROJECT_BINARY_DIR}/generated/shell/version.h"
-  DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}/numerant/shell")
+install(FILES "${PROJECT_BINARY_DIR}/generated/core/version.h"
+  DESTINATION "${CMAKE_INSTALL_INCLUDEDIR}/numerant/core")
 
 install(EXPORT NumerantTargets
   NAMESPACE Numerant::

@@ -1,6 +1,9 @@
+# SPDX-License-Identifier: MIT
 # `cpack -G DEB` in the build directory makes a Debian package of everything
-# `cmake --install` installs. Its version is the project version; its library
-# dependencies are read off the programs by dpkg-shlibdeps.
+# `cmake --install` installs, the copyright file and the change log under
+# /usr/share/doc/numerant among them (see data/). Its version is the project
+# version; its library dependencies are read off the programs by
+# dpkg-shlibdeps.
 
 set(CPACK_PACKAGE_NAME numerant)
 set(CPACK_PACKAGE_VENDOR "The Numerant developers")
@@ -14,6 +17,7 @@ set(CPACK_PACKAGE_DESCRIPTION
   "scheme library with its headers and CMake package for C++ programs.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_PACKAGE_VERSION "${PROJECT_VERSION}")
+set(CPACK_RESOURCE_FILE_LICENSE "${PROJECT_SOURCE_DIR}/LICENSE")
 set(CPACK_PACKAGE_HOMEPAGE_URL "${PROJECT_HOMEPAGE_URL}")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)

@@ -16,7 +16,7 @@
 #include <vector>
 
 #include "schemes/articles/ean_upc.h"
-#include "shell/catalogue.h"
+#include "schemes/catalogue.h"
 
 namespace {
 

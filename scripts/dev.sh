@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Set-up, build and run for Numerant on Debian 12.
 #
 #   scripts/dev.sh window        build and run the calculator window
@@ -23,7 +24,7 @@ packages=(
   qt6-base-dev libgl-dev libxkbcommon-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
-  dpkg-dev desktop-file-utils file
+  dpkg-dev desktop-file-utils appstream file python3-debian
   clang libclang-rt-14-dev python3-stdnum
   emscripten chromium chromium-driver python3-selenium
 )

@@ -4,7 +4,8 @@
 //
 // JavaScript strings arrive as UTF-8 and reach the schemes as ISO-8859-1
 // bytes, the same conversion the command line makes (a character outside
-// ISO-8859-1 becomes "?"); what the schemes give back travels the other way.
+// ISO-8859-1 becomes "?"); what the schemes give back travels the other way,
+// and findings and fields in the command line's JSON form.
 //
 // From JavaScript:
 //   const numerant = await createNumerant();
@@ -16,20 +17,24 @@
 //   s.name()                         "IBAN"
 //   s.calculate("DE..")              the check digit(s) as the window shows them
 //   s.check("DE89...")               true or false
-//   s.fields()                       {AccountNumber: "...", CheckDigit: null, ...}
+//   s.explain("DE88...")             {kind: "check-digit", expected: "89", found: "88",
+//                                     description: "check digits should be 89, not 88"}
+//   s.complete("DE3704...")          "DE89370400440532013000"
+//   s.fields()                       {AccountNumber: "...", CheckDigit: "89", ...}
 //   s.delete()                       every scheme object must be deleted
 #include <emscripten/bind.h>
 #include <emscripten/val.h>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
-#include <type_traits>
-#include <variant>
 
 #include "cli/encoding.h"
-#include "shell/catalogue.h"
-#include "shell/scheme.h"
-#include "shell/version.h"
+#include "cli/json_writer.h"
+#include "core/finding.h"
+#include "core/scheme.h"
+#include "core/version.h"
+#include "schemes/catalogue.h"
 
 namespace numerant::web {
 namespace {
@@ -42,24 +47,10 @@ std::string ToUtf8(std::string_view latin1) {
   return utf8;
 }
 
-// A property value as the command line's JSON writes it: booleans, numbers
-// and strings as themselves, and a FieldValue as its string when it holds
-// one, otherwise null (an integer there means "not decoded yet").
-val PropertyToJs(const PropertyValue& value) {
-  return std::visit(
-      [](const auto& held) -> val {
-        using T = std::decay_t<decltype(held)>;
-        if constexpr (std::is_same_v<T, bool>) {
-          return val(held);
-        } else if constexpr (std::is_same_v<T, std::string>) {
-          return val(ToUtf8(held));
-        } else if constexpr (std::is_same_v<T, FieldValue>) {
-          return held.IsString() ? val(ToUtf8(held.Text())) : val::null();
-        } else {
-          return val(static_cast<int>(held));
-        }
-      },
-      value);
+// A JSON text of the command line's writer as a JavaScript value, so that the
+// page sees every answer in the same form as `numerant-cli --json`.
+val FromJson(const std::string& json) {
+  return val::global("JSON").call<val>("parse", json);
 }
 
 std::string Calculate(Scheme& scheme, const std::string& utf8) {
@@ -72,32 +63,37 @@ bool Check(Scheme& scheme, const std::string& utf8) {
   return scheme.Check(cli::Utf8ToLatin1(utf8, storage));
 }
 
+// The finding behind Check's answer, leaving the object as Check does:
+// {kind, length, lengths, place, character, expected, found} with the
+// members that apply, and `description`, the finding in the library's words.
+val Explain(Scheme& scheme, const std::string& utf8) {
+  std::string storage;
+  const Finding finding = scheme.Explain(cli::Utf8ToLatin1(utf8, storage));
+  std::string json;
+  cli::AppendJsonFinding(json, finding);
+  val explained = FromJson(json);
+  explained.set("description", ToUtf8(Describe(finding)));
+  return explained;
+}
+
+// The number with its check characters in place; "" when there are none.
+std::string Complete(Scheme& scheme, const std::string& utf8) {
+  std::string storage;
+  return ToUtf8(scheme.Complete(cli::Utf8ToLatin1(utf8, storage)));
+}
+
 std::string Name(const Scheme& scheme) {
   return std::string(scheme.Name());
 }
 
-// Every public property of the scheme object after its last call, by name.
+// Every public property of the scheme object after its last call, by name:
+// booleans, numbers and strings as themselves, and a FieldValue as its string
+// once the number has set one, null before.
 val Fields(const Scheme& scheme) {
-  val fields = val::object();
-  scheme.VisitProperties([&fields](std::string_view name, const PropertyValue& value) {
-    fields.set(std::string(name), PropertyToJs(value));
-  });
-  return fields;
+  std::string json;
+  cli::AppendJsonFields(json, scheme);
+  return FromJson(json);
 }
-
-// ---- Explain and Complete -------------------------------------------------
-// The Scheme interface does not have them yet. When it does, bind them to
-// the class below as
-//   .function("explain", &Explain)    Explain(utf8): the finding as a plain
-//       object in the JSON form of the command line's "reason": {kind,
-//       expected, found, place, character, length, lengths}, only the members
-//       that apply, strings as UTF-8;
-//   .function("complete", &Complete)  Complete(utf8): the number with its
-//       check characters in place, as UTF-8; "" when there are none.
-// Both take their text through cli::Utf8ToLatin1 like Check. The page looks
-// for these two functions and shows the reason of a failed check and the
-// complete number as soon as they exist; until then it hides both.
-// ---------------------------------------------------------------------------
 
 val Names(std::span<const CatalogueEntry> entries) {
   val names = val::array();
@@ -137,6 +133,8 @@ EMSCRIPTEN_BINDINGS(numerant) {
       .function("name", &Name)
       .function("calculate", &Calculate)
       .function("check", &Check)
+      .function("explain", &Explain)
+      .function("complete", &Complete)
       .function("fields", &Fields);
 }
 

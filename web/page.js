@@ -18,10 +18,6 @@
   const status = element('status');
 
   let numerant = null;
-  // Whether the library can give the reason of a failed check and the
-  // complete number; the page shows neither until it can.
-  let canExplain = false;
-  let canComplete = false;
 
   function setText(node, text) {
     // Live regions speak again whenever their text is set, even to the same.
@@ -30,7 +26,8 @@
 
   // Asks the library about the typed text, as the window's refresh does: a
   // fresh scheme object of the selected list position, Check or Calculate
-  // with the text exactly as typed, then what the object decoded.
+  // with the text exactly as typed, then what the object decoded, and why a
+  // number is not valid or what it is with its check digits.
   function ask(text) {
     const calculating = calculateBox.checked;
     const answer = {calculating, text};
@@ -44,11 +41,11 @@
       if (calculating) {
         answer.checkDigits = scheme.calculate(text);
         answer.fields = scheme.fields();
-        if (canComplete) answer.complete = scheme.complete(text);
+        answer.complete = scheme.complete(text);
       } else {
         answer.valid = scheme.check(text);
         answer.fields = scheme.fields();
-        if (canExplain && !answer.valid) answer.reason = scheme.explain(text);
+        if (!answer.valid) answer.reason = scheme.explain(text);
       }
     } finally {
       scheme.delete();
@@ -60,7 +57,7 @@
     const empty = answer.text === '';
     element('check-result').hidden = answer.calculating;
     element('calculate-result').hidden = !answer.calculating;
-    element('complete-result').hidden = !(answer.calculating && canComplete);
+    element('complete-result').hidden = !answer.calculating;
 
     const state = empty || answer.calculating ? '' : answer.valid ? 'valid' : 'invalid';
     verdict.dataset.state = state;
@@ -73,7 +70,7 @@
     const finding = answer.reason;
     reason.hidden = !finding;
     reason.dataset.kind = finding ? finding.kind : '';
-    setText(reason, finding ? describe(finding) : '');
+    setText(reason, finding ? sentence(finding.description) : '');
 
     showFields(answer.fields);
   }
@@ -100,31 +97,10 @@
     fields.hidden = rows.length === 0;
   }
 
-  // A finding of the library's Explain, in words.
-  function describe(finding) {
-    switch (finding.kind) {
-      case 'empty':
-        return 'There is nothing to check: the text holds only separators.';
-      case 'length': {
-        const counted = `${finding.length} character${finding.length === 1 ? '' : 's'}`;
-        return `${counted} after removing separators; a number of this scheme has ${lengths(finding.lengths)}.`;
-      }
-      case 'character':
-        return `Character ${finding.place}, “${finding.character}”, may not stand there.`;
-      case 'no-check-digit':
-        return 'The rest of the number is not one that gets a check digit in this scheme.';
-      case 'check-digit':
-        return `The check digits should be ${finding.expected}, not ${finding.found}.`;
-      default:
-        return '';
-    }
-  }
-
-  function lengths(ranges) {
-    const words = (ranges ?? []).map(([low, high]) =>
-      high === null ? `${low} or more` : low === high ? `${low}` : `${low} to ${high}`);
-    if (words.length <= 1) return `${words[0] ?? 'another length'} characters`;
-    return `${words.slice(0, -1).join(', ')} or ${words[words.length - 1]} characters`;
+  // The library's words for a finding ("check digit should be 3, not 4") as
+  // a sentence.
+  function sentence(words) {
+    return `${words.charAt(0).toUpperCase()}${words.slice(1)}.`;
   }
 
   function refresh() {
@@ -177,8 +153,6 @@
   function start(library) {
     numerant = library;
     window.numerant = library;
-    canExplain = typeof library.Scheme.prototype.explain === 'function';
-    canComplete = typeof library.Scheme.prototype.complete === 'function';
 
     const names = library.schemeList();
     schemeList.replaceChildren(...names.map((name) => new Option(name, name)));

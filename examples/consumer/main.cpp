@@ -8,8 +8,8 @@
 #include <string>
 
 #include "schemes/general/luhn.h"
-#include "shell/catalogue.h"
-#include "shell/version.h"
+#include "schemes/catalogue.h"
+#include "core/version.h"
 
 int main(int argc, char** argv) {
   // A scheme class is an ordinary object: call Calculate, read CheckDigit.

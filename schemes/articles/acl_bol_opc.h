@@ -18,8 +18,8 @@
 #include "schemes/general/code_on_block.h"
 #include "schemes/general/luhn.h"
 #include "schemes/general/modulo10.h"
-#include "shell/field_value.h"
-#include "shell/scheme.h"
+#include "core/field_value.h"
+#include "core/scheme.h"
 
 namespace numerant {
 

@@ -16,9 +16,9 @@
 #include <string_view>
 #include <tuple>
 
-#include "schemes/general/check_digit_number.h"
-#include "shell/field_value.h"
-#include "shell/scheme.h"
+#include "core/check_digit_number.h"
+#include "core/field_value.h"
+#include "core/scheme.h"
 
 namespace numerant {
 

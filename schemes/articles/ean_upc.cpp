@@ -4,8 +4,8 @@
 #include <array>
 #include <initializer_list>
 
-#include "shell/characters.h"
-#include "shell/text.h"
+#include "core/characters.h"
+#include "core/text.h"
 
 namespace numerant {
 namespace {

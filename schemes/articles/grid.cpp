@@ -2,9 +2,9 @@
 
 #include <cstdint>
 
-#include "shell/characters.h"
-#include "shell/checked.h"
-#include "shell/text.h"
+#include "core/characters.h"
+#include "core/checked.h"
+#include "core/text.h"
 
 namespace numerant {
 namespace {

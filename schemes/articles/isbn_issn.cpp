@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <array>
 
-#include "shell/characters.h"
-#include "shell/text.h"
-#include "shell/weighted_sum.h"
+#include "core/characters.h"
+#include "core/text.h"
+#include "core/weighted_sum.h"
 
 namespace numerant {
 namespace {

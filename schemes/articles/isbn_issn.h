@@ -19,9 +19,9 @@
 #include <tuple>
 
 #include "schemes/articles/ean_upc.h"
-#include "schemes/general/check_digit_number.h"
-#include "shell/field_value.h"
-#include "shell/scheme.h"
+#include "core/check_digit_number.h"
+#include "core/field_value.h"
+#include "core/scheme.h"
 
 namespace numerant {
 

@@ -1,6 +1,6 @@
 #include "schemes/articles/uic.h"
 
-#include "shell/characters.h"
+#include "core/characters.h"
 
 namespace numerant {
 

@@ -14,8 +14,9 @@
 
 #include "schemes/general/code_on_block.h"
 #include "schemes/general/luhn.h"
-#include "shell/field_value.h"
-#include "shell/scheme.h"
+#include "core/alternating_weights.h"
+#include "core/field_value.h"
+#include "core/scheme.h"
 
 namespace numerant {
 

@@ -3,9 +3,9 @@
 #include <array>
 #include <cstdint>
 
-#include "shell/characters.h"
-#include "shell/checked.h"
-#include "shell/text.h"
+#include "core/characters.h"
+#include "core/checked.h"
+#include "core/text.h"
 
 namespace numerant {
 namespace {

@@ -25,7 +25,7 @@ constexpr WeightedSumRule kCas{" -", kCasStems, kRemainderOfTen};
 
 }  // namespace
 
-PZN::PZN() : WeightedSumNumber(kPzn) {}
-CAS::CAS() : WeightedSumNumber(kCas) {}
+PZN::PZN() : LegacyWeightedSumNumber(kPzn) {}
+CAS::CAS() : LegacyWeightedSumNumber(kCas) {}
 
 }  // namespace numerant

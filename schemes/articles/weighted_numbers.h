@@ -11,17 +11,17 @@
 #include <string_view>
 #include <tuple>
 
-#include "schemes/general/weighted_sum_number.h"
-#include "shell/scheme.h"
+#include "schemes/general/legacy_weighted_sum_number.h"
+#include "core/scheme.h"
 
 namespace numerant {
 
-class PZN final : public WeightedSumNumber {
+class PZN final : public LegacyWeightedSumNumber {
  public:
   PZN();
 };
 
-class CAS final : public WeightedSumNumber {
+class CAS final : public LegacyWeightedSumNumber {
  public:
   CAS();
 };

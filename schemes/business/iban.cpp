@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "shell/characters.h"
-#include "shell/text.h"
+#include "core/characters.h"
+#include "core/text.h"
 
 namespace numerant {
 namespace {

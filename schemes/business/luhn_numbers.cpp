@@ -1,6 +1,6 @@
 #include "schemes/business/luhn_numbers.h"
 
-#include "shell/text.h"
+#include "core/text.h"
 
 namespace numerant {
 namespace {

@@ -21,7 +21,7 @@
 
 #include "schemes/general/code_on_block.h"
 #include "schemes/general/luhn.h"
-#include "shell/scheme.h"
+#include "core/scheme.h"
 
 namespace numerant {
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "shell/text.h"
+#include "core/text.h"
 
 namespace numerant {
 namespace {

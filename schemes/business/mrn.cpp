@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "shell/checked.h"
-#include "shell/text.h"
+#include "core/checked.h"
+#include "core/text.h"
 
 namespace numerant {
 namespace {

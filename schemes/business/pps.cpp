@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-#include "shell/weighted_sum.h"
+#include "core/weighted_sum.h"
 
 namespace numerant {
 namespace {

@@ -11,8 +11,8 @@
 #include <string_view>
 #include <tuple>
 
-#include "schemes/general/check_digit_number.h"
-#include "shell/scheme.h"
+#include "core/check_digit_number.h"
+#include "core/scheme.h"
 
 namespace numerant {
 

@@ -45,12 +45,12 @@ constexpr WeightedSumRule kTfn{" -", kTfnStems, kRemainderOfEleven};
 
 }  // namespace
 
-ACN::ACN() : WeightedSumNumber(kAcn) {}
-BI::BI() : WeightedSumNumber(kBi) {}
-BSN::BSN() : WeightedSumNumber(kBsn) {}
-NHS::NHS() : WeightedSumNumber(kNhs) {}
-NIP::NIP() : WeightedSumNumber(kNip) {}
-REGON::REGON() : WeightedSumNumber(kRegon) {}
-TFN::TFN() : WeightedSumNumber(kTfn) {}
+ACN::ACN() : LegacyWeightedSumNumber(kAcn) {}
+BI::BI() : LegacyWeightedSumNumber(kBi) {}
+BSN::BSN() : LegacyWeightedSumNumber(kBsn) {}
+NHS::NHS() : LegacyWeightedSumNumber(kNhs) {}
+NIP::NIP() : LegacyWeightedSumNumber(kNip) {}
+REGON::REGON() : LegacyWeightedSumNumber(kRegon) {}
+TFN::TFN() : LegacyWeightedSumNumber(kTfn) {}
 
 }  // namespace numerant

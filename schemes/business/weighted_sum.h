@@ -2,7 +2,7 @@
 // multiplied by the weight of its position, the products are added, and the
 // sum is reduced and mapped to the one check digit. ACN, BI, BSN, NHS, NIP,
 // REGON and TFN differ only in their separators, stem lengths, weights and
-// mapping, rows of the table that `WeightedSumNumber` works from; each keeps
+// mapping, rows of the table that `LegacyWeightedSumNumber` works from; each keeps
 // its own class.
 //   BI bi;
 //   bi.Calculate("12345678");    // 9
@@ -14,48 +14,48 @@
 #include <string_view>
 #include <tuple>
 
-#include "schemes/general/weighted_sum_number.h"
-#include "shell/scheme.h"
+#include "schemes/general/legacy_weighted_sum_number.h"
+#include "core/scheme.h"
 
 namespace numerant {
 
 // Australian company number.
-class ACN final : public WeightedSumNumber {
+class ACN final : public LegacyWeightedSumNumber {
  public:
   ACN();
 };
 
-class BI final : public WeightedSumNumber {
+class BI final : public LegacyWeightedSumNumber {
  public:
   BI();
 };
 
 // Dutch citizen service number; full stops, not hyphens, separate its groups.
-class BSN final : public WeightedSumNumber {
+class BSN final : public LegacyWeightedSumNumber {
  public:
   BSN();
 };
 
 // British health service number.
-class NHS final : public WeightedSumNumber {
+class NHS final : public LegacyWeightedSumNumber {
  public:
   NHS();
 };
 
 // Polish tax identification number.
-class NIP final : public WeightedSumNumber {
+class NIP final : public LegacyWeightedSumNumber {
  public:
   NIP();
 };
 
 // Polish business register number, of 9 or 14 digits.
-class REGON final : public WeightedSumNumber {
+class REGON final : public LegacyWeightedSumNumber {
  public:
   REGON();
 };
 
 // Australian tax file number, of 8 or 9 digits.
-class TFN final : public WeightedSumNumber {
+class TFN final : public LegacyWeightedSumNumber {
  public:
   TFN();
 };

@@ -19,7 +19,7 @@
 #include <type_traits>
 #include <utility>
 
-#include "schemes/general/check_digit_number.h"
+#include "core/check_digit_number.h"
 
 namespace numerant {
 

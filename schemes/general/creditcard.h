@@ -14,10 +14,10 @@
 #include <string_view>
 #include <tuple>
 
+#include "core/field_value.h"
+#include "core/scheme.h"
 #include "schemes/general/code_on_block.h"
 #include "schemes/general/luhn.h"
-#include "shell/field_value.h"
-#include "shell/scheme.h"
 
 namespace numerant {
 

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "shell/text.h"
-#include "shell/weighted_sum.h"
+#include "core/text.h"
+#include "core/weighted_sum.h"
 
 namespace numerant {
 namespace {

@@ -1,16 +1,14 @@
 #include "schemes/general/luhn.h"
 
+#include "core/alternating_weights.h"
+
 namespace numerant {
-namespace {
 
-// The rightmost payload digit, and every second one to its left, is doubled
-// and counts with the digit sum of its double.
-int Doubled(int digit) {
-  return DigitSum(static_cast<std::uint8_t>(2 * digit));
+Luhn::Luhn() : CheckDigitNumber({.separators = " -", .payload_lengths = Lengths::AtLeast(1)}) {}
+
+std::optional<std::int16_t> Luhn::ComputeCheckDigit(std::string_view payload) {
+  if (auto check_digit = LuhnCheckDigit(payload)) return check_digit;
+  return RejectNonDigit(payload);
 }
-
-}  // namespace
-
-Luhn::Luhn() : AlternatingWeightNumber(Doubled) {}
 
 }  // namespace numerant

@@ -1,24 +1,28 @@
 // Modulo10: one decimal check digit of the weighted modulus-10 formula with
 // the alternating weights 3 and 1, the rightmost payload digit weighted 3 (the
 // formula of the EAN and UPC article numbers), over a payload of decimal
-// digits of any length. A building block of the article codes.
+// digits of any length.
 //   Modulo10 modulo10;
 //   modulo10.Calculate("400638133393");    // 1
 //   modulo10.Check("4006-3813-3393 1");    // true
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <tuple>
 
-#include "schemes/general/alternating_weight_number.h"
-#include "shell/scheme.h"
+#include "core/check_digit_number.h"
+#include "core/scheme.h"
 
 namespace numerant {
 
-class Modulo10 final : public AlternatingWeightNumber {
+class Modulo10 final : public CheckDigitNumber<std::int16_t> {
  public:
   Modulo10();
+
+ private:
+  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
 };
 
 template <>

@@ -1,21 +1,20 @@
 // Modulo97: a two-digit check number from the remainder of the whole payload,
 // read as one decimal number, divided by 97. Plain, the check number is the
 // remainder itself ("00" to "96"); reversed, it is 97 minus the remainder
-// ("01" to "97"). A building block of the Belgian numbers.
+// ("01" to "97").
 //   Modulo97 modulo97;
 //   modulo97.Calculate("123456789");   // "39"
 //   modulo97.SetReverse(true);
 //   modulo97.Calculate("123.456.789");  // "58"
 #pragma once
 
-#include <cstddef>
 #include <optional>
 #include <string_view>
 #include <tuple>
 
-#include "schemes/general/check_digit_number.h"
-#include "shell/field_value.h"
-#include "shell/scheme.h"
+#include "core/check_digit_number.h"
+#include "core/field_value.h"
+#include "core/scheme.h"
 
 namespace numerant {
 
@@ -29,7 +28,6 @@ class Modulo97 final : public CheckDigitNumber<FieldValue> {
   void SetReverse(bool newValue) { reverse_ = newValue; }
 
  private:
-  bool AcceptsStemLength(std::size_t length) const override;
   std::optional<FieldValue> ComputeCheckDigit(std::string_view payload) override;
 
   bool reverse_ = false;

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "shell/text.h"
+#include "core/text.h"
 
 namespace numerant {
 namespace {
@@ -42,11 +42,8 @@ constexpr std::size_t kMaxLength = 32767;
 
 }  // namespace
 
-Verhoeff::Verhoeff() : CheckDigitNumber({.separators = " -"}) {}
-
-bool Verhoeff::AcceptsStemLength(std::size_t length) const {
-  return length >= 1;
-}
+Verhoeff::Verhoeff()
+    : CheckDigitNumber({.separators = " -", .payload_lengths = Lengths::AtLeast(1)}) {}
 
 std::optional<std::int16_t> Verhoeff::ComputeCheckDigit(std::string_view payload) {
   // The limit counts the check digit too.
@@ -56,7 +53,7 @@ std::optional<std::int16_t> Verhoeff::ComputeCheckDigit(std::string_view payload
   // the last payload digit stands at 1.
   for (std::size_t i = 1; i <= payload.size(); ++i) {
     const char digit = payload[payload.size() - i];
-    if (!IsDigit(digit)) return std::nullopt;
+    if (!IsDigit(digit)) return RejectNonDigit(payload);
     const auto x = static_cast<std::size_t>(DigitValue(digit));
     c = kMultiplication[c][kPermutation[i % 8][x]];
   }

@@ -7,14 +7,13 @@
 //   v.Check("2-3 6 3");   // true: blanks and hyphens are ignored
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
 #include <tuple>
 
-#include "schemes/general/check_digit_number.h"
-#include "shell/scheme.h"
+#include "core/check_digit_number.h"
+#include "core/scheme.h"
 
 namespace numerant {
 
@@ -23,7 +22,6 @@ class Verhoeff final : public CheckDigitNumber<std::int16_t> {
   Verhoeff();
 
  private:
-  bool AcceptsStemLength(std::size_t length) const override;
   std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
 };
 

@@ -1,7 +1,7 @@
 #include "schemes/personal/ak_ik.h"
 
-#include "shell/characters.h"
-#include "shell/text.h"
+#include "core/characters.h"
+#include "core/text.h"
 
 namespace numerant {
 namespace {

@@ -16,13 +16,13 @@
 #include <cstdint>
 #include <tuple>
 
-#include "schemes/general/weighted_sum_number.h"
-#include "shell/field_value.h"
-#include "shell/scheme.h"
+#include "schemes/general/legacy_weighted_sum_number.h"
+#include "core/field_value.h"
+#include "core/scheme.h"
 
 namespace numerant {
 
-class ElevenDigitPersonalCode : public WeightedSumNumber {
+class ElevenDigitPersonalCode : public LegacyWeightedSumNumber {
  public:
   // What the first digit says, by its value 0 to 9.
   struct FirstDigitMeaning {
@@ -37,7 +37,7 @@ class ElevenDigitPersonalCode : public WeightedSumNumber {
 
  protected:
   ElevenDigitPersonalCode(const WeightedSumRule& rule, const FirstDigitMeaning& first_digit)
-      : WeightedSumNumber(rule), first_digit_(&first_digit) {}
+      : LegacyWeightedSumNumber(rule), first_digit_(&first_digit) {}
 
  private:
   void ResetFields() override;

@@ -2,8 +2,8 @@
 
 #include <array>
 
-#include "shell/characters.h"
-#include "shell/text.h"
+#include "core/characters.h"
+#include "core/text.h"
 
 namespace numerant {
 namespace {
@@ -51,7 +51,7 @@ constexpr int kLastCitizenOrigin = 4;
 
 }  // namespace
 
-CPR::CPR() : WeightedSumNumber(kCprRule) {}
+CPR::CPR() : LegacyWeightedSumNumber(kCprRule) {}
 
 void CPR::ResetFields() {
   birth_date_ = std::int16_t{0};
@@ -74,7 +74,7 @@ bool CPR::DecodeFields(std::string_view body) {
   return true;
 }
 
-AHV::AHV() : WeightedSumNumber(kAhvRule) {}
+AHV::AHV() : LegacyWeightedSumNumber(kAhvRule) {}
 
 void AHV::ResetFields() {
   alphabet_group_ = std::int16_t{0};

@@ -15,13 +15,13 @@
 #include <cstdint>
 #include <tuple>
 
-#include "schemes/general/weighted_sum_number.h"
-#include "shell/field_value.h"
-#include "shell/scheme.h"
+#include "schemes/general/legacy_weighted_sum_number.h"
+#include "core/field_value.h"
+#include "core/scheme.h"
 
 namespace numerant {
 
-class CPR final : public WeightedSumNumber {
+class CPR final : public LegacyWeightedSumNumber {
  public:
   CPR();
 
@@ -38,7 +38,7 @@ class CPR final : public WeightedSumNumber {
   FieldValue sequence_number_ = std::int16_t{0};
 };
 
-class AHV final : public WeightedSumNumber {
+class AHV final : public LegacyWeightedSumNumber {
  public:
   AHV();
 

@@ -3,8 +3,8 @@
 #include <array>
 
 #include "schemes/personal/gender.h"
-#include "shell/characters.h"
-#include "shell/text.h"
+#include "core/characters.h"
+#include "core/text.h"
 
 namespace numerant {
 namespace {
@@ -40,7 +40,7 @@ constexpr int kFirstFemaleSerial = 500;
 
 }  // namespace
 
-PESEL::PESEL() : WeightedSumNumber(kPeselRule) {}
+PESEL::PESEL() : LegacyWeightedSumNumber(kPeselRule) {}
 
 void PESEL::ResetFields() {
   birth_date_ = std::int16_t{0};
@@ -57,7 +57,7 @@ bool PESEL::DecodeFields(std::string_view body) {
   return true;
 }
 
-CNP::CNP() : WeightedSumNumber(kCnpRule) {}
+CNP::CNP() : LegacyWeightedSumNumber(kCnpRule) {}
 
 void CNP::ResetFields() {
   birth_date_ = std::int16_t{0};
@@ -78,7 +78,7 @@ bool CNP::DecodeFields(std::string_view body) {
   return true;
 }
 
-JMBG::JMBG() : WeightedSumNumber(kJmbgRule) {}
+JMBG::JMBG() : LegacyWeightedSumNumber(kJmbgRule) {}
 
 void JMBG::ResetFields() {
   birth_date_ = std::int16_t{0};

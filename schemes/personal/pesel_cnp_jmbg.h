@@ -14,13 +14,13 @@
 #include <cstdint>
 #include <tuple>
 
-#include "schemes/general/weighted_sum_number.h"
-#include "shell/field_value.h"
-#include "shell/scheme.h"
+#include "schemes/general/legacy_weighted_sum_number.h"
+#include "core/field_value.h"
+#include "core/scheme.h"
 
 namespace numerant {
 
-class PESEL final : public WeightedSumNumber {
+class PESEL final : public LegacyWeightedSumNumber {
  public:
   PESEL();
 
@@ -37,7 +37,7 @@ class PESEL final : public WeightedSumNumber {
   FieldValue identification_number_ = std::int16_t{0};
 };
 
-class CNP final : public WeightedSumNumber {
+class CNP final : public LegacyWeightedSumNumber {
  public:
   CNP();
 
@@ -58,7 +58,7 @@ class CNP final : public WeightedSumNumber {
   FieldValue serial_number_ = std::int16_t{0};
 };
 
-class JMBG final : public WeightedSumNumber {
+class JMBG final : public LegacyWeightedSumNumber {
  public:
   JMBG();
 

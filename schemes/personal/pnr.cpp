@@ -3,8 +3,8 @@
 #include <cstddef>
 
 #include "schemes/personal/gender.h"
-#include "shell/characters.h"
-#include "shell/text.h"
+#include "core/characters.h"
+#include "core/text.h"
 
 namespace numerant {
 namespace {

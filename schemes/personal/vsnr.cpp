@@ -2,10 +2,10 @@
 
 #include <array>
 
-#include "schemes/general/luhn.h"
-#include "shell/characters.h"
-#include "shell/checked.h"
-#include "shell/text.h"
+#include "core/alternating_weights.h"
+#include "core/characters.h"
+#include "core/checked.h"
+#include "core/text.h"
 
 namespace numerant {
 namespace {

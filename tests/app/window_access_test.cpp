@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The window as a person meets it: by keyboard alone, through assistive
 // technology, and on a screen of device pixel ratio 2.
 #include <algorithm>
@@ -9,6 +10,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QStyle>
+#include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
 #include <QTest>
 
@@ -202,7 +204,9 @@ class WindowAccessTest : public QObject {
     Press(Qt::Key_Backspace);
     Type(QStringLiteral("4"));
     QVERIFY(error->isVisible() && !ok->isVisible());
-    QCOMPARE(Accessible(code, QAccessible::Description), QStringLiteral("The number is not valid"));
+    // The picture's tooltip and the field's description say why.
+    QCOMPARE(error->toolTip(), QStringLiteral("Check digit should be 3, not 4"));
+    QCOMPARE(Accessible(code, QAccessible::Description), error->toolTip());
     // The hidden check-digit field is no stop in check mode.
     Press(Qt::Key_Tab);
     QCOMPARE(FocusName(), QStringLiteral("ComboAlgorithm"));
@@ -219,6 +223,57 @@ class WindowAccessTest : public QObject {
     Press(Qt::Key_Delete);
     QVERIFY(!ok->isVisible() && !error->isVisible());
     QCOMPARE(Accessible(code, QAccessible::Description), QString());
+  }
+
+  void picturesSayWhatTheNumberTells_data() {
+    QTest::addColumn<QString>("scheme");
+    QTest::addColumn<QString>("number");
+    QTest::addColumn<bool>("valid");
+    QTest::addColumn<QString>("words");
+    QTest::newRow("a valid PESEL") << "PE"
+                                   << "85031512344" << true << "Born 850315, female, serial 123";
+    QTest::newRow("a short EAN") << "EA"
+                                 << "400638133393" << false << "8 or 13 digits expected, 12 typed";
+    QTest::newRow("a wrong Verhoeff digit") << "Ve"
+                                            << "2364" << false << "Check digit should be 3, not 4";
+  }
+
+  void picturesSayWhatTheNumberTells() {
+    QFETCH(QString, scheme);
+    QFETCH(QString, number);
+    QFETCH(bool, valid);
+    QFETCH(QString, words);
+    MainWindow window;
+    Open(window);
+    Type(scheme);
+    Press(Qt::Key_Tab);
+    Press(Qt::Key_Tab);
+    QCOMPARE(FocusName(), QStringLiteral("TextCodenumber"));
+    Type(number);
+    auto* picture = Find<StatusIcon>(window, valid ? "PictureOK" : "PictureError");
+    QVERIFY(picture->isVisible());
+    QCOMPARE(picture->toolTip(), words);
+    QCOMPARE(Accessible(picture, QAccessible::Description), words);
+    QCOMPARE(Accessible(Find<QLineEdit>(window, "TextCodenumber"), QAccessible::Description),
+             words);
+  }
+
+  void everySchemeNameShowsWholeInTheClosedList() {
+    MainWindow window;
+    Open(window);
+    auto* combo = Find<QComboBox>(window, "ComboAlgorithm");
+    QCOMPARE(combo->width(), 73);
+    QCOMPARE(combo->count(), 52);
+    for (int i = 0; i < combo->count(); ++i) {
+      QStyleOptionComboBox option;
+      option.initFrom(combo);
+      option.rect = combo->rect();
+      option.currentText = combo->itemText(i);
+      const QRect field = combo->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                         QStyle::SC_ComboBoxEditField, combo);
+      QVERIFY2(combo->fontMetrics().horizontalAdvance(option.currentText) <= field.width(),
+               qPrintable(option.currentText));
+    }
   }
 
   void picturesAreDrawnForTheScreenNotEnlarged() {
@@ -295,8 +350,8 @@ class WindowAccessTest : public QObject {
     const QPixmap pixmap = icon.pixmap(QSize(16, 16), 2.0);
     QCOMPARE(pixmap.size(), QSize(32, 32));
     const QImage drawn = pixmap.toImage();
-    QImage expected =
-        QImage(QStringLiteral(":/icons/32x32/apps/numerant.png")).convertToFormat(drawn.format());
+    QImage expected = QImage(QStringLiteral(":/icons/32x32/apps/org.numerant.Numerant.png"))
+                          .convertToFormat(drawn.format());
     expected.setDevicePixelRatio(drawn.devicePixelRatio());
     QCOMPARE(drawn, expected);
   }

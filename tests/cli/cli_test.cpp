@@ -1,37 +1,146 @@
 #include "cli/cli.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstdio>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
+#include <poll.h>
 #include <string>
+#include <thread>
+#include <unistd.h>
 #include <vector>
+
+#include "tests/cli/json_reader.h"
+#include "tests/cli/run_cli.h"
 
 namespace numerant::cli {
 namespace {
 
-struct Outcome {
-  int status;
-  std::string out;
-  std::string err;
-};
+using harness::Json;
+using harness::Outcome;
+using harness::RunCli;
+using harness::RunCliOn;
 
-// Runs the command line in-process with the given standard input.
-Outcome RunCli(std::vector<std::string_view> arguments, std::string input = "") {
-  std::FILE* in = fmemopen(input.data(), input.size(), "r");
-  if (input.empty()) in = std::fopen("/dev/null", "r");
-  char* out_data = nullptr;
-  char* err_data = nullptr;
-  std::size_t out_size = 0;
-  std::size_t err_size = 0;
-  std::FILE* out = open_memstream(&out_data, &out_size);
-  std::FILE* err = open_memstream(&err_data, &err_size);
-  const int status = Run(arguments, in, out, err);
+// A stream that hands out `text` and then fails with EIO, as a disk or a
+// network file system can in the middle of a file.
+std::FILE* FailingAfter(std::string* text) {
+  cookie_io_functions_t functions{};
+  functions.read = [](void* cookie, char* buffer, std::size_t size) -> ssize_t {
+    auto* rest = static_cast<std::string*>(cookie);
+    if (rest->empty()) {
+      errno = EIO;
+      return -1;
+    }
+    const std::size_t n = std::min(size, rest->size());
+    rest->copy(buffer, n);
+    rest->erase(0, n);
+    return static_cast<ssize_t>(n);
+  };
+  return fopencookie(text, "r", functions);
+}
+
+// The command lines of the defects once found, each with what it must give.
+TEST(CliTest, DefectCases) {
+  const struct {
+    std::vector<std::string_view> arguments;
+    std::string input;
+    std::string out;
+    int status;
+    std::string err_mentions = "";
+    // Where standard input or output is a file rather than the text above.
+    const char* stdin_path = nullptr;
+    const char* stdout_path = nullptr;
+  } cases[] = {
+      // Write errors are reported, and so are read errors.
+      {{"list"}, "", "", kFailure, "No space left on device", nullptr, "/dev/full"},
+      {{"check", "Luhn", "79927398713"}, "", "", kFailure, "No space left", nullptr, "/dev/full"},
+      {{"--help"}, "", "", kFailure, "No space left", nullptr, "/dev/full"},
+      {{"check", "Luhn"}, "", "", kFailure, "cannot read standard input: Is a directory", "."},
+      {{"check", "Luhn", "79927398713", "-f", "."}, "", "valid\n", kFailure, "cannot read '.'"},
+      // JSON stays UTF-8.
+      {{"--json", "check", "Luhn"},
+       "7992739871\xff\n",
+       "{\"input\": \"7992739871\xEF\xBF\xBD\", \"valid\": false, \"reason\": {\"kind\": "
+       "\"character\", \"place\": 11, \"character\": \"?\"}, \"fields\": {\"CheckDigit\": 3}}\n",
+       kNegativeAnswer},
+      // One JSON type per field: a check digit not computed is null.
+      {{"--json", "check", "IBAN", "DE"},
+       "",
+       "{\"input\": \"DE\", \"valid\": false, \"reason\": {\"kind\": \"length\", \"length\": 2, "
+       "\"lengths\": [[4, 34]]}, \"fields\": {\"AccountNumber\": \"\", \"CheckDigit\": null, "
+       "\"CountryCode\": \"\"}}\n",
+       kNegativeAnswer},
+      // A byte-order mark is skipped.
+      {{"check", "Luhn"},
+       "\xEF\xBB\xBF"
+       "79927398713\r\n79927398713\r\n",
+       "valid\nvalid\n",
+       kSuccess},
+      {{"check", "Luhn"},
+       "\xEF\xBB"
+       "79927398713\n",
+       "invalid\n",
+       kNegativeAnswer},
+      // What the manual page now says.
+      {{"check", "MRN",
+        "A\xE2\x82\xAC"
+        "0"},
+       "",
+       "valid\n",
+       kSuccess},
+      {{"calc", "RUN", "abc"}, "", "-1\n", kNegativeAnswer, "1 of 1 numbers got no check digit"},
+      // The smaller ones.
+      {{"--json", "convert", "UPC", "01234565"},
+       "",
+       "{\"input\": \"01234565\", \"result\": \"012345000065\", \"fields\": {\"CheckDigit\": 5, "
+       "\"ManufacturerCode\": \"12345\", \"NumberSystem\": 0, \"ProductCode\": \"00006\"}}\n",
+       kSuccess},
+      {{"--json", "convert", "UPC", "0123456"},
+       "",
+       "{\"input\": \"0123456\", \"result\": \"01234500006\", \"fields\": {\"CheckDigit\": 5, "
+       "\"ManufacturerCode\": \"12345\", \"NumberSystem\": 0, \"ProductCode\": \"00006\"}}\n",
+       kSuccess},
+      {{"-x"}, "", "", kFailure, "unknown option '-x'"},
+      {{"-v", "list"}, "", "", kFailure, "unknown option '-v'"},
+      {{"check", "-V", "Luhn", "1"}, "", "", kFailure, "unknown option '-V'"},
+      {{"convert"}, "", "", kFailure, "missing SCHEME; 'convert' works on UPC only\n"},
+      // calc says when a number got no check digit.
+      {{"calc", "Verhoeff", "236", "x"}, "", "3\n-1\n", kNegativeAnswer, "1 of 2 numbers"},
+      {{"calc", "DNI"}, "12345678\n\n", "Z\n\n", kNegativeAnswer, "1 of 2 numbers"},
+  };
+  for (const auto& c : cases) {
+    const std::string command = ::testing::PrintToString(c.arguments);
+    std::FILE* in = c.stdin_path != nullptr ? std::fopen(c.stdin_path, "r") : nullptr;
+    std::FILE* out = c.stdout_path != nullptr ? std::fopen(c.stdout_path, "w") : nullptr;
+    std::string input = c.input;
+    if (in == nullptr)
+      in = input.empty() ? std::fopen("/dev/null", "r") : fmemopen(input.data(), input.size(), "r");
+    const Outcome outcome = RunCliOn(c.arguments, in, out);
+    std::fclose(in);
+    if (out != nullptr) std::fclose(out);
+    EXPECT_EQ(outcome.out, c.out) << command;
+    EXPECT_EQ(outcome.status, c.status) << command;
+    if (c.err_mentions.empty()) {
+      EXPECT_EQ(outcome.err, "") << command;
+    } else {
+      EXPECT_NE(outcome.err.find(c.err_mentions), std::string::npos) << command << outcome.err;
+    }
+  }
+}
+
+TEST(CliTest, ReadErrorComesAfterTheAnswersToTheLinesBeforeIt) {
+  // "12" is cut short by the error and gets no answer.
+  std::string text = "79927398713\n1\n12";
+  std::FILE* in = FailingAfter(&text);
+  const Outcome outcome = RunCliOn({"check", "--summary", "Luhn"}, in);
   std::fclose(in);
-  std::fclose(out);
-  std::fclose(err);
-  Outcome outcome{status, std::string(out_data, out_size), std::string(err_data, err_size)};
-  std::free(out_data);
-  std::free(err_data);
-  return outcome;
+  EXPECT_EQ(outcome.out, "valid\ninvalid\n");
+  EXPECT_EQ(outcome.status, kFailure);
+  EXPECT_EQ(outcome.err,
+            "numerant-cli: cannot read standard input: Input/output error\n"
+            "numerant-cli: 2 read, 1 valid, 1 invalid\n");
 }
 
 TEST(CliTest, ListsTheSchemesInCatalogueOrder) {
@@ -40,6 +149,25 @@ TEST(CliTest, ListsTheSchemesInCatalogueOrder) {
   EXPECT_TRUE(outcome.out.starts_with("ACL\nACN\nAHV\n"));
   EXPECT_TRUE(outcome.out.ends_with("VIN\nVSNR\nWSDLN\n"));
   EXPECT_EQ(std::count(outcome.out.begin(), outcome.out.end(), '\n'), 52);
+}
+
+TEST(CliTest, ListInJsonGivesPositionsAndFieldTypes) {
+  for (const auto& arguments : {std::vector<std::string_view>{"list", "--json"},
+                                std::vector<std::string_view>{"--json", "list"}}) {
+    const auto lines = harness::ReadJsonLines(RunCli(arguments).out);
+    ASSERT_EQ(lines.size(), 55u);
+    const Json& acl = *lines.front();
+    EXPECT_EQ(acl.Find("name")->text, "ACL");
+    EXPECT_EQ(acl.Find("position")->number, 0);
+    const Json& wsdln = *lines[51];
+    EXPECT_EQ(wsdln.Find("name")->text, "WSDLN");
+    EXPECT_EQ(wsdln.Find("position")->number, 51);
+    const Json& modulo97 = *lines.back();
+    EXPECT_EQ(modulo97.Find("name")->text, "Modulo97");
+    EXPECT_EQ(modulo97.Find("position")->type, Json::Type::kNull);
+    EXPECT_EQ(modulo97.Find("fields")->Find("Reverse")->text, "boolean");
+    EXPECT_EQ(modulo97.Find("fields")->Find("CheckDigit")->text, "string");
+  }
 }
 
 TEST(CliTest, CalculatesFromArgumentsAndFromStandardInput) {
@@ -56,36 +184,37 @@ TEST(CliTest, CalculatesFromArgumentsAndFromStandardInput) {
 TEST(CliTest, CheckReportsEachNumberAndExitsOneOnAnInvalidOne) {
   Outcome outcome = RunCli({"check", "Verhoeff"}, "2363\n1234\n");
   EXPECT_EQ(outcome.out, "valid\ninvalid\n");
-  EXPECT_EQ(outcome.status, kInvalidFound);
+  EXPECT_EQ(outcome.status, kNegativeAnswer);
   outcome = RunCli({"check", "Verhoeff", "2363", "123451"});
   EXPECT_EQ(outcome.out, "valid\nvalid\n");
   EXPECT_EQ(outcome.status, kSuccess);
+  EXPECT_EQ(outcome.err, "");
 }
 
 TEST(CliTest, JsonCarriesInputResultAndEveryField) {
   EXPECT_EQ(RunCli({"calc", "--json", "Verhoeff", "236"}).out,
             "{\"input\": \"236\", \"result\": \"3\", \"fields\": {\"CheckDigit\": 3}}\n");
   EXPECT_EQ(RunCli({"--json", "check", "Verhoeff", "1234"}).out,
-            "{\"input\": \"1234\", \"valid\": false, \"fields\": {\"CheckDigit\": 3}}\n");
+            "{\"input\": \"1234\", \"valid\": false, \"reason\": {\"kind\": \"check-digit\", "
+            "\"expected\": \"3\", \"found\": \"4\"}, \"fields\": {\"CheckDigit\": 3}}\n");
   EXPECT_EQ(
       RunCli({"--json", "calc", "Verhoeff", "a\"\\\t"}).out,
       "{\"input\": \"a\\\"\\\\\\t\", \"result\": \"-1\", \"fields\": {\"CheckDigit\": -1}}\n");
-}
-
-TEST(CliTest, ConvertsUpcNumbersAndReportsTheirFields) {
-  EXPECT_EQ(RunCli({"convert", "upc", "04252614", "042100005264", "03600029145"}).out,
-            "042100005264\n04252614\n\n");
-  EXPECT_EQ(RunCli({"convert", "UPC"}, "0425-261\n").out, "04210000526\n");
-  // Converting resets the fields, as every operation of a scheme does.
-  EXPECT_EQ(RunCli({"--json", "convert", "UPC", "04252614"}).out,
-            "{\"input\": \"04252614\", \"result\": \"042100005264\", \"fields\": "
-            "{\"CheckDigit\": -1, \"ManufacturerCode\": 0, \"NumberSystem\": 0, "
-            "\"ProductCode\": 0}}\n");
-  EXPECT_EQ(RunCli({"calc", "EAN", "978-0-306-40615"}).out, "7\n");
   EXPECT_EQ(RunCli({"calc", "--json", "Creditcard", "4111 1111 1111 111"}).out,
             "{\"input\": \"4111 1111 1111 111\", \"result\": \"1\", \"fields\": "
             "{\"AccountNumber\": \"111111111\", \"CheckDigit\": 1, \"IssuerCode\": "
             "\"411111\", \"MajorIndustryCode\": 4}}\n");
+}
+
+TEST(CliTest, ConvertsUpcNumbers) {
+  const Outcome outcome = RunCli({"convert", "upc", "04252614", "042100005264", "03600029145"});
+  EXPECT_EQ(outcome.out, "042100005264\n04252614\n\n");
+  EXPECT_EQ(outcome.status, kSuccess);
+  EXPECT_EQ(RunCli({"convert", "UPC"}, "0425-261\n").out, "04210000526\n");
+  // A number with no other form keeps its fields unset.
+  EXPECT_EQ(RunCli({"--json", "convert", "UPC", "03600029145"}).out,
+            "{\"input\": \"03600029145\", \"result\": \"\", \"fields\": {\"CheckDigit\": -1, "
+            "\"ManufacturerCode\": null, \"NumberSystem\": 0, \"ProductCode\": null}}\n");
 }
 
 TEST(CliTest, CharactersOutsideLatin1ReachTheSchemeAsQuestionMarks) {
@@ -97,6 +226,138 @@ TEST(CliTest, CharactersOutsideLatin1ReachTheSchemeAsQuestionMarks) {
             "-1\n");
   EXPECT_EQ(RunCli({"--json", "calc", "Verhoeff", "\xD9\xA2"}).out,
             "{\"input\": \"\xD9\xA2\", \"result\": \"-1\", \"fields\": {\"CheckDigit\": -1}}\n");
+  // MRN gives "?" a value like any other character.
+  EXPECT_EQ(RunCli({"check", "MRN", "A?0",
+                    "A\xFF"
+                    "0"})
+                .out,
+            "valid\nvalid\n");
+}
+
+TEST(CliTest, IdentifyNamesEverySchemeThatAcceptsTheNumber) {
+  Outcome outcome = RunCli({"identify", "4111111111111111", "2363", "0"});
+  EXPECT_EQ(outcome.out, "Creditcard MRN Luhn\nVerhoeff Modulo10\n\n");
+  EXPECT_EQ(outcome.status, kNegativeAnswer);
+  outcome = RunCli({"identify", "--with-input", "--summary"}, "DE89370400440532013000\n");
+  EXPECT_EQ(outcome.out, "DE89370400440532013000\tIBAN MRN\n");
+  EXPECT_EQ(outcome.status, kSuccess);
+  EXPECT_EQ(outcome.err, "numerant-cli: 1 read, 1 identified, 0 accepted by no scheme\n");
+
+  const auto lines = harness::ReadJsonLines(RunCli({"--json", "identify", "9780306406157"}).out);
+  ASSERT_EQ(lines.size(), 1u);
+  ASSERT_TRUE(lines[0]);
+  EXPECT_EQ(lines[0]->Find("input")->text, "9780306406157");
+  std::vector<std::string> names;
+  for (const Json& scheme : lines[0]->Find("schemes")->items)
+    names.push_back(scheme.Find("name")->text);
+  EXPECT_EQ(names, (std::vector<std::string>{"ACL", "EAN", "ISBN", "JMBG", "Modulo10"}));
+  ASSERT_EQ(names.size(), 5u);
+  const Json* number_system =
+      lines[0]->Find("schemes")->items[1].Find("fields")->Find("NumberSystem");
+  ASSERT_NE(number_system, nullptr);
+  EXPECT_EQ(number_system->text, "978");
+}
+
+TEST(CliTest, WithInputPutsEachNumberBeforeItsAnswer) {
+  EXPECT_EQ(RunCli({"check", "--with-input", "Verhoeff", "2363", "1 234"}).out,
+            "2363\tvalid\n1 234\tinvalid\n");
+  EXPECT_EQ(RunCli({"--with-input", "calc", "Verhoeff"}, "236\r\n\n").out, "236\t3\n\t-1\n");
+  // The input as it came, bytes that are not UTF-8 included.
+  EXPECT_EQ(RunCli({"--with-input", "calc", "Verhoeff", "2\xFF"}).out, "2\xFF\t-1\n");
+  // JSON carries the input already.
+  EXPECT_EQ(RunCli({"--with-input", "--json", "calc", "Verhoeff", "236"}).out,
+            "{\"input\": \"236\", \"result\": \"3\", \"fields\": {\"CheckDigit\": 3}}\n");
+}
+
+TEST(CliTest, SummaryCountsTheAnswers) {
+  const struct {
+    std::vector<std::string_view> arguments;
+    std::string err;
+  } cases[] = {
+      {{"check", "--summary", "Verhoeff", "2363", "1234", "2364"},
+       "numerant-cli: 3 read, 1 valid, 2 invalid\n"},
+      {{"calc", "--summary", "Verhoeff", "236", "x"},
+       "numerant-cli: 2 read, 1 calculated, 1 with no check digit\n"},
+      {{"convert", "--summary", "UPC", "04252614", "1"},
+       "numerant-cli: 2 read, 1 converted, 1 with no other form\n"},
+      {{"calc", "--summary", "Verhoeff"},
+       "numerant-cli: 0 read, 0 calculated, 0 with no check digit\n"},
+  };
+  for (const auto& c : cases)
+    EXPECT_EQ(RunCli(c.arguments).err, c.err);
+}
+
+class CliFilesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ =
+        std::filesystem::temp_directory_path() / ("numerant-cli-test-" + std::to_string(getpid()));
+    std::filesystem::create_directories(folder_);
+  }
+  void TearDown() override { std::filesystem::remove_all(folder_); }
+
+  std::string Write(const std::string& name, const std::string& text) {
+    const std::filesystem::path path = folder_ / name;
+    std::ofstream(path, std::ios::binary) << text;
+    return path.string();
+  }
+
+  std::filesystem::path folder_;
+};
+
+TEST_F(CliFilesTest, ReadsFilesAndStandardInputInCommandLineOrder) {
+  const std::string first = Write("first.txt",
+                                  "\xEF\xBB\xBF"
+                                  "2363\r\n1234\r\n");
+  const std::string second = Write("second.txt",
+                                   "\xEF\xBB\xBF"
+                                   "123451");
+  const std::string file_option = "--file=" + second;
+  const Outcome outcome =
+      RunCli({"-f", first, "check", "Verhoeff", "2364", "-", file_option, "-f", "-"}, "11\n");
+  // Standard input is read once; the second "-" finds it at its end.
+  EXPECT_EQ(outcome.out, "valid\ninvalid\ninvalid\ninvalid\nvalid\n");
+  EXPECT_EQ(outcome.status, kNegativeAnswer);
+}
+
+TEST_F(CliFilesTest, AFileThatCannotBeOpenedStopsNothingElse) {
+  const std::string good = Write("good.txt", "2363\n");
+  const std::string missing = (folder_ / "missing.txt").string();
+  const Outcome outcome = RunCli({"check", "Verhoeff", "-f", missing, "-f", good});
+  EXPECT_EQ(outcome.out, "valid\n");
+  EXPECT_EQ(outcome.status, kFailure);
+  EXPECT_EQ(outcome.err,
+            "numerant-cli: cannot open '" + missing + "': No such file or directory\n");
+}
+
+// As a co-process: the answer to a line is out before the next line is in.
+TEST(CliTest, LineBufferedAnswersEachLineAtOnce) {
+  int to_cli[2];
+  int from_cli[2];
+  ASSERT_EQ(pipe(to_cli), 0);
+  ASSERT_EQ(pipe(from_cli), 0);
+  std::FILE* in = fdopen(to_cli[0], "r");
+  std::FILE* out = fdopen(from_cli[1], "w");
+  int status = -1;
+  std::thread cli([&] {
+    status = RunCliOn({"check", "--line-buffered", "Luhn"}, in, out).status;
+    std::fclose(out);
+  });
+  ASSERT_EQ(write(to_cli[1], "79927398713\n", 12), 12);
+  // A generous bound, only so that a failure ends the test instead of
+  // hanging it.
+  pollfd ready{from_cli[0], POLLIN, 0};
+  EXPECT_EQ(poll(&ready, 1, 30000), 1);
+  char answer[16] = {};
+  EXPECT_EQ(read(from_cli[0], answer, sizeof answer), 6);
+  EXPECT_STREQ(answer, "valid\n");
+  ASSERT_EQ(write(to_cli[1], "1\n", 2), 2);
+  close(to_cli[1]);
+  cli.join();
+  std::fclose(in);
+  EXPECT_EQ(read(from_cli[0], answer, sizeof answer), 8);
+  close(from_cli[0]);
+  EXPECT_EQ(status, kNegativeAnswer);
 }
 
 TEST(CliTest, UsageErrorsExitTwoAndNameTheChoices) {
@@ -104,34 +365,39 @@ TEST(CliTest, UsageErrorsExitTwoAndNameTheChoices) {
     std::vector<std::string_view> arguments;
     std::string mentions;
   } cases[] = {
-      {{}, "list, calc, check and convert"},
-      {{"frobnicate"}, "list, calc, check and convert"},
+      {{}, "list, calc, check, complete, convert and identify"},
+      {{"frobnicate"}, "list, calc, check, complete, convert and identify"},
       {{"calc"}, "Verhoeff"},
       {{"check", "Verhoef", "1"}, "Modulo97"},
       {{"calc", "--jsn", "Verhoeff"}, "--json"},
       {{"convert", "EAN", "1"}, "UPC"},
       {{"list", "extra"}, "list"},
+      {{"check", "Luhn", "-f"}, "'-f' needs a FILE"},
   };
   for (const auto& c : cases) {
     const Outcome outcome = RunCli(c.arguments);
-    EXPECT_EQ(outcome.status, kUsageError) << c.mentions;
+    EXPECT_EQ(outcome.status, kFailure) << c.mentions;
     EXPECT_EQ(outcome.out, "");
     EXPECT_NE(outcome.err.find(c.mentions), std::string::npos) << outcome.err;
   }
+  // Only UPC converts, so only UPC is offered.
+  EXPECT_EQ(RunCli({"convert"}).err.find("Verhoeff"), std::string::npos);
 }
 
 TEST(CliTest, HelpAndVersion) {
-  Outcome outcome = RunCli({"--help"});
-  EXPECT_EQ(outcome.status, kSuccess);
-  EXPECT_NE(outcome.out.find("Usage: numerant-cli"), std::string::npos);
-  outcome = RunCli({"--version"});
+  for (std::string_view option : {"--help", "-h"}) {
+    const Outcome outcome = RunCli({"check", option});
+    EXPECT_EQ(outcome.status, kSuccess);
+    EXPECT_TRUE(outcome.out.starts_with("Usage: numerant-cli")) << option;
+  }
+  const Outcome outcome = RunCli({"--version"});
   EXPECT_EQ(outcome.status, kSuccess);
   EXPECT_TRUE(outcome.out.starts_with("numerant-cli "));
 }
 
 TEST(CliTest, NumbersThatLookLikeOptionsAfterTheirMarker) {
   EXPECT_EQ(RunCli({"calc", "Verhoeff", "-236"}).out, "3\n");
-  EXPECT_EQ(RunCli({"calc", "Verhoeff", "--", "--236"}).out, "3\n");
+  EXPECT_EQ(RunCli({"calc", "Verhoeff", "--", "--236", "-x"}).out, "3\n-1\n");
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "cli/json_writer.h"
+
 namespace numerant::cli {
 namespace {
 
@@ -36,6 +38,30 @@ TEST(EncodingTest, Latin1ToUtf8RoundTrips) {
   std::string utf8;
   AppendLatin1AsUtf8(utf8, all);
   EXPECT_EQ(Utf8ToLatin1(utf8), all);
+}
+
+// Whatever bytes come in, the JSON string is UTF-8: each byte that starts no
+// well-formed sequence becomes U+FFFD, as it became "?" for the scheme.
+TEST(EncodingTest, JsonStringsAreAlwaysUtf8) {
+  const struct {
+    std::string in, json;
+  } cases[] = {
+      {"7\xFF", "\"7\xEF\xBF\xBD\""},
+      {"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80", "\"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\""},
+      {"\xC3"
+       "1",
+       "\"\xEF\xBF\xBD"
+       "1\""},
+      {"\xC0\xB1", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},
+      {"\xED\xA0\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},
+      {"\xF4\x90\x80\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},
+      {std::string("a\0\x1F\x7F", 4), "\"a\\u0000\\u001f\\u007f\""},
+  };
+  for (const auto& c : cases) {
+    std::string json;
+    AppendJsonString(json, c.in);
+    EXPECT_EQ(json, c.json) << c.in;
+  }
 }
 
 }  // namespace

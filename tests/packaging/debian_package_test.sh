@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Builds the Debian package with cpack, unpacks it into a scratch root with
 # dpkg-deb -x and checks what a user of the package gets.
 #
@@ -36,22 +37,26 @@ done
 expected_files=(
   usr/bin/numerant
   usr/bin/numerant-cli
-  usr/share/applications/numerant.desktop
-  usr/share/icons/hicolor/scalable/apps/numerant.svg
+  usr/share/applications/org.numerant.Numerant.desktop
+  usr/share/metainfo/org.numerant.Numerant.metainfo.xml
+  usr/share/icons/hicolor/scalable/apps/org.numerant.Numerant.svg
+  usr/share/doc/numerant/copyright
+  usr/share/doc/numerant/changelog.gz
   usr/share/man/man1/numerant.1.gz
   usr/share/man/man1/numerant-cli.1.gz
-  usr/include/numerant/shell/catalogue.h
-  usr/include/numerant/shell/scheme.h
-  usr/include/numerant/shell/version.h
+  usr/include/numerant/schemes/catalogue.h
+  usr/include/numerant/core/scheme.h
+  usr/include/numerant/core/version.h
   usr/include/numerant/schemes/general/luhn.h
   usr/lib/libnumerant.a
+  usr/lib/libnumerant-core.a
   usr/lib/cmake/Numerant/NumerantConfig.cmake
   usr/lib/cmake/Numerant/NumerantConfigVersion.cmake
   usr/lib/cmake/Numerant/NumerantTargets.cmake
 )
 icon_sizes=(16 22 24 32 48 64 128 256)
 for size in "${icon_sizes[@]}"; do
-  expected_files+=("usr/share/icons/hicolor/${size}x${size}/apps/numerant.png")
+  expected_files+=("usr/share/icons/hicolor/${size}x${size}/apps/org.numerant.Numerant.png")
 done
 for file in "${expected_files[@]}"; do
   [ -f "$root/$file" ] || fail "missing $file"
@@ -59,9 +64,12 @@ done
 while IFS= read -r file; do
   case "$file" in
     usr/bin/numerant | usr/bin/numerant-cli) ;;
-    usr/include/numerant/*.h | usr/lib/libnumerant.a | usr/lib/cmake/Numerant/*.cmake) ;;
-    usr/share/applications/numerant.desktop | usr/share/man/man1/numerant*.1.gz) ;;
-    usr/share/icons/hicolor/*/apps/numerant.png | usr/share/icons/hicolor/scalable/apps/numerant.svg) ;;
+    usr/include/numerant/*.h | usr/lib/libnumerant.a | usr/lib/libnumerant-core.a | usr/lib/cmake/Numerant/*.cmake) ;;
+    usr/share/applications/org.numerant.Numerant.desktop | usr/share/man/man1/numerant*.1.gz) ;;
+    usr/share/metainfo/org.numerant.Numerant.metainfo.xml) ;;
+    usr/share/icons/hicolor/*/apps/org.numerant.Numerant.png) ;;
+    usr/share/icons/hicolor/scalable/apps/org.numerant.Numerant.svg) ;;
+    usr/share/doc/numerant/copyright | usr/share/doc/numerant/changelog.gz) ;;
     usr/share/numerant/web/*) ;; # the page, when it was built
     *) fail "unexpected file $file" ;;
   esac
@@ -76,15 +84,38 @@ fi
 # Each PNG is as large as the folder it stands in says (width and height are
 # the big-endian words at bytes 16 and 20 of the PNG header).
 for size in "${icon_sizes[@]}"; do
-  png="$root/usr/share/icons/hicolor/${size}x${size}/apps/numerant.png"
+  png="$root/usr/share/icons/hicolor/${size}x${size}/apps/org.numerant.Numerant.png"
   [ -f "$png" ] || continue
   dimensions=$(od --endian=big -An -tu4 -j16 -N8 "$png" | tr -s ' ' | sed 's/^ //')
   [ "$dimensions" = "$size $size" ] || fail "${size}x${size} icon is not $size pixels square ($dimensions)"
 done
 
-desktop-file-validate "$root/usr/share/applications/numerant.desktop" || fail "desktop entry is not valid"
-grep -qx 'Exec=numerant' "$root/usr/share/applications/numerant.desktop" || fail "desktop entry does not run numerant"
-grep -qx 'Icon=numerant' "$root/usr/share/applications/numerant.desktop" || fail "desktop entry names another icon"
+desktop="$root/usr/share/applications/org.numerant.Numerant.desktop"
+desktop-file-validate "$desktop" || fail "desktop entry is not valid"
+grep -qx 'Exec=numerant' "$desktop" || fail "desktop entry does not run numerant"
+grep -qx 'Icon=org.numerant.Numerant' "$desktop" || fail "desktop entry names another icon"
+
+# What a software centre reads: the metadata on its own, and together with the
+# desktop entry and icon it points to, as installed.
+metainfo="$root/usr/share/metainfo/org.numerant.Numerant.metainfo.xml"
+appstreamcli validate --no-net "$metainfo" || fail "AppStream metadata is not valid"
+appstreamcli validate-tree --no-net "$root" || fail "the installed tree does not pass appstreamcli validate-tree"
+grep -q "<release version=\"$version\"" "$metainfo" || fail "AppStream metadata has no release $version"
+
+# The copyright file in Debian's machine-readable form (DEP-5), read by
+# python3-debian's parser in its strict mode.
+/usr/bin/python3 - "$root/usr/share/doc/numerant/copyright" <<'PYTHON' || fail "the copyright file is not valid DEP-5"
+import sys
+from debian import copyright
+
+with open(sys.argv[1], encoding="utf-8") as text:
+    parsed = copyright.Copyright(text, strict=True)
+licence = parsed.find_files_paragraph("CMakeLists.txt").license.synopsis
+if licence != "MIT":
+    sys.exit(f"the project's files are under '{licence}', not MIT")
+PYTHON
+changelog=$(gzip -dc "$root/usr/share/doc/numerant/changelog.gz")
+grep -q "^## \[$version\] - " <<<"$changelog" || fail "the change log has no section for $version"
 
 for page in numerant numerant-cli; do
   header=$(gzip -dc "$root/usr/share/man/man1/$page.1.gz" | grep -m1 '^\.TH')

@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The README against the program it describes: it opens with the two
 # commands, its scheme table lists the schemes numerant-cli knows, in list
-# order, and the pictures it shows exist.
+# order, the pictures it shows exist, and every example of its command-line
+# section gives the output printed under it.
 #
 #   readme_test.sh SOURCE_DIR NUMERANT_CLI
 set -euo pipefail
@@ -10,7 +12,8 @@ readme="$source_dir/README.md"
 failures=0
 fail() { echo "FAIL: $*" >&2; failures=$((failures + 1)); }
 
-opening=$(sed -n '3,6p' "$readme")
+# The opening lines below the title, not counting the licence comment.
+opening=$(grep -v '^<!-- SPDX-License-Identifier: .* -->$' "$readme" | sed -n '3,6p')
 expected_opening='```sh
 scripts/dev.sh window   # build and run the calculator window
 scripts/dev.sh test     # build and run every test
@@ -28,5 +31,49 @@ while IFS= read -r picture; do
   [ -f "$source_dir/$picture" ] || fail "the README shows $picture, which does not exist"
 done < <(grep -o 'docs/[A-Za-z0-9@._-]*\.png' "$readme" | sort -u)
 
+# The transcripts of the command-line section: each "$ " line is run by bash
+# in a scratch folder, standard error joined to standard output, and must
+# print exactly the lines under it. "$ cat FILE" writes the lines shown
+# instead, so that the following examples have the file to read.
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+export PATH="$(cd "$(dirname "$cli")" && pwd):$PATH" LC_ALL=C
+examples=0
+command='' expected=''
+run_example() {
+  [ -n "$command" ] || return 0
+  if [[ $command =~ ^cat\ ([A-Za-z0-9._-]+)$ ]]; then
+    printf '%s' "$expected" > "$work/${BASH_REMATCH[1]}"
+  else
+    local actual
+    actual=$(cd "$work" && bash -c "$command" 2>&1) || true
+    [ "$actual" = "${expected%$'\n'}" ] || fail "\$ $command
+printed:
+$actual
+where the README shows:
+${expected%$'\n'}"
+    examples=$((examples + 1))
+  fi
+  command='' expected=''
+}
+in_transcript=0
+while IFS= read -r line; do
+  if [ "$in_transcript" -eq 0 ]; then
+    [ "$line" = '```console' ] && in_transcript=1
+  elif [ "$line" = '```' ]; then
+    run_example
+    in_transcript=0
+  elif [[ $line == '$ '* ]]; then
+    run_example
+    command=${line#'$ '}
+  else
+    expected+="$line"$'\n'
+  fi
+done < <(awk '/^## The command-line companion/ { inside = 1; next }
+              /^## / { inside = 0 }
+              inside' "$readme")
+[ "$examples" -ge 10 ] || fail "only $examples command-line examples found in the README"
+
 [ "$failures" -eq 0 ] || exit 1
-echo "README: opening commands, $(echo "$table" | wc -l) schemes and its pictures agree"
+echo "README: opening commands, $(echo "$table" | wc -l) schemes, its pictures and" \
+  "$examples command-line examples agree"

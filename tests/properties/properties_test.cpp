@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/catalogue.h"
+#include "schemes/catalogue.h"
 #include "tests/schemes/samples.h"
 
 namespace numerant {

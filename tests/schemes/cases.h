@@ -1,9 +1,11 @@
 // Table rows that drive a scheme from the catalogue by name, as the window
 // and the command line do: the input, the answer of `Calculate` (in text
-// form) or of `Check` ("valid" / "invalid"), and, where given, every public
-// property afterwards in the order of the class's Descriptor, written as JSON
-// values: numbers bare and texts quoted, so that the integer 0 of an unread
-// field and the text "0" of a read one differ.
+// form) or of `Check` ("valid" / "invalid"), and, where given, the fields
+// the row names with the values they must hold afterwards:
+//   {"PESEL", "8503151234", "4", R"(BirthDate="850315" Gender=2)"}
+// Numbers are written bare and texts quoted, so that the integer 0 of an
+// unread field and the text "0" of a read one differ; booleans are true or
+// false. Fields a row does not name are not looked at.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,22 +13,72 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <variant>
 
-#include "cli/json_writer.h"
-#include "shell/catalogue.h"
+#include "schemes/catalogue.h"
 
 namespace numerant::testing {
 
 inline std::unique_ptr<Scheme> Create(std::string_view name) {
   const CatalogueEntry* entry = FindScheme(name);
-  return entry != nullptr && entry->create != nullptr ? entry->create() : nullptr;
+  return entry != nullptr ? entry->create() : nullptr;
 }
 
+// A property's value as the rows write it.
+inline std::string ValueText(const PropertyValue& value) {
+  return std::visit(
+      [](const auto& held) -> std::string {
+        using T = std::decay_t<decltype(held)>;
+        if constexpr (std::is_same_v<T, bool>) {
+          return held ? "true" : "false";
+        } else if constexpr (std::is_same_v<T, std::string>) {
+          return '"' + held + '"';
+        } else if constexpr (std::is_same_v<T, FieldValue>) {
+          if (held.IsString()) return '"' + std::string(held.Text()) + '"';
+          if (held.IsNothing()) return "nothing";
+          return std::to_string(held.Number());
+        } else {
+          return std::to_string(held);
+        }
+      },
+      value);
+}
+
+// The named fields of a row, written back in the row's order from the
+// object, so that a failure shows the row as it should read.
+inline std::string NamedFields(const Scheme& scheme, std::string_view row) {
+  std::string actual;
+  std::size_t at = 0;
+  while (at < row.size()) {
+    while (at < row.size() && row[at] == ' ')
+      ++at;
+    const std::size_t equals = row.find('=', at);
+    if (equals == std::string_view::npos) break;
+    const std::string_view name = row.substr(at, equals - at);
+    // The value runs to the next blank outside quotes.
+    std::size_t end = equals + 1;
+    bool quoted = false;
+    while (end < row.size() && (quoted || row[end] != ' ')) {
+      if (row[end] == '"') quoted = !quoted;
+      ++end;
+    }
+    std::string value = "(no such field)";
+    scheme.VisitProperties([&](std::string_view property, const PropertyValue& held) {
+      if (property == name) value = ValueText(held);
+    });
+    if (!actual.empty()) actual += ' ';
+    actual.append(name).append("=").append(value);
+    at = end;
+  }
+  return actual;
+}
+
+// Transitional: every property in the class's Descriptor order.
 inline std::string Fields(const Scheme& scheme) {
   std::string text;
   scheme.VisitProperties([&](std::string_view, const PropertyValue& value) {
     if (!text.empty()) text += ' ';
-    cli::AppendJsonValue(text, value);
+    text += ValueText(value);
   });
   return text;
 }
@@ -35,7 +87,7 @@ struct Case {
   std::string_view scheme;
   std::string_view input;
   std::string_view answer;
-  const char* fields = nullptr;
+  std::string_view fields = {};
 };
 
 // Each case runs on a fresh object, as the window runs every refresh.
@@ -48,8 +100,10 @@ inline void Expect(bool check, std::initializer_list<Case> cases) {
                                : scheme->Check(input) ? "valid"
                                                       : "invalid";
     EXPECT_EQ(answer, c.answer) << c.scheme << " '" << input << "'";
-    if (c.fields != nullptr) {
+    if (!c.fields.empty() && c.fields.find('=') == std::string_view::npos) {
       EXPECT_EQ(Fields(*scheme), c.fields) << c.scheme << " '" << input << "'";
+    } else if (!c.fields.empty()) {
+      EXPECT_EQ(NamedFields(*scheme, c.fields), c.fields) << c.scheme << " '" << input << "'";
     }
   }
 }
@@ -58,6 +112,23 @@ inline void ExpectCalculate(std::initializer_list<Case> cases) {
 }
 inline void ExpectCheck(std::initializer_list<Case> cases) {
   Expect(true, cases);
+}
+
+// Rows for Explain: the input and the finding in words, as the command line
+// prints it after "invalid: ".
+struct Explained {
+  std::string_view scheme;
+  std::string_view input;
+  std::string_view finding;
+};
+
+inline void ExpectExplain(std::initializer_list<Explained> cases) {
+  for (const Explained& c : cases) {
+    const auto scheme = Create(c.scheme);
+    ASSERT_NE(scheme, nullptr) << c.scheme;
+    EXPECT_EQ(Describe(scheme->Explain(std::string(c.input))), c.finding)
+        << c.scheme << " '" << c.input << "'";
+  }
 }
 
 }  // namespace numerant::testing

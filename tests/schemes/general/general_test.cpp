@@ -8,6 +8,7 @@
 #include "schemes/general/modulo10.h"
 #include "schemes/general/modulo97.h"
 #include "schemes/general/verhoeff.h"
+#include "core/alternating_weights.h"
 #include "tests/schemes/cases.h"
 
 namespace numerant::testing {

@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+#include "cli/streams.h"
+
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
+
+namespace numerant::cli {
+namespace {
+
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+
+}  // namespace
+
+bool Output::Flush() {
+  if (error_ != 0) {
+    buffer_.clear();
+    return false;
+  }
+  errno = 0;
+  if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), stream_) != buffer_.size())
+    error_ = errno != 0 ? errno : EIO;
+  buffer_.clear();
+  if (error_ == 0 && std::fflush(stream_) != 0) error_ = errno != 0 ? errno : EIO;
+  return error_ == 0;
+}
+
+LineReader::LineReader(std::FILE* stream)
+    : stream_(stream), descriptor_(fileno(stream)), block_(1 << 16) {}
+
+bool LineReader::ReadMore() {
+  // Once the end has been seen it is not asked for again: a terminal would
+  // wait for a second end-of-file.
+  if (error_ != 0 || ended_) return false;
+  char* const into = block_.data() + filled_;
+  const std::size_t room = block_.size() - filled_;
+  std::size_t got = 0;
+  if (descriptor_ >= 0) {
+    ssize_t result;
+    do {
+      result = read(descriptor_, into, room);
+    } while (result < 0 && errno == EINTR);
+    if (result < 0) {
+      error_ = errno;
+      return false;
+    }
+    got = static_cast<std::size_t>(result);
+  } else {
+    // A stream without a descriptor (one in memory) is read through stdio.
+    errno = 0;
+    got = std::fread(into, 1, room, stream_);
+    if (got == 0 && std::ferror(stream_)) error_ = errno != 0 ? errno : EIO;
+  }
+  filled_ += got;
+  ended_ = got == 0;
+  return got > 0;
+}
+
+bool LineReader::Refill() {
+  position_ = 0;
+  filled_ = 0;
+  return ReadMore();
+}
+
+// Waits for more bytes only while those already there could still begin a
+// mark, so that a short first line typed by hand is answered at once.
+void LineReader::SkipByteOrderMark() {
+  at_start_ = false;
+  if (position_ == filled_ && !Refill()) return;
+  for (;;) {
+    const std::string_view start(block_.data(), filled_);
+    if (start.starts_with(kByteOrderMark)) {
+      position_ = kByteOrderMark.size();
+      return;
+    }
+    if (start.size() >= kByteOrderMark.size() || !kByteOrderMark.starts_with(start)) return;
+    if (!ReadMore()) return;
+  }
+}
+
+std::optional<std::string_view> LineReader::NextAcrossBlocks() {
+  if (at_start_) {
+    SkipByteOrderMark();
+    if (std::memchr(block_.data() + position_, '\n', filled_ - position_) != nullptr) return Next();
+  }
+  carry_.assign(block_.data() + position_, filled_ - position_);
+  position_ = filled_;
+  for (;;) {
+    if (!Refill()) {
+      if (carry_.empty() || error_ != 0) return std::nullopt;
+      return Trimmed(carry_);  // a last line without a line break
+    }
+    const auto* end = static_cast<const char*>(std::memchr(block_.data(), '\n', filled_));
+    if (end == nullptr) {
+      carry_.append(block_.data(), filled_);
+      position_ = filled_;
+      continue;
+    }
+    const auto length = static_cast<std::size_t>(end - block_.data());
+    carry_.append(block_.data(), length);
+    position_ = length + 1;
+    return Trimmed(carry_);
+  }
+}
+
+}  // namespace numerant::cli

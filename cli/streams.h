@@ -1,0 +1,98 @@
+// SPDX-License-Identifier: MIT
+// Reading lines and writing answers in large blocks, with every read and
+// write error kept for the caller to report: a full disk or an unreadable
+// input must not pass as a finished batch.
+#pragma once
+
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace numerant::cli {
+
+// Collects output and writes it in blocks of 64 KiB, or after every line.
+class Output {
+ public:
+  Output(std::FILE* stream, bool line_buffered) : stream_(stream), line_buffered_(line_buffered) {
+    buffer_.reserve(kFlushSize * 2);
+  }
+  Output(const Output&) = delete;
+  Output& operator=(const Output&) = delete;
+
+  std::string& buffer() { return buffer_; }
+  void EndLine() {
+    buffer_.push_back('\n');
+    if (line_buffered_ || buffer_.size() >= kFlushSize) Flush();
+  }
+  // Hands the buffer to the stream and flushes it; false once a write has
+  // failed, after which nothing more is written.
+  bool Flush();
+
+  // The errno of the first failed write or flush, 0 while all went well.
+  int error() const { return error_; }
+
+ private:
+  static constexpr std::size_t kFlushSize = 1 << 16;
+  std::FILE* stream_;
+  bool line_buffered_;
+  std::string buffer_;
+  int error_ = 0;
+};
+
+// Reads lines of any length, each without its trailing "\n" or "\r\n", and
+// skips a UTF-8 byte-order mark at the very start. A line that lies whole in
+// the current block is handed out without copying. Reading goes straight to
+// the file descriptor where the stream has one, so a line is answered as
+// soon as it has arrived rather than when a whole block has.
+class LineReader {
+ public:
+  explicit LineReader(std::FILE* stream);
+
+  // The next line, valid until the next call; nothing at the end of input
+  // or after a read error. A line cut short by a read error is not handed
+  // out.
+  std::optional<std::string_view> Next() {
+    // Most lines lie whole in the block already read. Before the first read
+    // the block is empty, so the start of the input takes the long way.
+    const char* start = block_.data() + position_;
+    const std::size_t available = filled_ - position_;
+    const auto* end = static_cast<const char*>(std::memchr(start, '\n', available));
+    if (end == nullptr) return NextAcrossBlocks();
+    const auto length = static_cast<std::size_t>(end - start);
+    position_ += length + 1;
+    return Trimmed(std::string_view(start, length));
+  }
+
+  // The errno of a failed read, 0 when the input ended normally.
+  int error() const { return error_; }
+
+ private:
+  static std::string_view Trimmed(std::string_view line) {
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    return line;
+  }
+
+  // A line that begins in the rest of the block (or at the start of the
+  // input) and ends in a later block, or at the end of input.
+  std::optional<std::string_view> NextAcrossBlocks();
+  // Reads more input after the `filled_` bytes already in the block; false
+  // at the end of input or on an error.
+  bool ReadMore();
+  bool Refill();
+  void SkipByteOrderMark();
+
+  std::FILE* stream_;
+  int descriptor_;
+  std::vector<char> block_;
+  std::string carry_;
+  std::size_t position_ = 0;
+  std::size_t filled_ = 0;
+  bool at_start_ = true;
+  bool ended_ = false;
+  int error_ = 0;
+};
+
+}  // namespace numerant::cli

@@ -1,0 +1,290 @@
+// The common course of every scheme class.
+//
+// Normalising resets the check digit and the fields, removes the scheme's
+// separators wherever they stand and, where the scheme asks for it,
+// upper-cases the text. `Calculate` computes on a payload of an accepted
+// length. `Check` cuts the check characters out of their place (the end of
+// the number, or a fixed place inside it), computes on the rest and compares:
+// a numeric check digit with `DigitMatches`, so that a computed value outside
+// 0 to 9 (10, 11, or -1 where a rule maps a remainder to it) is matched by no
+// character; a check text exactly, case included. `Explain` walks the same
+// course as `Check` and says where it ended; `Complete` gives the payload with
+// its check characters in their place.
+//
+// A scheme derives from `CheckDigitNumber<V, F>` with V its kind of check
+// digit (std::int16_t, std::string or FieldValue) and F the struct of its
+// fields (reset by assignment before every number), hands it its
+// `NumberShape` and gives
+//   std::optional<V> ComputeCheckDigit(std::string_view payload);
+// which gives nothing when the payload has no check digit: through
+// `RejectCharacter(i)` when the payload's character i may not stand there,
+// or plain std::nullopt when the rule has no value for it. Fields it fills
+// before giving up stay filled, so a rejected number still shows what could
+// be read from it.
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+
+#include "core/field_value.h"
+#include "core/finding.h"
+#include "core/number_shape.h"
+#include "core/text.h"
+
+namespace numerant {
+
+// The fields of a scheme that decodes none.
+struct NoFields {};
+
+// The part of the course that does not depend on the kinds of check digit
+// and fields.
+class NumberCourse {
+ public:
+  const NumberShape& Shape() const { return shape_; }
+
+ protected:
+  explicit NumberCourse(const NumberShape& shape) : shape_(shape) {}
+  NumberCourse(const NumberCourse&) = default;
+  NumberCourse& operator=(const NumberCourse&) = default;
+  virtual ~NumberCourse() = default;
+
+  // Transitional hooks for the classes that still give their lengths and
+  // reset their fields themselves.
+  virtual bool AcceptsStemLength(std::size_t length) const {
+    return shape_.payload_lengths.Contains(length);
+  }
+  virtual void ResetFields() {}
+
+  // The text without separators, upper-cased where the scheme asks for it;
+  // valid until the next call and while the caller's text lives.
+  std::string_view NormaliseText(std::string_view number);
+
+  // The check characters of a number, kept apart from the scratch space.
+  struct CheckText {
+    static constexpr std::size_t kMaxLength = 2;
+    std::array<char, kMaxLength> chars{};
+    std::size_t size = 0;
+    std::string_view view() const { return {chars.data(), size}; }
+  };
+
+  // Cuts a normalised number into its payload and its check characters;
+  // false for a length the scheme does not accept. The payload is valid
+  // until the next call.
+  bool Split(std::string_view whole, std::string_view& payload, CheckText& check_text);
+
+  // Where the check characters of a normalised number of this length start.
+  std::size_t CheckPlace(std::size_t whole_length) const;
+
+  // The place, counted from 1 in the typed text, of the normalised text's
+  // character `index`.
+  std::size_t TypedPlace(std::string_view typed, std::size_t index) const;
+
+  // Whether a check character is of the scheme's kind.
+  bool OfCheckKind(char c) const;
+
+  // The payload with the check characters put in their place.
+  std::string Insert(std::string_view payload, std::string_view check_text) const;
+
+  // The payload's place (from 0) of the character that ended the last
+  // computing step, if one did.
+  std::optional<std::size_t> rejected_at_;
+
+ private:
+  NumberShape shape_;
+  // Scratch space whose capacity is kept from call to call, so that an
+  // object used for a batch of numbers does not allocate for each; no call
+  // reads what an earlier one left in it.
+  std::string text_;
+  std::string payload_;
+};
+
+template <typename Value, typename Fields = NoFields>
+class CheckDigitNumber : public NumberCourse {
+ public:
+  // A numeric check digit is read by value, a text by reference.
+  using Read = std::conditional_t<std::is_same_v<Value, std::int16_t>, Value, const Value&>;
+
+  Read CheckDigit() const { return check_digit_; }
+
+  Value Calculate(std::string_view number);
+  bool Check(std::string_view number);
+  Finding Explain(std::string_view number);
+  std::string Complete(std::string_view payload);
+
+ protected:
+  // The value that stands for "no check digit": -1, or the empty text.
+  static Value Unset() {
+    if constexpr (std::is_same_v<Value, std::string>) {
+      return {};
+    } else {
+      return Value(std::int16_t{-1});
+    }
+  }
+
+  explicit CheckDigitNumber(const NumberShape& shape, Value unset = Unset())
+      : CheckDigitNumber(shape, unset, unset) {}
+  // For a scheme whose check digit reads otherwise before its first call.
+  CheckDigitNumber(const NumberShape& shape, Value unset, Value before_first_call)
+      : NumberCourse(shape), unset_(std::move(unset)), check_digit_(std::move(before_first_call)) {}
+  CheckDigitNumber(const CheckDigitNumber&) = default;
+  CheckDigitNumber& operator=(const CheckDigitNumber&) = default;
+
+  virtual std::optional<Value> ComputeCheckDigit(std::string_view payload) = 0;
+
+  // Ends the computing step on a character that may not stand at the
+  // payload's place `index` (counted from 0).
+  std::nullopt_t RejectCharacter(std::size_t index) {
+    rejected_at_ = index;
+    return std::nullopt;
+  }
+
+  // Ends the computing step on the payload's first character that is not a
+  // digit, if there is one; without one, the step ends for another reason
+  // (an overflow, a value no table holds).
+  std::nullopt_t RejectNonDigit(std::string_view payload) {
+    for (std::size_t i = 0; i < payload.size(); ++i) {
+      if (!IsDigit(payload[i])) return RejectCharacter(i);
+    }
+    return std::nullopt;
+  }
+
+  const Fields& fields() const { return fields_; }
+  Fields fields_;
+
+  // Resets the check digit and the fields, and normalises the text.
+  std::string_view Normalise(std::string_view number) {
+    check_digit_ = unset_;
+    fields_ = Fields{};
+    ResetFields();
+    rejected_at_.reset();
+    return NormaliseText(number);
+  }
+
+ private:
+  // Check's course up to its verdict, with what an explanation needs.
+  Finding Walk(std::string_view number);
+
+  Value unset_;
+  Value check_digit_;
+};
+
+namespace course {
+
+// Whether the check characters found match the computed check digit.
+inline bool Matches(std::int16_t check_digit, std::string_view text) {
+  return text.size() == 1 && DigitMatches(text.front(), check_digit);
+}
+inline bool Matches(const std::string& check_digit, std::string_view text) {
+  return check_digit == text;
+}
+inline bool Matches(const FieldValue& check_digit, std::string_view text) {
+  return check_digit == text;
+}
+
+// The check characters a computed value stands for; nothing when no
+// character carries it (10, 11, -1, or a text of another length).
+inline std::optional<std::string> CheckText(std::int16_t check_digit, std::size_t length) {
+  if (length != 1 || check_digit < 0 || check_digit > 9) return std::nullopt;
+  return std::string(1, static_cast<char>('0' + check_digit));
+}
+inline std::optional<std::string> CheckText(const std::string& check_digit, std::size_t length) {
+  if (check_digit.size() != length) return std::nullopt;
+  return check_digit;
+}
+inline std::optional<std::string> CheckText(const FieldValue& check_digit, std::size_t length) {
+  if (!check_digit.IsString() || check_digit.Text().size() != length) return std::nullopt;
+  return std::string(check_digit.Text());
+}
+
+}  // namespace course
+
+template <typename Value, typename Fields>
+Value CheckDigitNumber<Value, Fields>::Calculate(std::string_view number) {
+  const std::string_view payload = Normalise(number);
+  if (AcceptsStemLength(payload.size())) {
+    if (auto computed = ComputeCheckDigit(payload)) check_digit_ = std::move(*computed);
+  }
+  return check_digit_;
+}
+
+template <typename Value, typename Fields>
+bool CheckDigitNumber<Value, Fields>::Check(std::string_view number) {
+  std::string_view payload;
+  CheckText check_text;
+  if (!Split(Normalise(number), payload, check_text)) return false;
+  auto computed = ComputeCheckDigit(payload);
+  if (!computed) return false;
+  check_digit_ = std::move(*computed);
+  return course::Matches(check_digit_, check_text.view());
+}
+
+template <typename Value, typename Fields>
+Finding CheckDigitNumber<Value, Fields>::Explain(std::string_view number) {
+  // The same steps as Check, in the same order, so that the object is left
+  // as Check leaves it and the verdict is Check's.
+  Finding finding;
+  finding.shape = Shape();
+  const std::string_view whole = Normalise(number);
+  std::string_view payload;
+  CheckText check_text;
+  if (!Split(whole, payload, check_text)) {
+    finding.kind = whole.empty() ? Finding::Kind::kEmpty : Finding::Kind::kWrongLength;
+    finding.length = whole.size();
+    finding.lengths = Shape().NumberLengths();
+    return finding;
+  }
+  const std::size_t check_place = CheckPlace(whole.size());
+  auto computed = ComputeCheckDigit(payload);
+  if (!computed) {
+    if (rejected_at_ && *rejected_at_ < payload.size()) {
+      // A payload character after the check characters stands behind them.
+      std::size_t index = *rejected_at_;
+      if (index >= check_place) index += check_text.size;
+      finding.kind = Finding::Kind::kBadCharacter;
+      finding.place = TypedPlace(number, index);
+      finding.character = number[finding.place - 1];
+    } else {
+      finding.kind = Finding::Kind::kNoCheckDigit;
+    }
+    return finding;
+  }
+  check_digit_ = std::move(*computed);
+  if (course::Matches(check_digit_, check_text.view())) return finding;
+  for (std::size_t i = 0; i < check_text.size; ++i) {
+    if (!OfCheckKind(check_text.chars[i])) {
+      finding.kind = Finding::Kind::kBadCharacter;
+      finding.place = TypedPlace(number, check_place + i);
+      finding.character = number[finding.place - 1];
+      return finding;
+    }
+  }
+  auto expected = course::CheckText(check_digit_, check_text.size);
+  if (!expected) {
+    finding.kind = Finding::Kind::kNoCheckDigit;
+    return finding;
+  }
+  finding.kind = Finding::Kind::kWrongCheckDigit;
+  finding.expected = std::move(*expected);
+  finding.found = std::string(check_text.view());
+  return finding;
+}
+
+template <typename Value, typename Fields>
+std::string CheckDigitNumber<Value, Fields>::Complete(std::string_view payload) {
+  Calculate(payload);
+  auto check_text = course::CheckText(check_digit_, Shape().check_length);
+  if (!check_text) return {};
+  std::string complete = Insert(NormaliseText(payload), *check_text);
+  // Only a number that passes its own check is complete; the object is then
+  // left as Check leaves it for that number.
+  if (!Check(complete)) return {};
+  return complete;
+}
+
+}  // namespace numerant

@@ -1,0 +1,137 @@
+// The common face of the scheme classes, seen from the window and the
+// command line.
+//
+// Every scheme class is a plain class with the same public face:
+//   - read-only properties in alphabetical order, `CheckDigit` among them;
+//   - `Calculate(number)`, returning the check digit(s) in the class's kind
+//     (std::int16_t, std::string or FieldValue);
+//   - `Check(number)`, returning bool;
+//   - `Explain(number)`, the finding behind `Check`'s answer, and
+//     `Complete(payload)`, the payload with its check characters.
+// Neither operation ever throws; unusable input gives the unset check digit
+// and false. Beside each class stands its `Descriptor` specialisation, which
+// names the class and lists its public properties; `SchemeAdapter` turns any
+// described class into a `Scheme`, the one interface the window and the
+// command line drive.
+#pragma once
+
+#include <concepts>
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <tuple>
+#include <type_traits>
+#include <variant>
+
+#include "core/field_value.h"
+#include "core/finding.h"
+#include "core/number_shape.h"
+
+namespace numerant {
+
+// The value of one public property: a boolean, a byte, an integer, a long, a
+// string or a FieldValue.
+using PropertyValue =
+    std::variant<bool, std::uint8_t, std::int16_t, std::int32_t, std::string, FieldValue>;
+
+// One read-only public property of a scheme class: its name and its getter.
+// The getter may belong to a base that the class shares with its family.
+template <typename Class, typename Result>
+struct Property {
+  std::string_view name;
+  Result (Class::*read)() const;
+};
+template <typename Class, typename Result>
+Property(std::string_view, Result (Class::*)() const) -> Property<Class, Result>;
+
+// Specialised beside each scheme class:
+//   template <> struct Descriptor<Luhn> {
+//     static constexpr std::string_view kName = "Luhn";
+//     static constexpr std::tuple kProperties{Property{"CheckDigit", &Luhn::CheckDigit}};
+//   };
+template <typename SchemeClass>
+struct Descriptor;
+
+template <typename T>
+concept DescribedScheme = requires(T scheme, std::string_view text) {
+  { Descriptor<T>::kName } -> std::convertible_to<std::string_view>;
+  Descriptor<T>::kProperties;
+  scheme.Calculate(text);
+  { scheme.Check(text) } -> std::same_as<bool>;
+};
+
+// The text form of a `Calculate` result, as the window shows it.
+inline std::string ResultText(std::int16_t value) {
+  return std::to_string(value);
+}
+inline std::string ResultText(const std::string& value) {
+  return value;
+}
+inline std::string ResultText(const FieldValue& value) {
+  return value.ToString();
+}
+
+// The interface through which the window and the command line drive any
+// scheme object without knowing its class.
+class Scheme {
+ public:
+  virtual ~Scheme() = default;
+
+  virtual std::string_view Name() const = 0;
+  // `Calculate`, its result in text form ("-1", "", "07", "X").
+  virtual std::string CalculateText(std::string_view number) = 0;
+  virtual bool Check(std::string_view number) = 0;
+  // Whether the number is valid, and if not, the first reason why; leaves
+  // the object as `Check` leaves it.
+  virtual Finding Explain(std::string_view number) = 0;
+  // The payload with its check characters in their place; empty when it
+  // has none.
+  virtual std::string Complete(std::string_view payload) = 0;
+  // Separators, lengths and check characters of the scheme's numbers.
+  virtual const NumberShape& Shape() const = 0;
+  // Calls visit(name, value) for each public property, in declaration order.
+  virtual void VisitProperties(
+      const std::function<void(std::string_view, const PropertyValue&)>& visit) const = 0;
+};
+
+template <DescribedScheme T>
+class SchemeAdapter final : public Scheme {
+ public:
+  std::string_view Name() const override { return Descriptor<T>::kName; }
+  std::string CalculateText(std::string_view number) override {
+    return ResultText(scheme_.Calculate(number));
+  }
+  bool Check(std::string_view number) override { return scheme_.Check(number); }
+  Finding Explain(std::string_view number) override { return scheme_.Explain(number); }
+  std::string Complete(std::string_view payload) override { return scheme_.Complete(payload); }
+  const NumberShape& Shape() const override { return scheme_.Shape(); }
+  void VisitProperties(
+      const std::function<void(std::string_view, const PropertyValue&)>& visit) const override {
+    std::apply(
+        [&](const auto&... property) { (visit(property.name, ReadProperty(property)), ...); },
+        Descriptor<T>::kProperties);
+  }
+
+  T& scheme() { return scheme_; }
+
+ private:
+  template <typename Class, typename Result>
+  PropertyValue ReadProperty(const Property<Class, Result>& property) const {
+    static_assert(std::is_base_of_v<Class, T>, "a property of another class");
+    using Value = std::remove_cvref_t<Result>;
+    return PropertyValue(std::in_place_type<Value>, (scheme_.*property.read)());
+  }
+
+  T scheme_;
+};
+
+using SchemeFactory = std::unique_ptr<Scheme> (*)();
+
+template <DescribedScheme T>
+std::unique_ptr<Scheme> MakeScheme() {
+  return std::make_unique<SchemeAdapter<T>>();
+}
+
+}  // namespace numerant

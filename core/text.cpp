@@ -1,0 +1,103 @@
+#include "core/text.h"
+
+#include <array>
+#include <limits>
+
+namespace numerant {
+namespace {
+
+template <typename T>
+std::optional<T> ParseDecimal(std::string_view digits) noexcept {
+  if (digits.empty()) return std::nullopt;
+  std::int64_t value = 0;
+  for (char c : digits) {
+    if (!IsDigit(c)) return std::nullopt;
+    value = value * 10 + DigitValue(c);
+    if (value > std::numeric_limits<T>::max()) return std::nullopt;
+  }
+  return static_cast<T>(value);
+}
+
+}  // namespace
+
+bool ContainsAny(std::string_view text, std::string_view characters) noexcept {
+  for (char c : characters) {
+    if (text.find(c) != std::string_view::npos) return true;
+  }
+  return false;
+}
+
+std::string RemoveSeparators(std::string_view text, std::string_view separators) {
+  std::string result;
+  RemoveSeparators(text, separators, result);
+  return result;
+}
+
+void RemoveSeparators(std::string_view text, std::string_view separators, std::string& out) {
+  // The separators are punctuation below code 64, so one 64-bit mask answers
+  // "is this a separator" for every character in a couple of instructions.
+  std::uint64_t mask = 0;
+  bool all_below_64 = true;
+  for (char s : separators) {
+    const auto code = static_cast<unsigned char>(s);
+    all_below_64 &= code < 64;
+    if (code < 64) mask |= std::uint64_t{1} << code;
+  }
+  // Most numbers in a batch come without separators: a quick look for each
+  // kind spares the character-by-character walk.
+  bool any_separator = false;
+  for (char s : separators)
+    any_separator |= text.find(s) != std::string_view::npos;
+  if (!any_separator) {
+    out.assign(text);
+    return;
+  }
+  if (!all_below_64) {
+    out.clear();
+    for (char c : text) {
+      if (separators.find(c) == std::string_view::npos) out.push_back(c);
+    }
+    return;
+  }
+  out.resize(text.size());
+  char* const first = out.data();
+  char* next = first;
+  for (char c : text) {
+    const auto code = static_cast<unsigned char>(c);
+    *next = c;
+    next += (code < 64 && ((mask >> code) & 1) != 0) ? 0 : 1;
+  }
+  out.resize(static_cast<std::size_t>(next - first));
+}
+
+void ToUpperInPlace(std::string& text) noexcept {
+  // Small letters a-z, and the ISO-8859-1 small letters from U+00E0 to
+  // U+00FE except the division sign U+00F7, sit 32 above their capitals.
+  static constexpr std::array<unsigned char, 256> kUpper = [] {
+    std::array<unsigned char, 256> table{};
+    for (unsigned code = 0; code < 256; ++code) {
+      const bool ascii_small = code >= 'a' && code <= 'z';
+      const bool latin_small = code >= 0xE0 && code <= 0xFE && code != 0xF7;
+      table[code] = static_cast<unsigned char>(ascii_small || latin_small ? code - 32 : code);
+    }
+    return table;
+  }();
+  for (char& c : text)
+    c = static_cast<char>(kUpper[static_cast<unsigned char>(c)]);
+}
+
+std::optional<std::int32_t> ParseDecimal32(std::string_view digits) noexcept {
+  return ParseDecimal<std::int32_t>(digits);
+}
+
+std::optional<std::int16_t> ParseDecimal16(std::string_view digits) noexcept {
+  return ParseDecimal<std::int16_t>(digits);
+}
+
+std::string TwoDigits(int value) {
+  std::string text = std::to_string(value);
+  if (text.size() < 2) text.insert(0, 1, '0');
+  return text;
+}
+
+}  // namespace numerant

@@ -1,0 +1,34 @@
+// The catalogue: which scheme class stands at which position of the window's
+// list, and the building blocks that other schemes reuse.
+#pragma once
+
+#include <memory>
+#include <span>
+#include <string_view>
+
+#include "core/scheme.h"
+
+namespace numerant {
+
+struct CatalogueEntry {
+  // The list text, which is also the class name.
+  std::string_view name;
+  // Creates a fresh object of the class; null while the row has no class.
+  SchemeFactory create;
+};
+
+// The 52 rows of the window's list, in list order.
+std::span<const CatalogueEntry> SchemeList();
+
+// `Luhn`, `Modulo10` and `Modulo97`: not listed, but reachable by name.
+std::span<const CatalogueEntry> BuildingBlocks();
+
+// A fresh object of the class at a list position; null for a position outside
+// the list (no entry selected) or a row without a class.
+std::unique_ptr<Scheme> CreateScheme(int position);
+
+// The listed scheme or building block of this name, compared without regard
+// to case; null when there is none.
+const CatalogueEntry* FindScheme(std::string_view name);
+
+}  // namespace numerant

@@ -1,0 +1,45 @@
+#include "core/text.h"
+
+#include <gtest/gtest.h>
+
+namespace numerant {
+namespace {
+
+TEST(TextTest, RemovesEverySeparatorAndNothingElse) {
+  EXPECT_EQ(RemoveSeparators(" 1-2 3--4 ", " -"), "1234");
+  EXPECT_EQ(RemoveSeparators("1.2/3+4", " -"), "1.2/3+4");
+  EXPECT_EQ(RemoveSeparators("1.2/3+4", "./+"), "1234");
+}
+
+TEST(TextTest, UpperCasesIso88591Letters) {
+  std::string text =
+      "az\xE9\xFE\xF7\xDF\xFF"
+      "09-";
+  ToUpperInPlace(text);
+  EXPECT_EQ(text,
+            "AZ\xC9\xDE\xF7\xDF\xFF"
+            "09-");
+}
+
+TEST(TextTest, DecimalConversionAcceptsPlainDigitsOnly) {
+  EXPECT_EQ(ParseDecimal32("2147483647"), 2147483647);
+  EXPECT_EQ(ParseDecimal32("0002147483647"), 2147483647);
+  EXPECT_EQ(ParseDecimal32("2147483648"), std::nullopt);
+  EXPECT_EQ(ParseDecimal32(""), std::nullopt);
+  EXPECT_EQ(ParseDecimal32("-1"), std::nullopt);
+  EXPECT_EQ(ParseDecimal32("1e3"), std::nullopt);
+  EXPECT_EQ(ParseDecimal16("32767"), 32767);
+  EXPECT_EQ(ParseDecimal16("32768"), std::nullopt);
+}
+
+TEST(TextTest, DigitMatchesOnlyDigitsOfTheSameValue) {
+  EXPECT_TRUE(DigitMatches('7', 7));
+  EXPECT_FALSE(DigitMatches('7', 8));
+  EXPECT_FALSE(DigitMatches(':', 10));  // the code after "9" is no digit
+  EXPECT_FALSE(DigitMatches('/', -1));  // nor the code before "0"
+  EXPECT_EQ(TwoDigits(7), "07");
+  EXPECT_EQ(TwoDigits(97), "97");
+}
+
+}  // namespace
+}  // namespace numerant
