@@ -6,7 +6,10 @@
 // every property is read after each call, and `UPC.Convert` sees the same
 // text. Beyond the sanitizers' findings, the target stops on:
 //   - a `Calculate` result that differs from the `CheckDigit` it leaves;
-//   - a result that depends on an earlier call on the same object.
+//   - a result that depends on an earlier call on the same object;
+//   - an `Explain` whose verdict or fields differ from `Check`'s, or whose
+//     place does not point at the character it names;
+//   - a `Complete` number that fails `Check`.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -112,6 +115,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string after_check = Snapshot(*fresh);
   Require(old.Check(text) == valid);
   Require(Snapshot(old) == after_check);
+
+  const numerant::Finding finding = old.Explain(text);
+  Require(finding.valid() == valid);
+  Require(Snapshot(old) == after_check);
+  if (finding.kind == numerant::Finding::Kind::kBadCharacter) {
+    Require(finding.place >= 1 && finding.place <= text.size());
+    Require(text[finding.place - 1] == finding.character);
+  }
+  const std::string complete = fresh->Complete(text);
+  if (!complete.empty()) Require(classes[index]->create()->Check(complete));
 
   numerant::UPC upc;
   const std::string converted = upc.Convert(text);

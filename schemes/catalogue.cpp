@@ -38,8 +38,7 @@
 namespace numerant {
 namespace {
 
-// The window's list. A row whose class is null creates nothing, and the
-// window treats it as no selection.
+// The window's list.
 // clang-format off
 constexpr std::array<CatalogueEntry, 52> kSchemeList{{
     {"ACL", MakeScheme<ACL>},  // 0
@@ -126,8 +125,7 @@ std::span<const CatalogueEntry> BuildingBlocks() {
 
 std::unique_ptr<Scheme> CreateScheme(int position) {
   if (position < 0 || position >= static_cast<int>(kSchemeList.size())) return nullptr;
-  const SchemeFactory create = kSchemeList[static_cast<std::size_t>(position)].create;
-  return create != nullptr ? create() : nullptr;
+  return kSchemeList[static_cast<std::size_t>(position)].create();
 }
 
 const CatalogueEntry* FindScheme(std::string_view name) {

@@ -13,7 +13,7 @@ namespace numerant {
 struct CatalogueEntry {
   // The list text, which is also the class name.
   std::string_view name;
-  // Creates a fresh object of the class; null while the row has no class.
+  // Creates a fresh object of the class.
   SchemeFactory create;
 };
 
@@ -24,7 +24,7 @@ std::span<const CatalogueEntry> SchemeList();
 std::span<const CatalogueEntry> BuildingBlocks();
 
 // A fresh object of the class at a list position; null for a position outside
-// the list (no entry selected) or a row without a class.
+// the list (no entry selected).
 std::unique_ptr<Scheme> CreateScheme(int position);
 
 // The listed scheme or building block of this name, compared without regard

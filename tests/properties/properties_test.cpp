@@ -8,6 +8,7 @@
 #include <memory>
 #include <random>
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "schemes/catalogue.h"
@@ -55,7 +56,7 @@ class PropertyTest : public ::testing::TestWithParam<Sample> {
  protected:
   std::unique_ptr<Scheme> Fresh() const {
     const CatalogueEntry* entry = FindScheme(GetParam().scheme);
-    return entry != nullptr && entry->create != nullptr ? entry->create() : nullptr;
+    return entry != nullptr ? entry->create() : nullptr;
   }
 };
 
@@ -94,6 +95,89 @@ TEST_P(PropertyTest, SeparatorsNeverChangeAResult) {
       };
       EXPECT_EQ(Fresh()->CalculateText(spread(payload)), Fresh()->CalculateText(payload));
       EXPECT_EQ(Fresh()->Check(spread(number)), Fresh()->Check(number)) << number;
+    }
+  }
+}
+
+// The fields a scheme shows after a call, in one line.
+std::string FieldsOf(const Scheme& scheme) {
+  std::string text;
+  scheme.VisitProperties([&](std::string_view name, const PropertyValue& value) {
+    text.append(name).append("=").append(std::to_string(value.index())).append(":");
+    std::visit(
+        [&](const auto& held) {
+          using T = std::decay_t<decltype(held)>;
+          if constexpr (std::is_same_v<T, std::string>) {
+            text += held;
+          } else if constexpr (std::is_same_v<T, FieldValue>) {
+            text += held.ToString();
+          } else {
+            text += std::to_string(held);
+          }
+        },
+        value);
+    text += ' ';
+  });
+  return text;
+}
+
+// Texts of every kind a person types: the valid number, with one character
+// changed, one too few or too many, letters and separators among the digits.
+std::vector<std::string> Texts(const Sample& sample, std::mt19937& random) {
+  const std::string alphabet = "0123456789AKXZak -./+?";
+  std::vector<std::string> texts = {"", " ", sample.number, sample.stem};
+  for (int i = 0; i < kPayloadsPerClass / 2; ++i) {
+    std::string text = Vary(sample.number, random);
+    switch (random() % 4) {
+      case 0:
+        text[random() % text.size()] = alphabet[random() % alphabet.size()];
+        break;
+      case 1:
+        text.pop_back();
+        break;
+      case 2:
+        text.insert(random() % text.size(), 1, alphabet[random() % alphabet.size()]);
+        break;
+      default:
+        break;
+    }
+    texts.push_back(text);
+  }
+  return texts;
+}
+
+TEST_P(PropertyTest, ExplainSaysValidExactlyWhenCheckAcceptsAndLeavesTheSameFields) {
+  std::mt19937 random(5);
+  for (const std::string& text : Texts(GetParam(), random)) {
+    const auto checked = Fresh();
+    const auto explained = Fresh();
+    const bool valid = checked->Check(text);
+    const Finding finding = explained->Explain(text);
+    EXPECT_EQ(finding.valid(), valid) << "'" << text << "': " << Describe(finding);
+    EXPECT_EQ(FieldsOf(*explained), FieldsOf(*checked)) << "'" << text << "'";
+    if (finding.kind == Finding::Kind::kBadCharacter) {
+      // The place points at the character in the text as typed.
+      ASSERT_GE(finding.place, 1u) << text;
+      ASSERT_LE(finding.place, text.size()) << text;
+      EXPECT_EQ(text[finding.place - 1], finding.character) << text;
+    }
+  }
+}
+
+TEST_P(PropertyTest, CompleteGivesANumberThatPassesCheck) {
+  const Sample& sample = GetParam();
+  EXPECT_EQ(Fresh()->Complete(sample.stem), sample.number);
+  std::mt19937 random(6);
+  for (const std::string& example : Stems(sample)) {
+    for (int i = 0; i < kPayloadsPerClass / 4; ++i) {
+      const std::string payload = Vary(example, random);
+      const std::string complete = Fresh()->Complete(payload);
+      const std::string check = Fresh()->CalculateText(payload);
+      if (complete.empty()) {
+        EXPECT_FALSE(Carriable(sample, check)) << payload << " " << check;
+        continue;
+      }
+      EXPECT_TRUE(Fresh()->Check(complete)) << payload << " -> " << complete;
     }
   }
 }

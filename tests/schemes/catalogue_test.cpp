@@ -26,7 +26,7 @@ TEST(CatalogueTest, ListsTheFiftyTwoSchemesInOrder) {
 TEST(CatalogueTest, EachRowCreatesAFreshObjectOfItsOwnClass) {
   for (int position = 0; position < static_cast<int>(SchemeList().size()); ++position) {
     const auto& entry = SchemeList()[static_cast<std::size_t>(position)];
-    if (entry.create == nullptr) continue;
+    ASSERT_NE(entry.create, nullptr) << entry.name;
     const auto first = CreateScheme(position);
     const auto second = CreateScheme(position);
     ASSERT_NE(first, nullptr) << entry.name;
@@ -54,7 +54,7 @@ TEST(CatalogueTest, FindsListedSchemesAndBuildingBlocksIgnoringCase) {
 TEST(CatalogueTest, EveryCreatedSchemeNamesCheckDigitAmongItsProperties) {
   for (const auto& list : {SchemeList(), BuildingBlocks()}) {
     for (const CatalogueEntry& entry : list) {
-      if (entry.create == nullptr) continue;
+      ASSERT_NE(entry.create, nullptr) << entry.name;
       const auto scheme = entry.create();
       std::vector<std::string> names;
       scheme->VisitProperties(
@@ -66,6 +66,22 @@ TEST(CatalogueTest, EveryCreatedSchemeNamesCheckDigitAmongItsProperties) {
       };
       EXPECT_TRUE(std::is_sorted(names.begin(), names.end(), alphabetical)) << entry.name;
       EXPECT_NE(std::find(names.begin(), names.end(), "CheckDigit"), names.end()) << entry.name;
+    }
+  }
+}
+
+// Every row tells the lengths its numbers may have, and a payload of an
+// accepted length gets a number of an accepted length.
+TEST(CatalogueTest, EveryRowKnowsItsShape) {
+  for (const auto& list : {SchemeList(), BuildingBlocks()}) {
+    for (const CatalogueEntry& entry : list) {
+      const NumberShape& shape = entry.create()->Shape();
+      ASSERT_FALSE(shape.payload_lengths.ranges().empty()) << entry.name;
+      EXPECT_GE(shape.check_length, 1u) << entry.name;
+      EXPECT_LE(shape.check_length, 2u) << entry.name;
+      for (const LengthRange& range : shape.payload_lengths.ranges()) {
+        EXPECT_TRUE(shape.NumberLengths().Contains(range.min + shape.check_length)) << entry.name;
+      }
     }
   }
 }
