@@ -2,10 +2,11 @@
 // The scheme library for the browser: the catalogue and the `Scheme`
 // interface, bound with embind. The page asks these and nothing else.
 //
-// JavaScript strings arrive as UTF-8 and reach the schemes as ISO-8859-1
-// bytes, the same conversion the command line makes (a character outside
-// ISO-8859-1 becomes "?"); what the schemes give back travels the other way,
-// and findings and fields in the command line's JSON form.
+// Text crosses as the window hands it over: JavaScript strings arrive as
+// UTF-32 (embind's std::wstring) and reach the schemes as ISO-8859-1 bytes,
+// each character outside ISO-8859-1 becoming "?"; what the schemes give back
+// travels the other way. Findings and fields arrive as plain objects in the
+// form that numerant-cli --json writes them.
 //
 // From JavaScript:
 //   const numerant = await createNumerant();
@@ -28,9 +29,9 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <type_traits>
+#include <variant>
 
-#include "cli/encoding.h"
-#include "cli/json_writer.h"
 #include "core/finding.h"
 #include "core/scheme.h"
 #include "core/version.h"
@@ -41,58 +42,115 @@ namespace {
 
 using emscripten::val;
 
-std::string ToUtf8(std::string_view latin1) {
-  std::string utf8;
-  cli::AppendLatin1AsUtf8(utf8, latin1);
-  return utf8;
+// One ISO-8859-1 byte per character; "?" for a character outside that set.
+std::string ToLatin1(const std::wstring& text) {
+  std::string latin1(text.size(), '?');
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] >= 0 && text[i] <= 0xFF) latin1[i] = static_cast<char>(text[i]);
+  }
+  return latin1;
 }
 
-// A JSON text of the command line's writer as a JavaScript value, so that the
-// page sees every answer in the same form as `numerant-cli --json`.
-val FromJson(const std::string& json) {
-  return val::global("JSON").call<val>("parse", json);
+std::wstring FromLatin1(std::string_view latin1) {
+  std::wstring text(latin1.size(), L'\0');
+  for (std::size_t i = 0; i < latin1.size(); ++i)
+    text[i] = static_cast<wchar_t>(static_cast<unsigned char>(latin1[i]));
+  return text;
 }
 
-std::string Calculate(Scheme& scheme, const std::string& utf8) {
-  std::string storage;
-  return ToUtf8(scheme.CalculateText(cli::Utf8ToLatin1(utf8, storage)));
+val Text(std::string_view latin1) {
+  return val(FromLatin1(latin1));
 }
 
-bool Check(Scheme& scheme, const std::string& utf8) {
-  std::string storage;
-  return scheme.Check(cli::Utf8ToLatin1(utf8, storage));
+// A property value as numerant-cli --json writes a field: booleans, numbers
+// and strings as themselves, and a FieldValue as its string once the number
+// has set one, null before (it holds the integer it was reset to).
+val PropertyToJs(const PropertyValue& value) {
+  return std::visit(
+      [](const auto& held) -> val {
+        using T = std::decay_t<decltype(held)>;
+        if constexpr (std::is_same_v<T, bool>) {
+          return val(held);
+        } else if constexpr (std::is_same_v<T, std::string>) {
+          return Text(held);
+        } else if constexpr (std::is_same_v<T, FieldValue>) {
+          return held.IsString() ? Text(held.Text()) : val::null();
+        } else {
+          return val(static_cast<int>(held));
+        }
+      },
+      value);
 }
 
-// The finding behind Check's answer, leaving the object as Check does:
-// {kind, length, lengths, place, character, expected, found} with the
-// members that apply, and `description`, the finding in the library's words.
-val Explain(Scheme& scheme, const std::string& utf8) {
-  std::string storage;
-  const Finding finding = scheme.Explain(cli::Utf8ToLatin1(utf8, storage));
-  std::string json;
-  cli::AppendJsonFinding(json, finding);
-  val explained = FromJson(json);
-  explained.set("description", ToUtf8(Describe(finding)));
-  return explained;
+val LengthsToJs(const Lengths& lengths) {
+  val ranges = val::array();
+  for (const LengthRange& range : lengths.ranges()) {
+    val pair = val::array();
+    pair.call<void>("push", static_cast<double>(range.min));
+    pair.call<void>("push", range.max == LengthRange::kUnbounded
+                                ? val::null()
+                                : val(static_cast<double>(range.max)));
+    ranges.call<void>("push", pair);
+  }
+  return ranges;
+}
+
+// A finding with the members that apply to its kind, as numerant-cli --json
+// writes its "reason", and `description`, the finding in the library's words.
+val FindingToJs(const Finding& finding) {
+  val object = val::object();
+  object.set("kind", std::string(KindName(finding.kind)));
+  switch (finding.kind) {
+    case Finding::Kind::kWrongLength:
+      object.set("length", static_cast<double>(finding.length));
+      object.set("lengths", LengthsToJs(finding.lengths));
+      break;
+    case Finding::Kind::kBadCharacter:
+      object.set("place", static_cast<double>(finding.place));
+      object.set("character", Text(std::string_view(&finding.character, 1)));
+      break;
+    case Finding::Kind::kWrongCheckDigit:
+      object.set("expected", Text(finding.expected));
+      object.set("found", Text(finding.found));
+      break;
+    case Finding::Kind::kValid:
+    case Finding::Kind::kEmpty:
+    case Finding::Kind::kNoCheckDigit:
+      break;
+  }
+  object.set("description", Text(Describe(finding)));
+  return object;
+}
+
+std::wstring Calculate(Scheme& scheme, const std::wstring& number) {
+  return FromLatin1(scheme.CalculateText(ToLatin1(number)));
+}
+
+bool Check(Scheme& scheme, const std::wstring& number) {
+  return scheme.Check(ToLatin1(number));
+}
+
+// The finding behind Check's answer; leaves the object as Check does.
+val Explain(Scheme& scheme, const std::wstring& number) {
+  return FindingToJs(scheme.Explain(ToLatin1(number)));
 }
 
 // The number with its check characters in place; "" when there are none.
-std::string Complete(Scheme& scheme, const std::string& utf8) {
-  std::string storage;
-  return ToUtf8(scheme.Complete(cli::Utf8ToLatin1(utf8, storage)));
+std::wstring Complete(Scheme& scheme, const std::wstring& payload) {
+  return FromLatin1(scheme.Complete(ToLatin1(payload)));
 }
 
 std::string Name(const Scheme& scheme) {
   return std::string(scheme.Name());
 }
 
-// Every public property of the scheme object after its last call, by name:
-// booleans, numbers and strings as themselves, and a FieldValue as its string
-// once the number has set one, null before.
+// Every public property of the scheme object after its last call, by name.
 val Fields(const Scheme& scheme) {
-  std::string json;
-  cli::AppendJsonFields(json, scheme);
-  return FromJson(json);
+  val fields = val::object();
+  scheme.VisitProperties([&fields](std::string_view name, const PropertyValue& value) {
+    fields.set(std::string(name), PropertyToJs(value));
+  });
+  return fields;
 }
 
 val Names(std::span<const CatalogueEntry> entries) {

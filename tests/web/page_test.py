@@ -153,12 +153,19 @@ class EveryScheme(PageTest):
         self.assertEqual(page["verdict"], "Valid" if cli["valid"] else "Not valid")
         self.assertFalse(page["checkdigitsShown"] or page["completeShown"])
         self.assert_fields(page, cli)
+        words = cli_reason(scheme, text).removeprefix("invalid: ")
         if cli["valid"]:
             self.assertIsNone(page["reason"])
         else:
             self.assertEqual(page["reason"]["kind"], cli["reason"]["kind"])
-            words = cli_reason(scheme, text).removeprefix("invalid: ")
             self.assertEqual(page["reason"]["text"], sentence(words))
+        # The binding's finding, member for member.
+        finding = self.browser.driver.execute_script("""
+            const scheme = numerant.findScheme(arguments[0]);
+            try { return scheme.explain(arguments[1]); } finally { scheme.delete(); }
+            """, scheme, text)
+        self.assertEqual(finding.pop("description"), words)
+        self.assertEqual(finding, cli["reason"])
 
     def assert_calculation(self, scheme, text, typed=False):
         (cli,) = cli_json("calc", scheme, [text])
@@ -215,6 +222,12 @@ class EveryScheme(PageTest):
                 self.assert_check(scheme, text, typed=True)
             with self.subTest(scheme=scheme, text=text, mode="calculate"):
                 self.assert_calculation(scheme, text, typed=True)
+        # A character beyond the 16-bit range is one character, so one "?";
+        # WebDriver types none of them, so it is pasted.
+        for scheme, text in (("MRN", "AB12\U0001F600"), ("Creditcard", "4111\U0001F600")):
+            with self.subTest(scheme=scheme, text=text):
+                self.assert_check(scheme, text)
+                self.assert_calculation(scheme, text)
 
 
 class PageBehaviour(PageTest):
