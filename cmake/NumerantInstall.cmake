@@ -66,3 +66,12 @@ if(TARGET numerant_python)
         \"\$ENV{DESTDIR}\${numerant_python_dir}/$<TARGET_FILE_NAME:numerant_python>\")
     endif()")
 endif()
+
+# The page (scripts/dev.sh web-build), when it has been built: a folder that
+# any static web server can serve.
+set(NUMERANT_WEB_SITE_DIR "${PROJECT_SOURCE_DIR}/build-web/site" CACHE PATH
+    "The built page, installed under share/numerant/web when it exists")
+install(DIRECTORY "${NUMERANT_WEB_SITE_DIR}/"
+  DESTINATION "${CMAKE_INSTALL_DATADIR}/numerant/web"
+  COMPONENT web
+  OPTIONAL)

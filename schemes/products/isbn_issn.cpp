@@ -50,7 +50,7 @@ std::optional<std::string> Modulo11Character(std::string_view payload,
 std::optional<bool> HasPrefix(std::string_view payload, std::span<const std::int16_t> prefixes) {
   const std::optional<std::int16_t> prefix = ParseDecimal16(Characters(payload, 1, 3));
   if (!prefix) return std::nullopt;
-  return std::ranges::find(prefixes, *prefix) != prefixes.end();
+  return std::find(prefixes.begin(), prefixes.end(), *prefix) != prefixes.end();
 }
 
 // The EAN check digit of a thirteen-digit form, as a character.

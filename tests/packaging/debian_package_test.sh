@@ -77,9 +77,16 @@ while IFS= read -r file; do
     usr/share/icons/hicolor/scalable/apps/org.numerant.Numerant.svg) ;;
     usr/share/doc/numerant/copyright | usr/share/doc/numerant/changelog.gz) ;;
     "$python_dir/$python_module" | "$python_dir/numerant.pyi") [ -n "$python_module" ] || fail "unexpected file $file" ;;
+    usr/share/numerant/web/*) ;; # the page, when it was built
     *) fail "unexpected file $file" ;;
   esac
 done < <(cd "$root" && find . -type f | sed 's|^\./||')
+
+if [ -d "$root/usr/share/numerant/web" ]; then
+  for file in index.html page.js numerant.css numerant.js numerant.wasm; do
+    [ -f "$root/usr/share/numerant/web/$file" ] || fail "the page lacks $file"
+  done
+fi
 
 # Each PNG is as large as the folder it stands in says (width and height are
 # the big-endian words at bytes 16 and 20 of the PNG header).

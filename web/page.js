@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: MIT
+// The page's controls, wired to the scheme library (numerant.js and
+// numerant.wasm, the C++ library compiled to WebAssembly). Every answer comes
+// from the library: this file reads the controls, asks a fresh scheme object
+// on every change, and shows what it says.
+'use strict';
+
+(() => {
+  const element = (id) => document.getElementById(id);
+  const schemeList = element('scheme');
+  const calculateBox = element('calculate');
+  const numberField = element('number');
+  const verdict = element('verdict');
+  const checkDigits = element('checkdigits');
+  const complete = element('complete');
+  const reason = element('reason');
+  const fields = element('fields');
+  const status = element('status');
+
+  let numerant = null;
+
+  function setText(node, text) {
+    // Live regions speak again whenever their text is set, even to the same.
+    if (node.textContent !== text) node.textContent = text;
+  }
+
+  // Asks the library about the typed text, as the window's refresh does: a
+  // fresh scheme object of the selected list position, Check or Calculate
+  // with the text exactly as typed, then what the object decoded, and why a
+  // number is not valid or what it is with its check digits.
+  function ask(text) {
+    const calculating = calculateBox.checked;
+    const answer = {calculating, text};
+    if (text === '') return answer;
+    const scheme = numerant.createScheme(schemeList.selectedIndex);
+    if (scheme === null) {
+      if (calculating) answer.checkDigits = ''; else answer.valid = false;
+      return answer;
+    }
+    try {
+      if (calculating) {
+        answer.checkDigits = scheme.calculate(text);
+        answer.fields = scheme.fields();
+        answer.complete = scheme.complete(text);
+      } else {
+        answer.valid = scheme.check(text);
+        answer.fields = scheme.fields();
+        if (!answer.valid) answer.reason = scheme.explain(text);
+      }
+    } finally {
+      scheme.delete();
+    }
+    return answer;
+  }
+
+  function show(answer) {
+    const empty = answer.text === '';
+    element('check-result').hidden = answer.calculating;
+    element('calculate-result').hidden = !answer.calculating;
+    element('complete-result').hidden = !answer.calculating;
+
+    const state = empty || answer.calculating ? '' : answer.valid ? 'valid' : 'invalid';
+    verdict.dataset.state = state;
+    setText(verdict, state === 'valid' ? 'Valid' : state === 'invalid' ? 'Not valid' : '');
+    setText(checkDigits, answer.checkDigits ?? '');
+    setText(complete, answer.complete ?? '');
+    element('copy').disabled = !answer.complete;
+    setText(element('copied'), '');
+
+    const finding = answer.reason;
+    reason.hidden = !finding;
+    reason.dataset.kind = finding ? finding.kind : '';
+    setText(reason, finding ? sentence(finding.description) : '');
+
+    showFields(answer.fields);
+  }
+
+  // The decoded fields of the scheme object; its check digit is shown above.
+  function showFields(values) {
+    const body = fields.tBodies[0];
+    const rows = [];
+    for (const [name, value] of Object.entries(values ?? {})) {
+      if (name === 'CheckDigit') continue;
+      const row = document.createElement('tr');
+      row.dataset.field = name;
+      const heading = document.createElement('th');
+      heading.scope = 'row';
+      heading.textContent = name;
+      const cell = document.createElement('td');
+      cell.dataset.value = JSON.stringify(value);
+      cell.textContent = value === null ? '—' : value === true ? 'yes' : value === false ? 'no' : String(value);
+      if (value === null) cell.title = 'not decoded';
+      row.append(heading, cell);
+      rows.push(row);
+    }
+    body.replaceChildren(...rows);
+    fields.hidden = rows.length === 0;
+  }
+
+  // The library's words for a finding ("check digit should be 3, not 4") as
+  // a sentence.
+  function sentence(words) {
+    return `${words.charAt(0).toUpperCase()}${words.slice(1)}.`;
+  }
+
+  function refresh() {
+    show(ask(numberField.value));
+  }
+
+  // The address holds the scheme and the mode: #IBAN or #IBAN/calculate.
+  function writeAddress() {
+    const name = schemeList.value;
+    const address = `#${encodeURIComponent(name)}${calculateBox.checked ? '/calculate' : ''}`;
+    if (location.hash !== address) history.replaceState(null, '', address);
+  }
+
+  // Takes scheme and mode from the address; true when it named a scheme.
+  function readAddress() {
+    const [name, mode] = decodeURIComponent(location.hash.slice(1)).split('/');
+    const wanted = (name ?? '').toLowerCase();
+    const position = [...schemeList.options].findIndex((o) => o.value.toLowerCase() === wanted);
+    if (position < 0) return false;
+    const calculating = (mode ?? '').toLowerCase() === 'calculate';
+    schemeList.selectedIndex = position;
+    // Entering a mode starts with an empty field, as in the window.
+    if (calculateBox.checked !== calculating) {
+      calculateBox.checked = calculating;
+      numberField.value = '';
+    }
+    return true;
+  }
+
+  function copyComplete() {
+    const text = complete.textContent;
+    const done = () => setText(element('copied'), 'Copied');
+    if (navigator.clipboard && window.isSecureContext) {
+      navigator.clipboard.writeText(text).then(done, () => selectComplete());
+    } else if (selectComplete()) {
+      done();
+    }
+  }
+
+  // Without the clipboard interface: select the number and copy the selection.
+  function selectComplete() {
+    const range = document.createRange();
+    range.selectNodeContents(complete);
+    const selection = window.getSelection();
+    selection.removeAllRanges();
+    selection.addRange(range);
+    return document.execCommand('copy');
+  }
+
+  function start(library) {
+    numerant = library;
+    window.numerant = library;
+
+    const names = library.schemeList();
+    schemeList.replaceChildren(...names.map((name) => new Option(name, name)));
+    const linked = readAddress();
+
+    schemeList.addEventListener('change', () => {
+      writeAddress();
+      refresh();
+    });
+    calculateBox.addEventListener('change', () => {
+      numberField.value = '';
+      writeAddress();
+      refresh();
+    });
+    numberField.addEventListener('input', refresh);
+    window.addEventListener('hashchange', () => {
+      if (readAddress()) refresh();
+    });
+    element('calculator').addEventListener('submit', (event) => event.preventDefault());
+    element('copy').addEventListener('click', copyComplete);
+
+    for (const control of [schemeList, calculateBox, numberField]) control.disabled = false;
+    refresh();
+    (linked ? numberField : schemeList).focus();
+    setText(element('version'), `Numerant ${library.version}, ${names.length} schemes.`);
+    status.textContent = '';
+    status.hidden = true;
+    document.documentElement.dataset.ready = 'true';
+    performance.mark('numerant-ready');
+  }
+
+  function fail(error) {
+    const served = location.protocol !== 'file:' ? '' :
+      ' Browsers load WebAssembly only from a web server: serve this folder, for example with' +
+      ' “python3 -m http.server”, and open the address it prints.';
+    status.textContent = `The calculator could not start: ${error}.${served}`;
+    document.documentElement.dataset.ready = 'failed';
+  }
+
+  if (typeof createNumerant !== 'function') {
+    fail('numerant.js did not load');
+  } else {
+    createNumerant().then(start, fail);
+  }
+})();
