@@ -2,8 +2,8 @@
 # SPDX-License-Identifier: MIT
 # The README against the program it describes: it opens with the two
 # commands, its scheme table lists the schemes numerant-cli knows, in list
-# order, the pictures it shows exist, and every example of its command-line
-# section gives the output printed under it.
+# order with the lengths the catalogue gives, the pictures it shows exist, and
+# every example of its command-line section gives the output printed under it.
 #
 #   readme_test.sh SOURCE_DIR NUMERANT_CLI
 set -euo pipefail
@@ -26,6 +26,42 @@ table=$(awk '/^## The 52 schemes/ { inside = 1; next }
              inside && /^\| [A-Za-z]+ \|/ && !/^\| Scheme / { print $2 }' "$readme")
 [ "$table" = "$("$cli" list)" ] || fail "the scheme table differs from numerant-cli list:
 $(diff <(echo "$table") <("$cli" list) || true)"
+
+# The lengths column says what the catalogue says of each scheme: the
+# payload's lengths and the number of check characters ("12 + 1 or 7 + 1",
+# "3 to 8 + 1", "any + 1").
+lengths=$(/usr/bin/python3 - "$readme" "$cli" <<'PYTHON'
+import json, re, subprocess, sys
+readme, cli = sys.argv[1], sys.argv[2]
+shapes = {}
+for line in subprocess.run([cli, "list", "--json"], capture_output=True, text=True,
+                           check=True).stdout.splitlines():
+    entry = json.loads(line)
+    shapes[entry["name"]] = sorted((low, high, entry["check_length"])
+                                   for low, high in entry["payload_lengths"])
+inside = False
+for line in open(readme, encoding="utf-8"):
+    if line.startswith("## "):
+        inside = line.startswith("## The 52 schemes")
+        continue
+    cells = [cell.strip() for cell in line.split("|")[1:-1]]
+    if not inside or len(cells) < 3 or cells[0] in ("Scheme", "---"):
+        continue
+    said = []
+    for part in cells[2].split(" or "):
+        m = re.fullmatch(r"(\d+|any)(?: to (\d+))? \+ (\d+)(?: \w+)?", part)
+        if not m:
+            print(f"{cells[0]}: cannot read the length '{part}'")
+            continue
+        low = 1 if m[1] == "any" else int(m[1])
+        high = None if m[1] == "any" else int(m[2] or m[1])
+        said.append((low, high, int(m[3])))
+    if sorted(said, key=str) != sorted(shapes.get(cells[0], []), key=str):
+        print(f"{cells[0]}: the README says {cells[2]}, the catalogue {shapes.get(cells[0])}")
+PYTHON
+)
+[ -z "$lengths" ] || fail "the lengths of the scheme table differ from the catalogue:
+$lengths"
 
 while IFS= read -r picture; do
   [ -f "$source_dir/$picture" ] || fail "the README shows $picture, which does not exist"
