@@ -40,7 +40,7 @@ TEST(EverySchemeTest, EachCallStartsAfresh) {
     for (const char* nothing : {"", "   ", " - "}) {
       EXPECT_NE(scheme->CalculateText(sample.stem), unset);
       EXPECT_EQ(scheme->CalculateText(nothing), unset) << "'" << nothing << "'";
-      EXPECT_EQ(Fields(*scheme), Fields(*blank)) << "'" << nothing << "'";
+      EXPECT_EQ(AllFields(*scheme), AllFields(*blank)) << "'" << nothing << "'";
     }
     // `Check` after `Calculate` shows only what `Check` found.
     for (const char* number : {sample.number, "1"}) {
@@ -49,7 +49,7 @@ TEST(EverySchemeTest, EachCallStartsAfresh) {
       EXPECT_EQ(valid, number == sample.number) << number;
       scheme->CalculateText(sample.stem);
       EXPECT_EQ(scheme->Check(number), valid) << number;
-      EXPECT_EQ(Fields(*scheme), Fields(*fresh)) << number;
+      EXPECT_EQ(AllFields(*scheme), AllFields(*fresh)) << number;
     }
   }
 }

@@ -27,7 +27,7 @@ TEST(GeneralTest, Calculate) {
       {"Verhoeff", "0", "4"},
       {"Verhoeff", "8473643095", "0"},
       {"Verhoeff", "23a6", "-1"},
-      {"Modulo97", "123456789", "39", R"("39" false)"},
+      {"Modulo97", "123456789", "39", R"(CheckDigit="39" Reverse=false)"},
       {"Modulo97", "1-2.3+4/5", "26"},
       {"Modulo97", "2147483648", "66"},  // read exactly beyond 32 bits
       {"Modulo97", "1,5", "-1"},
@@ -39,7 +39,7 @@ TEST(GeneralTest, Check) {
       {"Luhn", "00", "valid"},
       {"Luhn", "0", "invalid"},
       {"Verhoeff", "04", "valid"},
-      {"Verhoeff", "1234", "invalid", "3"},  // the payload's digit stays
+      {"Verhoeff", "1234", "invalid", "CheckDigit=3"},  // the payload's digit stays
       {"Modulo97", "12+3/2 6", "valid"},
       {"Modulo97", "1236", "invalid"},  // "6" is not "06"
   });
