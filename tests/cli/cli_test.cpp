@@ -190,6 +190,14 @@ TEST(CliTest, CheckReportsEachNumberAndExitsOneOnAnInvalidOne) {
   EXPECT_EQ(outcome.out, "valid\nvalid\n");
   EXPECT_EQ(outcome.status, kSuccess);
   EXPECT_EQ(outcome.err, "");
+  // Any invalid number decides the status, wherever it stands.
+  for (const auto& numbers : {std::vector<std::string_view>{"4006381333932", "4006381333931"},
+                              {"4006381333931", "4006381333932", "4006381333931"}}) {
+    std::vector<std::string_view> arguments{"check", "EAN"};
+    arguments.insert(arguments.end(), numbers.begin(), numbers.end());
+    EXPECT_EQ(RunCli(arguments).status, kNegativeAnswer) << numbers.front();
+  }
+  EXPECT_EQ(RunCli({"calc", "Verhoeff"}, "23x\n236\n").status, kNegativeAnswer);
 }
 
 TEST(CliTest, JsonCarriesInputResultAndEveryField) {

@@ -76,7 +76,8 @@ TEST(CatalogueTest, EveryCreatedSchemeNamesCheckDigitAmongItsProperties) {
 TEST(CatalogueTest, EveryRowKnowsItsShape) {
   for (const auto& list : {SchemeList(), BuildingBlocks()}) {
     for (const CatalogueEntry& entry : list) {
-      const NumberShape& shape = entry.create()->Shape();
+      const auto scheme = entry.create();
+      const NumberShape& shape = scheme->Shape();
       ASSERT_FALSE(shape.payload_lengths.ranges().empty()) << entry.name;
       EXPECT_GE(shape.check_length, 1u) << entry.name;
       EXPECT_LE(shape.check_length, 2u) << entry.name;
