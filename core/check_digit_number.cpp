@@ -14,11 +14,6 @@ std::string_view NumberCourse::NormaliseText(std::string_view number) {
   return text_;
 }
 
-std::size_t NumberCourse::CheckPlace(std::size_t whole_length) const {
-  const std::size_t length = std::min(shape_.check_length, whole_length);
-  return std::min(shape_.check_place, whole_length - length);
-}
-
 bool NumberCourse::Split(std::string_view whole, std::string_view& payload, CheckText& check_text) {
   const std::size_t length = shape_.check_length;
   if (length > CheckText::kMaxLength || whole.size() < length ||
@@ -26,9 +21,10 @@ bool NumberCourse::Split(std::string_view whole, std::string_view& payload, Chec
     return false;
   }
   const std::size_t place = CheckPlace(whole.size());
-  whole.copy(check_text.chars.data(), length, place);
+  for (std::size_t i = 0; i < length; ++i)
+    check_text.chars[i] = whole[place + i];
   check_text.size = length;
-  payload = whole.substr(0, place);
+  payload = std::string_view(whole.data(), place);
   if (place + length < whole.size()) {
     // Check characters inside the number: the payload joins the parts
     // around them.

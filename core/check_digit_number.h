@@ -23,6 +23,7 @@
 // be read from it.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -72,7 +73,10 @@ class NumberCourse {
   bool Split(std::string_view whole, std::string_view& payload, CheckText& check_text);
 
   // Where the check characters of a normalised number of this length start.
-  std::size_t CheckPlace(std::size_t whole_length) const;
+  std::size_t CheckPlace(std::size_t whole_length) const {
+    const std::size_t length = std::min(shape_.check_length, whole_length);
+    return std::min(shape_.check_place, whole_length - length);
+  }
 
   // The place, counted from 1 in the typed text, of the normalised text's
   // character `index`.
