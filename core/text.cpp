@@ -36,13 +36,10 @@ std::string RemoveSeparators(std::string_view text, std::string_view separators)
 void RemoveSeparators(std::string_view text, std::string_view separators, std::string& out) {
   // The separators are punctuation below code 64, so one 64-bit mask answers
   // "is this a separator" for every character in a couple of instructions.
-  std::uint64_t mask = 0;
+  const std::uint64_t mask = LowCharacterBits(separators);
   bool all_below_64 = true;
-  for (char s : separators) {
-    const auto code = static_cast<unsigned char>(s);
-    all_below_64 &= code < 64;
-    if (code < 64) mask |= std::uint64_t{1} << code;
-  }
+  for (char s : separators)
+    all_below_64 &= static_cast<unsigned char>(s) < 64;
   // Most numbers in a batch come without separators: a quick look for each
   // kind spares the character-by-character walk.
   bool any_separator = false;
@@ -63,9 +60,8 @@ void RemoveSeparators(std::string_view text, std::string_view separators, std::s
   char* const first = out.data();
   char* next = first;
   for (char c : text) {
-    const auto code = static_cast<unsigned char>(c);
     *next = c;
-    next += (code < 64 && ((mask >> code) & 1) != 0) ? 0 : 1;
+    next += InLowCharacterBits(mask, c) ? 0 : 1;
   }
   out.resize(static_cast<std::size_t>(next - first));
 }
