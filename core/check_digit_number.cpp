@@ -8,9 +8,10 @@ namespace numerant {
 
 std::string_view NumberCourse::NormaliseText(std::string_view number) {
   // A number with nothing to strip or fold is used as the caller gave it.
-  if (!shape_.upper_case && !ContainsAny(number, shape_.separators)) return number;
+  const bool fold = shape_.upper_case && HasSmallLetters(number);
+  if (!fold && !ContainsAny(number, shape_.separators)) return number;
   RemoveSeparators(number, shape_.separators, text_);
-  if (shape_.upper_case) ToUpperInPlace(text_);
+  if (fold) ToUpperInPlace(text_);
   return text_;
 }
 

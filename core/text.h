@@ -49,6 +49,8 @@ void RemoveSeparators(std::string_view text, std::string_view separators, std::s
 // Upper-cases the letters of ISO-8859-1 in place ("a" to "z" and the accented
 // small letters that have a capital in the set); every other byte stays.
 void ToUpperInPlace(std::string& text) noexcept;
+// Whether the text holds a letter that upper-casing would change.
+bool HasSmallLetters(std::string_view text) noexcept;
 
 // Whether a one-character numeric check digit matches: the character is a
 // digit "0" to "9" whose value equals the computed one. A value outside 0 to
