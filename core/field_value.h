@@ -28,11 +28,30 @@ class FieldValue {
 
   FieldValue(const FieldValue&) = default;
   FieldValue(FieldValue&&) = default;
-  FieldValue& operator=(const FieldValue&) = default;
-  // Keeps the capacity of the string this value held (a moved-from short
-  // string leaves its own storage alone), so a field reset to a number and
-  // set to a text again for every number of a batch never allocates.
-  FieldValue& operator=(FieldValue&&) = default;
+  // Both keep the storage of the string this value held: a field reset to a
+  // number and set to a text again for every number of a batch then never
+  // allocates, and taking a number is three stores.
+  FieldValue& operator=(const FieldValue& other) {
+    if (this == &other) return *this;
+    kind_ = other.kind_;
+    number_ = other.number_;
+    if (other.IsString()) {
+      text_ = other.text_;
+    } else {
+      text_.clear();
+    }
+    return *this;
+  }
+  FieldValue& operator=(FieldValue&& other) noexcept {
+    kind_ = other.kind_;
+    number_ = other.number_;
+    if (other.IsString()) {
+      text_ = std::move(other.text_);
+    } else {
+      text_.clear();
+    }
+    return *this;
+  }
 
   // Writes the text into the string's existing storage.
   FieldValue& operator=(std::string_view text) {
