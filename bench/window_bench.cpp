@@ -32,6 +32,7 @@ class StoringView final : public FormNumerantView {
   void SetVisible(Control control, bool shown) override {
     if (control == Control::kPictureOK) ok_shown = shown;
   }
+  void SetDescription(Control /*control*/, std::string_view /*text*/) override {}
 
   int selected = 0;
   int calculate_state = 0;

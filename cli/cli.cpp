@@ -5,6 +5,7 @@
 #include <cstring>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unistd.h>
 #include <vector>
 
@@ -161,7 +162,7 @@ class Session {
   bool AnswerCheck(std::string_view number, std::string& out) {
     if (!json_ && !explain_) {
       const bool valid = scheme_->Check(number);
-      out += valid ? "valid" : "invalid";
+      out += valid ? std::string_view("valid") : std::string_view("invalid");
       return valid;
     }
     // Explain leaves the object as Check does and tells why.

@@ -7,37 +7,17 @@
 
 namespace numerant {
 
-std::string_view NumberCourse::NormaliseText(std::string_view number) {
-  // A number with nothing to strip or fold is used as the caller gave it.
-  if (!shape_.upper_case && !ContainsAny(number, shape_.separators)) return number;
+std::string_view NumberCourse::StripAndFold(std::string_view number, bool fold) {
   RemoveSeparators(number, shape_.separators, text_);
-  if (shape_.upper_case) ToUpperInPlace(text_);
+  if (fold) ToUpperInPlace(text_);
   return text_;
 }
 
-std::size_t NumberCourse::CheckPlace(std::size_t whole_length) const {
-  const std::size_t length = std::min(shape_.check_length, whole_length);
-  return std::min(shape_.check_place, whole_length - length);
-}
-
-bool NumberCourse::Split(std::string_view whole, std::string_view& payload, CheckText& check_text) {
-  const std::size_t length = shape_.check_length;
-  if (length > CheckText::kMaxLength || whole.size() < length ||
-      !shape_.payload_lengths.Contains(whole.size() - length)) {
-    return false;
-  }
-  const std::size_t place = CheckPlace(whole.size());
-  whole.copy(check_text.chars.data(), length, place);
-  check_text.size = length;
-  payload = whole.substr(0, place);
-  if (place + length < whole.size()) {
-    // Check characters inside the number: the payload joins the parts
-    // around them.
-    payload_.assign(payload);
-    payload_.append(whole.substr(place + length));
-    payload = payload_;
-  }
-  return true;
+std::string_view NumberCourse::JoinAround(std::string_view whole, std::size_t place,
+                                          std::size_t length) {
+  payload_.assign(whole.substr(0, place));
+  payload_.append(whole.substr(place + length));
+  return payload_;
 }
 
 std::size_t NumberCourse::TypedPlace(std::string_view typed, std::size_t index) const {

@@ -24,6 +24,7 @@
 // be read from it.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -56,8 +57,14 @@ class NumberCourse {
   virtual ~NumberCourse() = default;
 
   // The text without separators, upper-cased where the scheme asks for it;
-  // valid until the next call and while the caller's text lives.
-  std::string_view NormaliseText(std::string_view number);
+  // valid until the next call and while the caller's text lives. Inline, as
+  // is Split, because every Check walks it.
+  std::string_view NormaliseText(std::string_view number) {
+    // A number with nothing to strip or fold is used as the caller gave it.
+    const bool fold = shape_.upper_case && HasSmallLetters(number);
+    if (!fold && !ContainsAny(number, shape_.separators)) return number;
+    return StripAndFold(number, fold);
+  }
 
   // The check characters of a number, kept apart from the scratch space.
   struct CheckText {
@@ -70,10 +77,28 @@ class NumberCourse {
   // Cuts a normalised number into its payload and its check characters;
   // false for a length the scheme does not accept. The payload is valid
   // until the next call.
-  bool Split(std::string_view whole, std::string_view& payload, CheckText& check_text);
+  bool Split(std::string_view whole, std::string_view& payload, CheckText& check_text) {
+    const std::size_t length = shape_.check_length;
+    if (length > CheckText::kMaxLength || whole.size() < length ||
+        !shape_.payload_lengths.Contains(whole.size() - length)) {
+      return false;
+    }
+    const std::size_t place = CheckPlace(whole.size());
+    for (std::size_t i = 0; i < length; ++i)
+      check_text.chars[i] = whole[place + i];
+    check_text.size = length;
+    payload = std::string_view(whole.data(), place);
+    // Check characters inside the number: the payload joins the parts
+    // around them.
+    if (place + length < whole.size()) payload = JoinAround(whole, place, length);
+    return true;
+  }
 
   // Where the check characters of a normalised number of this length start.
-  std::size_t CheckPlace(std::size_t whole_length) const;
+  std::size_t CheckPlace(std::size_t whole_length) const {
+    const std::size_t length = std::min(shape_.check_length, whole_length);
+    return std::min(shape_.check_place, whole_length - length);
+  }
 
   // The place, counted from 1 in the typed text, of the normalised text's
   // character `index`.
@@ -84,6 +109,10 @@ class NumberCourse {
 
   // The payload with the check characters put in their place.
   std::string Insert(std::string_view payload, std::string_view check_text) const;
+
+  // The rare parts of NormaliseText and Split, out of line.
+  std::string_view StripAndFold(std::string_view number, bool fold);
+  std::string_view JoinAround(std::string_view whole, std::size_t place, std::size_t length);
 
   // The payload's place (from 0) of the character that ended the last
   // computing step, if one did.

@@ -4,14 +4,11 @@
 namespace numerant {
 
 std::int32_t FieldValue::Number() const {
-  if (const auto* integer = std::get_if<std::int16_t>(&value_)) return *integer;
-  if (const auto* long_value = std::get_if<std::int32_t>(&value_)) return *long_value;
-  return 0;
+  return number_;
 }
 
 std::string_view FieldValue::Text() const {
-  if (const auto* text = std::get_if<std::string>(&value_)) return *text;
-  return {};
+  return text_;
 }
 
 std::string FieldValue::ToString() const {

@@ -37,13 +37,10 @@ std::string RemoveSeparators(std::string_view text, std::string_view separators)
 void RemoveSeparators(std::string_view text, std::string_view separators, std::string& out) {
   // The separators are punctuation below code 64, so one 64-bit mask answers
   // "is this a separator" for every character in a couple of instructions.
-  std::uint64_t mask = 0;
+  const std::uint64_t mask = LowCharacterBits(separators);
   bool all_below_64 = true;
-  for (char s : separators) {
-    const auto code = static_cast<unsigned char>(s);
-    all_below_64 &= code < 64;
-    if (code < 64) mask |= std::uint64_t{1} << code;
-  }
+  for (char s : separators)
+    all_below_64 &= static_cast<unsigned char>(s) < 64;
   // Most numbers in a batch come without separators: a quick look for each
   // kind spares the character-by-character walk.
   bool any_separator = false;
@@ -64,27 +61,42 @@ void RemoveSeparators(std::string_view text, std::string_view separators, std::s
   char* const first = out.data();
   char* next = first;
   for (char c : text) {
-    const auto code = static_cast<unsigned char>(c);
     *next = c;
-    next += (code < 64 && ((mask >> code) & 1) != 0) ? 0 : 1;
+    next += InLowCharacterBits(mask, c) ? 0 : 1;
   }
   out.resize(static_cast<std::size_t>(next - first));
 }
 
+namespace {
+
+// Small letters a-z, and the ISO-8859-1 small letters from U+00E0 to U+00FE
+// except the division sign U+00F7, sit 32 above their capitals.
+constexpr std::array<unsigned char, 256> kUpper = [] {
+  std::array<unsigned char, 256> table{};
+  for (unsigned code = 0; code < 256; ++code) {
+    const bool ascii_small = code >= 'a' && code <= 'z';
+    const bool latin_small = code >= 0xE0 && code <= 0xFE && code != 0xF7;
+    table[code] = static_cast<unsigned char>(ascii_small || latin_small ? code - 32 : code);
+  }
+  return table;
+}();
+
+char Upper(char c) {
+  return static_cast<char>(kUpper[static_cast<unsigned char>(c)]);
+}
+
+}  // namespace
+
 void ToUpperInPlace(std::string& text) noexcept {
-  // Small letters a-z, and the ISO-8859-1 small letters from U+00E0 to
-  // U+00FE except the division sign U+00F7, sit 32 above their capitals.
-  static constexpr std::array<unsigned char, 256> kUpper = [] {
-    std::array<unsigned char, 256> table{};
-    for (unsigned code = 0; code < 256; ++code) {
-      const bool ascii_small = code >= 'a' && code <= 'z';
-      const bool latin_small = code >= 0xE0 && code <= 0xFE && code != 0xF7;
-      table[code] = static_cast<unsigned char>(ascii_small || latin_small ? code - 32 : code);
-    }
-    return table;
-  }();
   for (char& c : text)
-    c = static_cast<char>(kUpper[static_cast<unsigned char>(c)]);
+    c = Upper(c);
+}
+
+bool HasSmallLetters(std::string_view text) noexcept {
+  bool any = false;
+  for (char c : text)
+    any |= Upper(c) != c;
+  return any;
 }
 
 std::optional<std::int32_t> ParseDecimal32(std::string_view digits) noexcept {
@@ -96,6 +108,11 @@ std::optional<std::int16_t> ParseDecimal16(std::string_view digits) noexcept {
 }
 
 std::string TwoDigits(int value) {
+  // The values the rules give, 0 to 99, without the detour through
+  // std::to_string.
+  if (value >= 0 && value <= 99) {
+    return {static_cast<char>('0' + value / 10), static_cast<char>('0' + value % 10)};
+  }
   std::string text = std::to_string(value);
   if (text.size() < 2) text.insert(0, 1, '0');
   return text;

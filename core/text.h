@@ -23,6 +23,22 @@ constexpr int DigitValue(char c) noexcept {
   return c - '0';
 }
 
+// The characters of a set that lie below code 64 (the punctuation that
+// separators and marks are made of) as one bit each, so that testing a
+// character is a shift.
+constexpr std::uint64_t LowCharacterBits(std::string_view characters) noexcept {
+  std::uint64_t bits = 0;
+  for (char c : characters) {
+    const auto code = static_cast<unsigned char>(c);
+    if (code < 64) bits |= std::uint64_t{1} << code;
+  }
+  return bits;
+}
+constexpr bool InLowCharacterBits(std::uint64_t bits, char c) noexcept {
+  const auto code = static_cast<unsigned char>(c);
+  return code < 64 && ((bits >> code) & 1) != 0;
+}
+
 // Whether the text holds any of the characters.
 bool ContainsAny(std::string_view text, std::string_view characters) noexcept;
 
@@ -34,6 +50,8 @@ void RemoveSeparators(std::string_view text, std::string_view separators, std::s
 // Upper-cases the letters of ISO-8859-1 in place ("a" to "z" and the accented
 // small letters that have a capital in the set); every other byte stays.
 void ToUpperInPlace(std::string& text) noexcept;
+// Whether the text holds a letter that upper-casing would change.
+bool HasSmallLetters(std::string_view text) noexcept;
 
 // Whether a one-character numeric check digit matches: the character is a
 // digit "0" to "9" whose value equals the computed one. A value outside 0 to

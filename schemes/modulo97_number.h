@@ -7,6 +7,7 @@
 // integer -1 until they are known, then a text of two digits.
 #pragma once
 
+#include <bit>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -43,23 +44,25 @@ class Modulo97Number : public CheckDigitNumber<FieldValue> {
   // So OGM, which keeps hyphens and full stops, counts them towards its ten
   // characters but not towards the value.
   static constexpr std::string_view kMarksLeftOut = " -.+/";
+  static constexpr std::uint64_t kMarkBits = LowCharacterBits(kMarksLeftOut);
+  static_assert(std::popcount(kMarkBits) == kMarksLeftOut.size(), "every mark below code 64");
 
   std::optional<FieldValue> ComputeCheckDigit(std::string_view payload) final {
-    digits_.clear();
+    Remainder97Builder remainder;
+    bool any_digit = false;
     for (std::size_t i = 0; i < payload.size(); ++i) {
-      if (kMarksLeftOut.find(payload[i]) != std::string_view::npos) continue;
+      if (InLowCharacterBits(kMarkBits, payload[i])) continue;
       if (!IsDigit(payload[i])) return RejectCharacter(i);
-      digits_.push_back(payload[i]);
+      remainder.AppendDigit(static_cast<unsigned>(DigitValue(payload[i])));
+      any_digit = true;
     }
     // Nothing but marks: no number to divide.
-    const auto remainder = Remainder97(digits_);
-    if (!remainder) return std::nullopt;
-    return FieldValue(TwoDigits(reverse_ ? kModulus - *remainder : *remainder));
+    if (!any_digit) return std::nullopt;
+    const std::int32_t value = remainder.Remainder();
+    return FieldValue(TwoDigits(reverse_ ? kModulus - value : value));
   }
 
   bool reverse_;
-  // Up to 15 digits fit the string's own space, so this does not allocate.
-  std::string digits_;
 };
 
 }  // namespace numerant

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "schemes/payments/iban.h"
 
-#include <array>
 #include <cstddef>
 
 #include "core/characters.h"
@@ -41,27 +40,21 @@ std::optional<FieldValue> IBAN::ComputeCheckDigit(std::string_view payload) {
     if (!IsDigit(payload[i]) && !IsUpperLetter(payload[i])) return RejectCharacter(i);
   }
 
-  // The account part, then the country code, then "00"; each character gives
-  // at most two digits.
-  std::array<char, 2 * kLongestPayload + kCheckLength> digits{};
-  std::size_t length = 0;
+  // The account part, then the country code, then "00", each letter as its
+  // two digits; the remainder is carried along, so no digit text is built.
+  Remainder97Builder remainder;
   for (std::string_view part :
        {std::string_view(fields_.account_number), std::string_view(fields_.country_code)}) {
     for (char c : part) {
       if (IsDigit(c)) {
-        digits[length++] = c;
+        remainder.AppendDigit(static_cast<unsigned>(DigitValue(c)));
       } else {
-        const int value = LetterValue(c);
-        digits[length++] = static_cast<char>('0' + value / 10);
-        digits[length++] = static_cast<char>('0' + value % 10);
+        remainder.AppendTwoDigits(static_cast<unsigned>(LetterValue(c)));
       }
     }
   }
-  digits[length++] = '0';
-  digits[length++] = '0';
-  const auto remainder = Remainder97(std::string_view(digits.data(), length));
-  if (!remainder) return std::nullopt;
-  return FieldValue(TwoDigits(98 - *remainder));
+  remainder.AppendTwoDigits(0);
+  return FieldValue(TwoDigits(98 - remainder.Remainder()));
 }
 
 }  // namespace numerant

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "schemes/personal/insz.h"
 
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 #include "core/characters.h"
@@ -20,6 +22,8 @@ constexpr int kModulus = 97;
 // towards its value: the check number was first worked out by the general
 // Modulo97 scheme, which drops them as group and sign marks.
 constexpr std::string_view kMarksWithoutValue = "+/";
+constexpr std::uint64_t kMarkBits = LowCharacterBits(kMarksWithoutValue);
+static_assert(std::popcount(kMarkBits) == kMarksWithoutValue.size(), "every mark below code 64");
 
 }  // namespace
 
@@ -38,17 +42,17 @@ std::optional<FieldValue> INSZ::ComputeCheckDigit(std::string_view payload) {
   fields_.gender = GenderByParity(*serial_value);
   fields_.serial_number = serial;
 
-  const auto remainder = Remainder97(RemoveSeparators(payload, kMarksWithoutValue));
-  if (!remainder) {
-    for (std::size_t i = 0; i < payload.size(); ++i) {
-      if (!IsDigit(payload[i]) && kMarksWithoutValue.find(payload[i]) == std::string_view::npos) {
-        return RejectCharacter(i);
-      }
-    }
-    return std::nullopt;
+  Remainder97Builder remainder;
+  bool any_digit = false;
+  for (std::size_t i = 0; i < payload.size(); ++i) {
+    if (InLowCharacterBits(kMarkBits, payload[i])) continue;
+    if (!IsDigit(payload[i])) return RejectCharacter(i);
+    remainder.AppendDigit(static_cast<unsigned>(DigitValue(payload[i])));
+    any_digit = true;
   }
+  if (!any_digit) return std::nullopt;
   // 97 - 0 gives 97, never 00.
-  return FieldValue(TwoDigits(kModulus - *remainder));
+  return FieldValue(TwoDigits(kModulus - remainder.Remainder()));
 }
 
 }  // namespace numerant

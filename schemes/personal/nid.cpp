@@ -44,9 +44,13 @@ std::optional<std::string> NID::ComputeCheckDigit(std::string_view payload) {
   // century unread.
   for (const DecadeRange& range : kDecades) {
     if (first < range.first || first > range.last) continue;
-    fields_.birth_date = std::to_string(first - range.first) + payload[1] +
-                         TwoDigits(*month % kFemaleMonthOffset) +
-                         std::string(Characters(payload, 5, 6));
+    // Built in one short string (no allocation) and copied into the field's
+    // storage, which is kept from number to number.
+    std::string birth_date = std::to_string(first - range.first);
+    birth_date += payload[1];
+    birth_date += TwoDigits(*month % kFemaleMonthOffset);
+    birth_date += Characters(payload, 5, 6);
+    fields_.birth_date = birth_date;
     fields_.century = range.century;
   }
   if (*month >= 1 && *month <= 12) fields_.gender = 1;

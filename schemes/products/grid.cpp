@@ -4,7 +4,6 @@
 #include <cstddef>
 
 #include "core/characters.h"
-#include "core/checked.h"
 #include "core/text.h"
 
 namespace numerant {
@@ -39,18 +38,24 @@ std::optional<std::string> GRid::ComputeCheckDigit(std::string_view payload) {
   fields_.issue_code = Characters(payload, 3, 7);
   fields_.release_number = Characters(payload, 8, 17);
 
-  // Starting at 18 makes the first product 2 x 18 mod 37 = 36.
-  Int16 previous = 18;
+  // Starting at 18 makes the first product 2 x 18 mod 37 = 36. As t stays
+  // within 1 to 36 and a value within 0 to 35, 2t is below 2 x 37 and
+  // value + product below 2 x 36: each remainder is at most one subtraction.
+  unsigned previous = 18;
   for (std::size_t i = 0; i < payload.size(); ++i) {
     const int value = CharacterValue(payload[i]);
     if (value < 0) return RejectCharacter(i);
-    Int16 t = (Int16(value) + previous * 2 % 37) % 36;
-    if (t.value() == 0) t = 36;
+    unsigned product = previous * 2;
+    if (product >= 37) product -= 37;
+    unsigned t = static_cast<unsigned>(value) + product;
+    if (t >= 36) t -= 36;
+    if (t == 0) t = 36;
     previous = t;
   }
-  const Int16 product = previous * 2 % 37;
-  if (!product.ok() || product.value() < 1) return std::nullopt;
-  return std::string(1, kCheckCharacters[static_cast<std::size_t>(product.value() - 1)]);
+  unsigned product = previous * 2;
+  if (product >= 37) product -= 37;
+  if (product < 1) return std::nullopt;
+  return std::string(1, kCheckCharacters[product - 1]);
 }
 
 }  // namespace numerant
