@@ -9,8 +9,8 @@
 #include <benchmark/benchmark.h>
 #include <string>
 
-#include "tests/schemes/samples.h"
 #include "schemes/catalogue.h"
+#include "tests/schemes/samples.h"
 #include "window/form_numerant.h"
 
 namespace numerant::bench {

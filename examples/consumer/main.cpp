@@ -8,9 +8,9 @@
 #include <memory>
 #include <string>
 
-#include "schemes/general/luhn.h"
-#include "schemes/catalogue.h"
 #include "core/version.h"
+#include "schemes/catalogue.h"
+#include "schemes/general/luhn.h"
 
 int main(int argc, char** argv) {
   // A scheme class is an ordinary object: call Calculate, read CheckDigit.

@@ -21,7 +21,8 @@ constexpr std::int32_t GenderByParity(int value) noexcept {
 // digit; the text's length when there is none. A field that fails to read
 // as a number names this character.
 constexpr std::size_t FirstNonDigit(std::string_view text) noexcept {
-  return static_cast<std::size_t>(std::find_if_not(text.begin(), text.end(), IsDigit) - text.begin());
+  return static_cast<std::size_t>(std::find_if_not(text.begin(), text.end(), IsDigit) -
+                                  text.begin());
 }
 
 }  // namespace numerant
