@@ -134,7 +134,7 @@ void MainWindow::SetVisible(Control control, bool visible) {
 
 void MainWindow::SetDescription(Control control, std::string_view text) {
   QWidget* widget = ControlWidget(control);
-  const QString description = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  const QString description = FromLatin1(text);
   widget->setToolTip(description);
   widget->setAccessibleDescription(description);
 }

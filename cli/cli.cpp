@@ -172,7 +172,7 @@ class Session {
         out += "valid";
       } else {
         out += "invalid: ";
-        out += Describe(finding);
+        AppendLatin1AsUtf8(out, Describe(finding));
       }
       return finding.valid();
     }

@@ -24,14 +24,8 @@ std::string DescribeCharacter(char c) {
   if ((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) return std::string("the letter ") + c;
   if (c == ' ') return "a blank";
   if (code < 0x20 || code == 0x7f) return "the control character " + Number(code);
-  // Texts reach the schemes as ISO-8859-1: write the character back as UTF-8.
   std::string text = "the character \"";
-  if (code < 0x80) {
-    text += c;
-  } else {
-    text += static_cast<char>(0xC0 | (code >> 6));
-    text += static_cast<char>(0x80 | (code & 0x3F));
-  }
+  text += c;
   return text + "\"";
 }
 

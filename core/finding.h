@@ -48,7 +48,8 @@ struct Finding {
 // "empty", "length", "character", "no-check-digit", "check-digit".
 std::string_view KindName(Finding::Kind kind);
 
-// The finding in plain words, in UTF-8, starting in lower case: "valid", "check digit
+// The finding in plain words, in ISO-8859-1 as every text of the library,
+// starting in lower case: "valid", "check digit
 // should be 3, not 4", "8 or 13 digits expected, 12 typed", "the letter O
 // cannot stand at place 5".
 std::string Describe(const Finding& finding);

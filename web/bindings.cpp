@@ -62,23 +62,6 @@ val Text(std::string_view latin1) {
   return val(FromLatin1(latin1));
 }
 
-// The library's words are UTF-8 (a character it names may lie beyond
-// ASCII); they hold no character beyond U+07FF.
-val Words(std::string_view utf8) {
-  std::wstring text;
-  text.reserve(utf8.size());
-  for (std::size_t i = 0; i < utf8.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(utf8[i]);
-    if ((byte & 0xE0) == 0xC0 && i + 1 < utf8.size()) {
-      const auto next = static_cast<unsigned char>(utf8[++i]);
-      text.push_back(static_cast<wchar_t>(((byte & 0x1F) << 6) | (next & 0x3F)));
-    } else {
-      text.push_back(static_cast<wchar_t>(byte));
-    }
-  }
-  return val(text);
-}
-
 // A property value as numerant-cli --json writes a field: booleans, numbers
 // and strings as themselves, and a FieldValue as its string once the number
 // has set one, null before (it holds the integer it was reset to).
@@ -135,7 +118,7 @@ val FindingToJs(const Finding& finding) {
     case Finding::Kind::kNoCheckDigit:
       break;
   }
-  object.set("description", Words(Describe(finding)));
+  object.set("description", Text(Describe(finding)));
   return object;
 }
 

@@ -213,7 +213,7 @@ TEST_F(FormNumerantTest, NoSelectionShowsTheErrorPictureInCheckMode) {
 }
 
 TEST_F(FormNumerantTest, ChangingTheSchemeInCheckModeTurnsTheVerdict) {
-  view.Pick(Position("Luhn") == -1 ? Position("Creditcard") : Position("Luhn"));
+  view.Pick(Position("Creditcard"));
   view.Type("79927398713");
   ASSERT_TRUE(view.Shows(Control::kPictureOK));
   view.Pick(kVerhoeff);
@@ -270,9 +270,6 @@ TEST_F(FormNumerantTest, ThePicturesSayWhy) {
     Control picture;
     std::string words;
   } rows[] = {
-      {"PESEL", "85031512344", Control::kPictureOK, "Born 850315, female, serial 123"},
-      {"EAN", "400638133393", Control::kPictureError, "8 or 13 digits expected, 12 typed"},
-      {"Verhoeff", "2364", Control::kPictureError, "Check digit should be 3, not 4"},
       {"Verhoeff", "2O63", Control::kPictureError, "The letter O cannot stand at place 2"},
       {"Verhoeff", "2363", Control::kPictureOK, "The number is valid"},
   };
