@@ -18,13 +18,16 @@ struct CatalogueEntry {
   std::string_view description;
   // Creates a fresh object of the class.
   SchemeFactory create;
+  // The worked examples beside the rule, run as tests.
+  std::span<const Example> examples;
 };
 
-// The entry of a class, with its name and description read from its
-// `Descriptor`.
+// The entry of a class, with its name, description and examples read from
+// its `Descriptor`.
 template <DescribedScheme T>
 constexpr CatalogueEntry Entry() {
-  return {Descriptor<T>::kName, Descriptor<T>::kDescription, MakeScheme<T>};
+  return {Descriptor<T>::kName, Descriptor<T>::kDescription, MakeScheme<T>,
+          Descriptor<T>::kExamples};
 }
 
 // The 52 rows of the window's list, in list order.
