@@ -1,6 +1,6 @@
 # SPDX-License-Identifier: MIT
 """Shared set-up of the module's tests: the module, numerant-cli beside it,
-and the samples that every test over all schemes uses.
+and the samples that every test over all schemes uses (tests/web/samples.py).
 
     PYTHONPATH=build/python /usr/bin/python3 -m pytest tests/python
 
@@ -11,8 +11,8 @@ import functools
 import json
 import os
 import pathlib
-import re
 import subprocess
+import sys
 
 import pytest
 
@@ -23,23 +23,11 @@ CLI = pathlib.Path(os.environ.get("NUMERANT_CLI") or
                    pathlib.Path(numerant.__file__).resolve().parents[1] / "cli" / "numerant-cli")
 
 
-def read_samples():
-    """The rows of tests/schemes/samples.h: scheme, stem, number, more stems."""
-    rows = []
-    text = (ROOT / "tests" / "schemes" / "samples.h").read_text()
-    for line in re.findall(r"^\s*\{(.*)\},\s*$", text, re.MULTILINE):
-        named = dict(re.findall(r'\.(\w+) = "([^"]*)"', line))
-        if named:
-            more = re.search(r"\.more_stems = \{([^}]*)\}", line)
-            rows.append((named["scheme"], named["stem"], named["number"],
-                         re.findall(r'"([^"]*)"', more.group(1)) if more else []))
-        else:
-            scheme, stem, number = re.findall(r'"([^"]*)"', line)
-            rows.append((scheme, stem, number, []))
-    return rows
+sys.path.insert(0, str(ROOT / "tests" / "web"))
+import samples  # noqa: E402  the samples the browser tests use too
 
-
-SAMPLES = read_samples()
+SAMPLES = [(scheme, stem, number, more) for scheme, (stem, number, more)
+           in samples.load(CLI).items()]
 
 
 def inputs_of(stem, number, more_stems):
