@@ -17,8 +17,9 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
+#include "core/families/weighted_sum_number.h"
 #include "core/scheme.h"
-#include "core/weighted_sum_number.h"
 
 namespace numerant {
 
@@ -38,13 +39,46 @@ class CAS final : public CheckDigitNumber<std::int16_t> {
 template <>
 struct Descriptor<PZN> {
   static constexpr std::string_view kName = "PZN";
+  static constexpr std::string_view kDescription =
+      "German pharmaceutical central number; weights 2 to 7, modulo 11";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &PZN::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("4908802"),
+      Valid("490880-2"),
+      Calculates("490880", "2"),
+      Calculates("000003", "10"),
+      Calculates("000006", "9"),
+      Invalid("1234600", "no check digit exists for this number"),
+      Calculates("123460", "10"),
+      // A value of 10 is matched by no character, not even ":", which stands at 10
+      // from "0".
+      Invalid("123460:", "the character \":\" cannot stand at place 7"),
+  };
+  // Examples end
 };
 
 template <>
 struct Descriptor<CAS> {
   static constexpr std::string_view kName = "CAS";
+  static constexpr std::string_view kDescription =
+      "CAS registry number of a chemical substance; weights 1, 2, 3 … from the right, modulo 10";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &CAS::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("7732185"),
+      Valid("64175"),
+      Valid("1230"),
+      Valid("123456780"),
+      Valid("100000008"),
+      Calculates("7732-18", "5"),
+      Calculates("100", "3"),
+      Calculates("12", "-1"),
+      Calculates("123456789", "-1"),
+      Invalid("123", "4 to 9 digits expected, 3 typed"),
+      Invalid("12", "4 to 9 digits expected, 2 typed"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

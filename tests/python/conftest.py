@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 """Shared set-up of the module's tests: the module, the numerant-cli its
 answers are compared with, and the samples that every test over all schemes
-uses.
+uses (tests/web/samples.py).
 
     PYTHONPATH=build/python NUMERANT_CLI=build/cli/numerant-cli /usr/bin/python3 -m pytest tests/python
 
@@ -13,8 +13,8 @@ import functools
 import json
 import os
 import pathlib
-import re
 import subprocess
+import sys
 
 import pytest
 
@@ -26,23 +26,11 @@ if not os.environ.get("NUMERANT_CLI"):
 CLI = pathlib.Path(os.environ["NUMERANT_CLI"])
 
 
-def read_samples():
-    """The rows of tests/schemes/samples.h: scheme, stem, number, more stems."""
-    rows = []
-    text = (ROOT / "tests" / "schemes" / "samples.h").read_text()
-    for line in re.findall(r"^\s*\{(.*)\},\s*$", text, re.MULTILINE):
-        named = dict(re.findall(r'\.(\w+) = "([^"]*)"', line))
-        if named:
-            more = re.search(r"\.more_stems = \{([^}]*)\}", line)
-            rows.append((named["scheme"], named["stem"], named["number"],
-                         re.findall(r'"([^"]*)"', more.group(1)) if more else []))
-        else:
-            scheme, stem, number = re.findall(r'"([^"]*)"', line)
-            rows.append((scheme, stem, number, []))
-    return rows
+sys.path.insert(0, str(ROOT / "tests" / "web"))
+import samples  # noqa: E402  the samples the browser tests use too
 
-
-SAMPLES = read_samples()
+SAMPLES = [(scheme, stem, number, more) for scheme, (stem, number, more)
+           in samples.load(CLI).items()]
 
 
 def inputs_of(stem, number, more_stems):
@@ -62,24 +50,6 @@ def cli_answers(command, scheme, inputs):
                          capture_output=True, text=True, encoding="utf-8")
     assert run.returncode in (0, 1), run.stderr
     return [json.loads(line) for line in run.stdout.splitlines()]
-
-
-@functools.cache
-def cli_writes_none_for_unset():
-    """Whether this numerant-cli writes an unset FieldValue as null (PESEL's
-    BirthDate before a number is decoded) rather than as the number it holds."""
-    return cli_answers("check", "PESEL", ("",))[0]["fields"]["BirthDate"] is None
-
-
-def as_the_module_types(cli_fields, module_fields):
-    """The command line's fields, typed as the module types them.
-
-    A FieldValue that holds no text is None in the module. A numerant-cli that
-    still writes such a value as its number is accepted there and only there."""
-    if cli_writes_none_for_unset():
-        return cli_fields
-    return {name: None if module_fields.get(name, 0) is None and type(value) is int else value
-            for name, value in cli_fields.items()}
 
 
 @pytest.fixture(params=SAMPLES, ids=[row[0] for row in SAMPLES])

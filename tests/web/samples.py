@@ -1,32 +1,50 @@
 # SPDX-License-Identifier: MIT
-"""The worked samples that the C++ tests and the benchmarks share
-(tests/schemes/samples.h), read for the browser tests: one stem and the valid
-number it completes to for every scheme class."""
+"""One sample of every scheme class, in catalogue order, read from the worked
+examples beside each rule (the "Examples" blocks of the scheme headers) as
+tests/schemes/samples.h reads them for the C++ tests: the first valid
+example, its stem without the check characters, and the stems of valid
+examples of other lengths. The browser tests and the Python module's tests
+share it."""
 
+import glob
+import json
 import os
 import re
+import subprocess
 
-SAMPLES_H = os.path.join(os.path.dirname(__file__), "..", "schemes", "samples.h")
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
 
-_ROW = re.compile(r"^\s*\{(.*)\},\s*$")
-_NAMED = re.compile(r'\.(scheme|stem|number)\s*=\s*"([^"]*)"')
-_STRING = re.compile(r'"([^"]*)"')
+_DESCRIPTOR = re.compile(r"struct Descriptor<\w+> \{(.*?)\n\};", re.S)
+_NAME = re.compile(r'kName = "([^"]*)"')
+_EXAMPLES = re.compile(r"// Examples begin(.*?)// Examples end", re.S)
+_VALID = re.compile(r'Valid\(\s*"([^"\\]*)"')
 
 
-def load(path=SAMPLES_H):
-    """{scheme: (stem, number)} in the order of the table."""
+def load(cli):
+    """{scheme: (stem, number, more_stems)} in the order of `numerant-cli list
+    --json`. Only blanks and hyphens are taken out of an example, and one with
+    any other character besides letters and digits is passed over."""
+    examples = {}
+    for path in glob.glob(os.path.join(ROOT, "schemes", "*", "*.h")):
+        with open(path, encoding="utf-8") as header:
+            for body in _DESCRIPTOR.findall(header.read()):
+                block = _EXAMPLES.search(body)
+                examples[_NAME.search(body).group(1)] = _VALID.findall(block.group(1)) if block else []
+    listed = subprocess.run([cli, "list", "--json"], capture_output=True, text=True, check=True)
     samples = {}
-    with open(path, encoding="utf-8") as header:
-        for line in header:
-            row = _ROW.match(line)
-            if not row:
-                continue
-            named = dict(_NAMED.findall(row.group(1)))
-            if named:
-                scheme, stem, number = named["scheme"], named["stem"], named["number"]
-            else:
-                scheme, stem, number = _STRING.findall(row.group(1))[:3]
-            samples[scheme] = (stem, number)
+    for line in listed.stdout.splitlines():
+        entry = json.loads(line)
+        length, place = entry["check_length"], entry["check_place"]
+        numbers = []
+        for example in examples.get(entry["name"], []):
+            number = example.replace(" ", "").replace("-", "")
+            if re.fullmatch(r"[0-9A-Za-z]+", number) and all(len(n) != len(number) for n in numbers):
+                numbers.append(number)
+        stems = []
+        for number in numbers:
+            at = min(place - 1 if place is not None else len(number), len(number) - length)
+            stems.append(number[:at] + number[at + length:])
+        samples[entry["name"]] = (stems[0], numbers[0], stems[1:4])
     return samples
 
 
