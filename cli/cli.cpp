@@ -169,7 +169,8 @@ class Session {
     const Finding finding = scheme_->Explain(number);
     if (!json_) {
       if (finding.valid()) {
-        out += "valid";
+        // "valid", or "valid (no check digit)" for a format without one.
+        out += Describe(finding);
       } else {
         out += "invalid: ";
         AppendLatin1AsUtf8(out, Describe(finding));

@@ -41,6 +41,9 @@ inline pybind11::dict FindingToPython(const Finding& finding) {
       reason["expected"] = ToPython(finding.expected);
       reason["found"] = ToPython(finding.found);
       break;
+    case Finding::Kind::kNoSuchDate:
+      reason["date"] = ToPython(finding.date);
+      break;
     case Finding::Kind::kValid:
     case Finding::Kind::kEmpty:
     case Finding::Kind::kNoCheckDigit:

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cctype>
+#include <string>
 
 #include "schemes/companies/acn.h"
 #include "schemes/companies/btw.h"
@@ -10,6 +11,16 @@
 #include "schemes/companies/nip.h"
 #include "schemes/companies/regon.h"
 #include "schemes/companies/siren.h"
+#include "schemes/further/au/abn.h"
+#include "schemes/further/be/nn.h"
+#include "schemes/further/be/vat.h"
+#include "schemes/further/br/cnpj.h"
+#include "schemes/further/ca/bn.h"
+#include "schemes/further/ch/ssn.h"
+#include "schemes/further/cl/rut.h"
+#include "schemes/further/dk/cpr.h"
+#include "schemes/further/eu/banknote.h"
+#include "schemes/further/ie/pps.h"
 #include "schemes/general/luhn.h"
 #include "schemes/general/modulo10.h"
 #include "schemes/general/modulo97.h"
@@ -121,6 +132,33 @@ constexpr std::array<CatalogueEntry, 3> kBuildingBlocks{{
     {"Modulo97", MakeScheme<Modulo97>},
 }};
 
+constexpr std::array<std::string_view, 3> kAreas{"Companies and tax", "Payments",
+                                                 "Personal numbers"};
+
+// The further formats, area by area, by name within an area.
+template <typename T>
+constexpr CatalogueEntry Further(std::string_view display_name, std::string_view description,
+                                 std::size_t area) {
+  return {Descriptor<T>::kName, MakeScheme<T>, display_name, description, kAreas[area]};
+}
+constexpr std::size_t kCompanies = 0;
+constexpr std::size_t kPayments = 1;
+constexpr std::size_t kPersonal = 2;
+
+const std::array kFurtherFormats{
+    Further<AuAbn>("ABN", "Australian Business Number", kCompanies),
+    Further<BeVat>("Belgian VAT", "Belgian enterprise and VAT number, 0- and 1-series", kCompanies),
+    Further<BrCnpj>("CNPJ", "Brazilian company number, numeric or alphanumeric", kCompanies),
+    Further<CaBn>("BN", "Canadian Business Number, alone or with its program account", kCompanies),
+    Further<EuBanknote>("Euro banknote", "Euro banknote serial number, 2002 and Europa series",
+                        kPayments),
+    Further<BeNn>("Belgian NN", "Belgian national register number and BIS number", kPersonal),
+    Further<ChSsn>("AHV-13", "Swiss social security number, 756.xxxx.xxxx.xx", kPersonal),
+    Further<ClRut>("RUT", "Chilean RUT/RUN as written, 12.531.909-2", kPersonal),
+    Further<DkCpr>("CPR", "Danish personal number as issued since 2007", kPersonal),
+    Further<IePps>("PPS", "Irish personal public service number with its second letter", kPersonal),
+};
+
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -142,6 +180,14 @@ std::span<const CatalogueEntry> BuildingBlocks() {
   return kBuildingBlocks;
 }
 
+std::span<const CatalogueEntry> FurtherFormats() {
+  return kFurtherFormats;
+}
+
+std::span<const std::string_view> Areas() {
+  return kAreas;
+}
+
 std::unique_ptr<Scheme> CreateScheme(int position) {
   if (position < 0 || position >= static_cast<int>(kSchemeList.size())) return nullptr;
   return kSchemeList[static_cast<std::size_t>(position)].create();
@@ -153,6 +199,13 @@ const CatalogueEntry* FindScheme(std::string_view name) {
   }
   for (const CatalogueEntry& entry : kBuildingBlocks) {
     if (SameIgnoringCase(entry.name, name)) return &entry;
+  }
+  // python-stdnum writes India's modules "in_", as "in" is a word of its
+  // language; both spellings are taken.
+  std::string spelled(name);
+  if (spelled.size() > 3 && SameIgnoringCase(spelled.substr(0, 3), "in.")) spelled.insert(2, "_");
+  for (const CatalogueEntry& entry : kFurtherFormats) {
+    if (SameIgnoringCase(entry.name, spelled)) return &entry;
   }
   return nullptr;
 }

@@ -113,6 +113,9 @@ val FindingToJs(const Finding& finding) {
       object.set("expected", Text(finding.expected));
       object.set("found", Text(finding.found));
       break;
+    case Finding::Kind::kNoSuchDate:
+      object.set("date", Text(finding.date));
+      break;
     case Finding::Kind::kValid:
     case Finding::Kind::kEmpty:
     case Finding::Kind::kNoCheckDigit:
