@@ -13,17 +13,33 @@
 namespace numerant {
 
 struct CatalogueEntry {
-  // The list text, which is also the class name; for a further format its
+  // The list text, which is the class name; for a further format its
   // lookup name ("be.vat").
   std::string_view name;
+  // What the number is, in one line (UTF-8), as the README's table says it.
+  std::string_view description;
   // Creates a fresh object of the class.
   SchemeFactory create;
-  // Of a further format: the name people know it by, one line on what it
-  // is, and the area it is listed under.
+  // Of a further format: the name people know it by and the area it is
+  // listed under.
   std::string_view display_name = {};
-  std::string_view description = {};
   std::string_view area = {};
 };
+
+// The entry of a class, with its name and description read from its
+// `Descriptor`.
+template <DescribedScheme T>
+constexpr CatalogueEntry Entry() {
+  return {Descriptor<T>::kName, Descriptor<T>::kDescription, MakeScheme<T>};
+}
+
+// The entry of a further format, whose `Descriptor` also gives its display
+// name and its area.
+template <DescribedScheme T>
+constexpr CatalogueEntry FurtherEntry() {
+  return {Descriptor<T>::kName, Descriptor<T>::kDescription, MakeScheme<T>,
+          Descriptor<T>::kDisplayName, Descriptor<T>::kArea};
+}
 
 // The 52 rows of the window's list, in list order.
 std::span<const CatalogueEntry> SchemeList();

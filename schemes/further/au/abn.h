@@ -19,6 +19,7 @@
 
 #include "core/check_digit_number.h"
 #include "core/scheme.h"
+#include "schemes/further/areas.h"
 
 namespace numerant {
 
@@ -34,6 +35,10 @@ class AuAbn final : public CheckDigitNumber<std::string> {
 template <>
 struct Descriptor<AuAbn> {
   static constexpr std::string_view kName = "au.abn";
+  static constexpr std::string_view kDisplayName = "ABN";
+  static constexpr std::string_view kDescription =
+      "Australian Business Number; two leading check digits by weighted modulo 89";
+  static constexpr std::string_view kArea = area::kCompanies;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &AuAbn::CheckDigit}};
 };
 

@@ -24,6 +24,7 @@
 #include "core/check_digit_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
+#include "schemes/further/areas.h"
 
 namespace numerant {
 
@@ -62,6 +63,10 @@ class BeNn final : public CheckDigitNumber<std::string, BeNnFields> {
 template <>
 struct Descriptor<BeNn> {
   static constexpr std::string_view kName = "be.nn";
+  static constexpr std::string_view kDisplayName = "Belgian national number";
+  static constexpr std::string_view kDescription =
+      "Belgian national register and BIS number, births before and from 2000; 97 minus modulo 97";
+  static constexpr std::string_view kArea = area::kPersonal;
   static constexpr std::tuple kProperties{
       Property{"BirthDate", &BeNn::BirthDate}, Property{"CheckDigit", &BeNn::CheckDigit},
       Property{"Gender", &BeNn::Gender},       Property{"Kind", &BeNn::Kind},

@@ -18,6 +18,7 @@
 
 #include "core/check_digit_number.h"
 #include "core/scheme.h"
+#include "schemes/further/areas.h"
 
 namespace numerant {
 
@@ -33,6 +34,10 @@ class BeVat final : public CheckDigitNumber<std::string> {
 template <>
 struct Descriptor<BeVat> {
   static constexpr std::string_view kName = "be.vat";
+  static constexpr std::string_view kDisplayName = "Belgian enterprise number";
+  static constexpr std::string_view kDescription =
+      "Belgian enterprise and VAT number, 0- and 1-series; 97 minus modulo 97";
+  static constexpr std::string_view kArea = area::kCompanies;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &BeVat::CheckDigit}};
 };
 

@@ -22,6 +22,7 @@
 #include "core/check_digit_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
+#include "schemes/further/areas.h"
 
 namespace numerant {
 
@@ -47,6 +48,10 @@ class BrCnpj final : public CheckDigitNumber<std::string, BrCnpjFields> {
 template <>
 struct Descriptor<BrCnpj> {
   static constexpr std::string_view kName = "br.cnpj";
+  static constexpr std::string_view kDisplayName = "CNPJ";
+  static constexpr std::string_view kDescription =
+      "Brazilian company number, numeric or alphanumeric; two weighted modulo-11 check digits";
+  static constexpr std::string_view kArea = area::kCompanies;
   static constexpr std::tuple kProperties{
       Property{"Base", &BrCnpj::Base},
       Property{"Branch", &BrCnpj::Branch},

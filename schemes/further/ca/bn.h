@@ -18,6 +18,7 @@
 #include "core/check_digit_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
+#include "schemes/further/areas.h"
 
 namespace numerant {
 
@@ -43,6 +44,10 @@ class CaBn final : public CheckDigitNumber<std::int16_t, CaBnFields> {
 template <>
 struct Descriptor<CaBn> {
   static constexpr std::string_view kName = "ca.bn";
+  static constexpr std::string_view kDisplayName = "Business Number";
+  static constexpr std::string_view kDescription =
+      "Canadian Business Number, alone or with its program account; Luhn check digit";
+  static constexpr std::string_view kArea = area::kCompanies;
   static constexpr std::tuple kProperties{
       Property{"CheckDigit", &CaBn::CheckDigit},
       Property{"Program", &CaBn::Program},

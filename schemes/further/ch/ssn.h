@@ -15,6 +15,7 @@
 
 #include "core/check_digit_number.h"
 #include "core/scheme.h"
+#include "schemes/further/areas.h"
 
 namespace numerant {
 
@@ -30,6 +31,10 @@ class ChSsn final : public CheckDigitNumber<std::int16_t> {
 template <>
 struct Descriptor<ChSsn> {
   static constexpr std::string_view kName = "ch.ssn";
+  static constexpr std::string_view kDisplayName = "AHV-13";
+  static constexpr std::string_view kDescription =
+      "Swiss social security number 756.xxxx.xxxx.xx, the successor of AHV; EAN-13 check digit";
+  static constexpr std::string_view kArea = area::kPersonal;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &ChSsn::CheckDigit}};
 };
 

@@ -20,6 +20,7 @@
 
 #include "core/check_digit_number.h"
 #include "core/scheme.h"
+#include "schemes/further/areas.h"
 
 namespace numerant {
 
@@ -35,6 +36,10 @@ class ClRut final : public CheckDigitNumber<std::string> {
 template <>
 struct Descriptor<ClRut> {
   static constexpr std::string_view kName = "cl.rut";
+  static constexpr std::string_view kDisplayName = "RUT/RUN";
+  static constexpr std::string_view kDescription =
+      "Chilean tax and national number as written, 7- or 8-digit body; modulo 11 with K";
+  static constexpr std::string_view kArea = area::kPersonal;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &ClRut::CheckDigit}};
 };
 

@@ -23,6 +23,7 @@
 #include "core/check_digit_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
+#include "schemes/further/areas.h"
 
 namespace numerant {
 
@@ -52,6 +53,10 @@ class DkCpr final : public CheckDigitNumber<std::string, DkCprFields> {
 template <>
 struct Descriptor<DkCpr> {
   static constexpr std::string_view kName = "dk.cpr";
+  static constexpr std::string_view kDisplayName = "CPR number";
+  static constexpr std::string_view kDescription =
+      "Danish personal number as the register defines it since 2007; no check digit";
+  static constexpr std::string_view kArea = area::kPersonal;
   static constexpr std::tuple kProperties{
       Property{"BirthDate", &DkCpr::BirthDate},
       Property{"CheckDigit", &DkCpr::CheckDigit},

@@ -21,6 +21,7 @@
 #include "core/check_digit_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
+#include "schemes/further/areas.h"
 
 namespace numerant {
 
@@ -51,6 +52,11 @@ class EuBanknote final : public CheckDigitNumber<std::int16_t, EuBanknoteFields>
 template <>
 struct Descriptor<EuBanknote> {
   static constexpr std::string_view kName = "eu.banknote";
+  static constexpr std::string_view kDisplayName = "Euro banknote";
+  static constexpr std::string_view kDescription =
+      "Euro banknote serial number, 2002 and Europa series; digits and letter codes sum to 0 "
+      "modulo 9";
+  static constexpr std::string_view kArea = area::kPayments;
   static constexpr std::tuple kProperties{
       Property{"CheckDigit", &EuBanknote::CheckDigit},
       Property{"CountryCode", &EuBanknote::CountryCode},

@@ -24,6 +24,7 @@
 #include "core/check_digit_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
+#include "schemes/further/areas.h"
 
 namespace numerant {
 
@@ -46,6 +47,11 @@ class IePps final : public CheckDigitNumber<std::string, IePpsFields> {
 template <>
 struct Descriptor<IePps> {
   static constexpr std::string_view kName = "ie.pps";
+  static constexpr std::string_view kDisplayName = "PPS number";
+  static constexpr std::string_view kDescription =
+      "Irish Personal Public Service number with its second letter; check letter by weighted "
+      "modulo 23";
+  static constexpr std::string_view kArea = area::kPersonal;
   static constexpr std::tuple kProperties{
       Property{"CheckDigit", &IePps::CheckDigit},
       Property{"SecondLetter", &IePps::SecondLetter},
