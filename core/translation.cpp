@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: MIT
+#include "core/translation.h"
+
+#include <cstring>
+
+namespace numerant {
+namespace {
+
+constexpr bool IsContinuation(unsigned char byte) {
+  return (byte & 0xC0) == 0x80;
+}
+
+}  // namespace
+
+Utf8Character DecodeUtf8(std::string_view utf8, std::size_t at) {
+  const auto lead = static_cast<unsigned char>(utf8[at]);
+  if (lead < 0x80) return {lead, 1, true};
+  // The length of the sequence announced by its lead byte, and the smallest
+  // code point it may carry (anything smaller is an overlong form).
+  std::size_t length = 0;
+  std::uint32_t code_point = 0;
+  std::uint32_t minimum = 0;
+  if ((lead & 0xE0) == 0xC0) {
+    length = 2, code_point = lead & 0x1Fu, minimum = 0x80;
+  } else if ((lead & 0xF0) == 0xE0) {
+    length = 3, code_point = lead & 0x0Fu, minimum = 0x800;
+  } else if ((lead & 0xF8) == 0xF0) {
+    length = 4, code_point = lead & 0x07u, minimum = 0x10000;
+  }
+  std::size_t taken = 1;
+  while (length != 0 && taken < length && at + taken < utf8.size() &&
+         IsContinuation(static_cast<unsigned char>(utf8[at + taken]))) {
+    code_point = (code_point << 6) | (static_cast<unsigned char>(utf8[at + taken]) & 0x3Fu);
+    ++taken;
+  }
+  const bool well_formed = length != 0 && taken == length && code_point >= minimum &&
+                           code_point <= 0x10FFFF &&
+                           !(code_point >= 0xD800 && code_point <= 0xDFFF);
+  if (!well_formed) return {};
+  return {code_point, length, true};
+}
+
+bool IsAscii(std::string_view text) {
+  // Eight bytes at a time: a batch is mostly plain digits.
+  std::uint64_t high = 0;
+  std::size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, 8);
+    high |= word;
+  }
+  for (; i < text.size(); ++i)
+    high |= static_cast<unsigned char>(text[i]);
+  return (high & 0x8080808080808080u) == 0;
+}
+
+std::string Latin1FromUtf8(std::string_view utf8) {
+  std::string latin1;
+  latin1.reserve(utf8.size());
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    const Utf8Character c = DecodeUtf8(utf8, i);
+    latin1.push_back(c.well_formed ? Latin1FromCodePoint(c.code_point) : kNotLatin1);
+    i += c.length;
+  }
+  return latin1;
+}
+
+std::string_view Latin1FromUtf8(std::string_view utf8, std::string& storage) {
+  if (IsAscii(utf8)) return utf8;
+  storage = Latin1FromUtf8(utf8);
+  return storage;
+}
+
+void AppendUtf8FromLatin1(std::string& out, std::string_view latin1) {
+  for (char c : latin1) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 0x80) {
+      out.push_back(c);
+    } else {
+      out.push_back(static_cast<char>(0xC0 | (byte >> 6)));
+      out.push_back(static_cast<char>(0x80 | (byte & 0x3F)));
+    }
+  }
+}
+
+std::string Utf8FromLatin1(std::string_view latin1) {
+  std::string utf8;
+  utf8.reserve(latin1.size());
+  AppendUtf8FromLatin1(utf8, latin1);
+  return utf8;
+}
+
+std::vector<LengthPair> RecordLengths(const Lengths& lengths) {
+  std::vector<LengthPair> pairs;
+  for (const LengthRange& range : lengths.ranges()) {
+    pairs.push_back({range.min, range.max == LengthRange::kUnbounded
+                                    ? std::nullopt
+                                    : std::optional<std::size_t>(range.max)});
+  }
+  return pairs;
+}
+
+FindingRecord RecordFinding(const Finding& finding) {
+  FindingRecord record;
+  record.kind = KindName(finding.kind);
+  switch (finding.kind) {
+    case Finding::Kind::kWrongLength:
+      record.length = finding.length;
+      record.lengths = RecordLengths(finding.lengths);
+      break;
+    case Finding::Kind::kBadCharacter:
+      record.place = finding.place;
+      record.character = Utf8FromLatin1(std::string_view(&finding.character, 1));
+      break;
+    case Finding::Kind::kWrongCheckDigit:
+      record.expected = Utf8FromLatin1(finding.expected);
+      record.found = Utf8FromLatin1(finding.found);
+      break;
+    case Finding::Kind::kValid:
+    case Finding::Kind::kEmpty:
+    case Finding::Kind::kNoCheckDigit:
+      break;
+  }
+  record.description = Utf8FromLatin1(Describe(finding));
+  return record;
+}
+
+std::string_view JsonTypeName(JsonType type) {
+  switch (type) {
+    case JsonType::kBoolean:
+      return "boolean";
+    case JsonType::kNumber:
+      return "number";
+    case JsonType::kString:
+      break;
+  }
+  return "string";
+}
+
+JsonType DeclaredJsonType(const PropertyValue& value) {
+  return std::visit(
+      [](const auto& held) {
+        using T = std::decay_t<decltype(held)>;
+        if constexpr (std::is_same_v<T, bool>) {
+          return JsonType::kBoolean;
+        } else if constexpr (std::is_same_v<T, std::string> || std::is_same_v<T, FieldValue>) {
+          return JsonType::kString;
+        } else {
+          static_assert(std::is_integral_v<T>);
+          return JsonType::kNumber;
+        }
+      },
+      value);
+}
+
+FieldRecord RecordField(std::string_view name, const PropertyValue& value) {
+  FieldRecord record{name, DeclaredJsonType(value), {}};
+  std::visit(
+      [&record](const auto& held) {
+        using T = std::decay_t<decltype(held)>;
+        if constexpr (std::is_same_v<T, bool>) {
+          record.value = held;
+        } else if constexpr (std::is_same_v<T, std::string>) {
+          record.value = Utf8FromLatin1(held);
+        } else if constexpr (std::is_same_v<T, FieldValue>) {
+          if (held.IsString()) record.value = Utf8FromLatin1(held.Text());
+        } else {
+          record.value = static_cast<std::int64_t>(held);
+        }
+      },
+      value);
+  return record;
+}
+
+std::vector<FieldRecord> RecordFields(const Scheme& scheme) {
+  std::vector<FieldRecord> records;
+  scheme.VisitProperties([&records](std::string_view name, const PropertyValue& value) {
+    records.push_back(RecordField(name, value));
+  });
+  return records;
+}
+
+}  // namespace numerant
