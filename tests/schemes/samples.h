@@ -27,6 +27,9 @@ struct Sample {
   bool catches_single_digit_errors = false;
   // Stems of other accepted lengths or shapes.
   std::array<const char*, 3> more_stems = {};
+  // How many leading characters every number of the format shares (the
+  // prefix 756 of ch.ssn), which generated numbers keep.
+  std::size_t fixed_prefix = 0;
 };
 
 // Test parameters print as their scheme's name.
@@ -91,6 +94,21 @@ inline constexpr Sample kSamples[] = {
     {.scheme = "Luhn", .stem = "7992739871", .number = "79927398713", .catches_single_digit_errors = true, .more_stems = {"1"}},
     {.scheme = "Modulo10", .stem = "400638133393", .number = "4006381333931", .more_stems = {"5"}},
     {.scheme = "Modulo97", .stem = "123456789", .number = "12345678939", .check_length = 2, .separators = " -.+/", .more_stems = {"12345678901234567890"}},
+};
+
+// One worked sample of every further format, in catalogue order. dk.cpr has
+// no check character: its stem is the whole number.
+inline constexpr Sample kFurtherSamples[] = {
+    {.scheme = "au.abn", .stem = "914571673", .number = "83914571673", .check_place = 0, .check_length = 2, .separators = " "},
+    {.scheme = "be.vat", .stem = "04030192", .number = "0403019261", .check_length = 2, .separators = " -./", .more_stems = {"4030192", "10016866"}},
+    {.scheme = "br.cnpj", .stem = "12ABC34501DE", .number = "12ABC34501DE35", .check_length = 2, .separators = " -./", .more_stems = {"167272300001"}},
+    {.scheme = "ca.bn", .stem = "12302663", .number = "123026635", .check_place = 8, .more_stems = {"12302663RC0001"}},
+    {.scheme = "eu.banknote", .stem = "EA410018159", .number = "EA4100181598", .more_stems = {"P3600703374"}},
+    {.scheme = "be.nn", .stem = "170730033", .number = "17073003355", .check_length = 2, .separators = " -.", .more_stems = {"000100001", "174730033"}},
+    {.scheme = "ch.ssn", .stem = "756921707698", .number = "7569217076985", .separators = " .", .fixed_prefix = 3},
+    {.scheme = "cl.rut", .stem = "12531909", .number = "125319092", .separators = " .-", .more_stems = {"7727230"}},
+    {.scheme = "dk.cpr", .stem = "0101801234", .number = "0101801234", .check_length = 0},
+    {.scheme = "ie.pps", .stem = "6433435A", .number = "6433435OA", .check_place = 7, .more_stems = {"1234567", "1234567H"}},
 };
 // clang-format on
 

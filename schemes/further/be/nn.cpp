@@ -29,7 +29,7 @@ std::optional<std::string> BeNn::Reading(std::string_view payload, int century_s
   const int day = TwoDigitValue(payload, 4);
   const int serial = TwoDigitValue(payload, 6) * 10 + DigitValue(payload[8]);
   fields_.kind = "national number";
-  fields_.gender = std::int16_t(serial % 2 == 1 ? 1 : 2);
+  fields_.gender = serial % 2 == 1 ? "male" : "female";
   if (month >= 40) {
     fields_.kind = "BIS";
     month -= 40;

@@ -43,7 +43,7 @@ class BeNn final : public CheckDigitNumber<std::string, BeNnFields> {
   // YYYY-MM-DD, or YYYY-MM or YYYY where the register does not know the day
   // or the month; nothing until a number is decoded.
   const FieldValue& BirthDate() const { return fields().birth_date; }
-  // 1 male, 2 female; nothing for a BIS number given without the sex.
+  // "male" or "female"; nothing for a BIS number given without the sex.
   const FieldValue& Gender() const { return fields().gender; }
   // "national number" or "BIS".
   const FieldValue& Kind() const { return fields().kind; }

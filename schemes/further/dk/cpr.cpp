@@ -38,7 +38,7 @@ std::optional<std::string> DkCpr::ComputeCheckDigit(std::string_view payload) {
     modulus11 += DigitValue(payload[i]) * kModulus11Weights[i];
   }
   fields_.modulus11 = modulus11 % 11 == 0;
-  fields_.gender = std::int16_t(DigitValue(payload[9]) % 2 == 1 ? 1 : 2);
+  fields_.gender = DigitValue(payload[9]) % 2 == 1 ? "male" : "female";
   const int day = TwoDigitValue(payload, 0);
   const int month = TwoDigitValue(payload, 2);
   const int year = Year(DigitValue(payload[6]), TwoDigitValue(payload, 4));

@@ -40,7 +40,7 @@ class DkCpr final : public CheckDigitNumber<std::string, DkCprFields> {
 
   // YYYY-MM-DD; nothing until a number is decoded.
   const FieldValue& BirthDate() const { return fields().birth_date; }
-  // 1 male, 2 female.
+  // "male" or "female".
   const FieldValue& Gender() const { return fields().gender; }
   // Whether the number passes the modulus-11 test of the numbers issued
   // before October 2007.
