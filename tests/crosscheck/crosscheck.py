@@ -868,9 +868,13 @@ def cpr_with(rng, date, digit):
                     lambda n: real_date(cpr_year(n), int(n[2:4]), int(n[:2])) and
                     datetime.date(cpr_year(n), int(n[2:4]), int(n[:2])) > datetime.date.today())])
 def make_dk_cpr(rng):
+    # A date in a span that the 7th digit gives, up to the fixed day the
+    # script draws dates to.
     digit = rng.randint(0, 9)
-    first = {0: 1900, 1: 1900, 2: 1900, 3: 1900, 4: 1937, 9: 1937}.get(digit, 1858)
-    date = random_date(rng, first, min(first + 99, TODAY.year))
+    spans = ([(1900, 1999)] if digit <= 3 else
+             [(1937, 1999), (2000, 2036)] if digit in (4, 9) else [(1858, 1899), (2000, 2057)])
+    first, last = rng.choice(spans)
+    date = random_date(rng, first, min(last, TODAY.year - 1))
     return cpr_with(rng, date, digit)
 
 
