@@ -12,6 +12,7 @@
 //   const numerant = await createNumerant();
 //   numerant.version                 "1.0.0"
 //   numerant.schemeList()            ["ACL", "ACN", ...], the 52 names in list order
+//   numerant.furtherFormats()        [{name: "au.abn", displayName, description, area}, ...]
 //   numerant.buildingBlocks()        ["Luhn", "Modulo10", "Modulo97"]
 //   const s = numerant.createScheme(22);   // a fresh IBAN; null outside the list
 //   const t = numerant.findScheme("iban"); // by name, any case; null when unknown
@@ -171,6 +172,21 @@ val BuildingBlockNames() {
   return Names(BuildingBlocks());
 }
 
+// The further formats in catalogue order, area by area: name, display name,
+// description and area of each.
+val FurtherFormatList() {
+  val formats = val::array();
+  for (const CatalogueEntry& entry : FurtherFormats()) {
+    val format = val::object();
+    format.set("name", std::string(entry.name));
+    format.set("displayName", std::string(entry.display_name));
+    format.set("description", std::string(entry.description));
+    format.set("area", std::string(entry.area));
+    formats.call<void>("push", format);
+  }
+  return formats;
+}
+
 // JavaScript owns the object it receives and frees it with delete().
 Scheme* CreateAt(int position) {
   return CreateScheme(position).release();
@@ -188,6 +204,7 @@ EMSCRIPTEN_BINDINGS(numerant) {
   emscripten::constant("version", std::string(kVersion));
   emscripten::function("schemeList", &SchemeListNames);
   emscripten::function("buildingBlocks", &BuildingBlockNames);
+  emscripten::function("furtherFormats", &FurtherFormatList);
   emscripten::function("createScheme", &CreateAt, allow_raw_pointers());
   emscripten::function("findScheme", &CreateByName, allow_raw_pointers());
   emscripten::class_<Scheme>("Scheme")

@@ -23,10 +23,13 @@ CLI = pathlib.Path(os.environ.get("NUMERANT_CLI") or
                    pathlib.Path(numerant.__file__).resolve().parents[1] / "cli" / "numerant-cli")
 
 
-def read_samples():
-    """The rows of tests/schemes/samples.h: scheme, stem, number, more stems."""
+def read_samples(further=False):
+    """The rows of tests/schemes/samples.h: scheme, stem, number, more stems;
+    those of the 52 and the building blocks, or of the further formats."""
     rows = []
     text = (ROOT / "tests" / "schemes" / "samples.h").read_text()
+    before, _, after = text.partition("kFurtherSamples[]")
+    text = after if further else before
     for line in re.findall(r"^\s*\{(.*)\},\s*$", text, re.MULTILINE):
         named = dict(re.findall(r'\.(\w+) = "([^"]*)"', line))
         if named:
@@ -40,6 +43,7 @@ def read_samples():
 
 
 SAMPLES = read_samples()
+FURTHER_SAMPLES = read_samples(further=True)
 
 
 def inputs_of(stem, number, more_stems):
