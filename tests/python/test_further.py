@@ -6,7 +6,21 @@ import subprocess
 import pytest
 
 import numerant
-from conftest import CLI, FURTHER_SAMPLES, as_the_module_types, cli_answers, inputs_of
+from conftest import CLI, as_the_module_types, cli_answers, inputs_of
+
+# scheme, payload, valid number, other payloads, in catalogue order.
+FURTHER_SAMPLES = [
+    ("au.abn", "914571673", "83914571673", []),
+    ("be.vat", "04030192", "0403019261", ["4030192"]),
+    ("br.cnpj", "12ABC34501DE", "12ABC34501DE35", ["167272300001"]),
+    ("ca.bn", "12302663", "123026635", ["12302663RC0001"]),
+    ("eu.banknote", "EA410018159", "EA4100181598", ["P3600703374"]),
+    ("be.nn", "170730033", "17073003384", ["000229001"]),
+    ("ch.ssn", "756921707698", "7569217076985", []),
+    ("cl.rut", "12531909", "125319092", ["7727230"]),
+    ("dk.cpr", "0101801234", "0101801234", ["3002801234"]),
+    ("ie.pps", "6433435A", "6433435OA", ["1234567"]),
+]
 
 
 def test_all_schemes_are_list_all():

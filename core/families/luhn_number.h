@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: MIT
-// The Luhn numbers: a payload of a fixed number of digits followed by one
-// check digit, the Luhn digit of the payload or of a fixed prefix followed by
-// the payload. SIREN, DUNS, NPI and SIN differ only in their payload length
-// and prefix, which are the rows of one table; a scheme with fields reads
-// them before the digits are tested, so a rejected number of the right length
-// still shows what could be read from it.
+// The Luhn numbers: a payload of digits followed by one check digit, the Luhn
+// digit of the payload or of a fixed prefix followed by the payload.
+// Creditcard, DUNS, NPI, OPC, PNR, SIN, SIREN and UIC differ only in their
+// payload lengths, prefix and fields.
 #pragma once
 
 #include <cstddef>
@@ -19,7 +17,7 @@
 namespace numerant {
 
 struct LuhnNumberRule {
-  std::size_t payload_length;
+  Lengths payload_lengths;
   // Digits put in front of the payload before the Luhn digit is taken.
   std::string_view prefix = {};
 };
@@ -29,15 +27,12 @@ class LuhnNumber : public CheckDigitNumber<std::int16_t, Fields> {
  protected:
   explicit LuhnNumber(const LuhnNumberRule& rule)
       : CheckDigitNumber<std::int16_t, Fields>(
-            {.separators = " -", .payload_lengths = Lengths::Exactly(rule.payload_length)}),
+            {.separators = " -", .payload_lengths = rule.payload_lengths}),
         prefix_(rule.prefix) {}
-
-  // Reads the fields from their positions in the payload.
-  virtual void DecodeFields(std::string_view /*payload*/) {}
 
  private:
   std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) final {
-    DecodeFields(payload);
+    if (!this->DecodeFields(payload)) return std::nullopt;
     std::string_view digits = payload;
     if (!prefix_.empty()) {
       // Prefix and payload together, up to 15 digits, fit the string's own

@@ -48,11 +48,6 @@ class WeightedSumNumber : public CheckDigitNumber<std::int16_t, Fields> {
   explicit WeightedSumNumber(const WeightedSumRule& rule)
       : CheckDigitNumber<std::int16_t, Fields>(rule.Shape()), rule_(&rule) {}
 
-  // Reads the fields from their positions in the payload; false when a
-  // conversion fails, with the fields read so far kept (and the character
-  // that failed given to RejectCharacter).
-  virtual bool DecodeFields(std::string_view /*payload*/) { return true; }
-
  private:
   // The remainder that calls for the second weighting.
   static constexpr std::int16_t kRemainderForSecondPass = 10;
@@ -60,7 +55,7 @@ class WeightedSumNumber : public CheckDigitNumber<std::int16_t, Fields> {
   std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) final {
     for (Weights weights : rule_->weights_by_length) {
       if (weights.size() != payload.size()) continue;
-      if (!DecodeFields(payload)) return std::nullopt;
+      if (!this->DecodeFields(payload)) return std::nullopt;
       auto remainder = Remainder(payload, weights);
       if (remainder == kRemainderForSecondPass && !rule_->second_weights.empty()) {
         remainder = Remainder(payload, rule_->second_weights);
