@@ -32,7 +32,7 @@ int UsageError(std::FILE* err, const std::string& message) {
 
 std::string SchemeChoices() {
   std::string choices;
-  for (const auto& list : {SchemeList(), BuildingBlocks()}) {
+  for (const auto& list : {SchemeList(), BuildingBlocks(), FurtherFormats()}) {
     for (const CatalogueEntry& entry : list) {
       if (!choices.empty()) choices += ", ";
       choices += entry.name;
@@ -41,24 +41,54 @@ std::string SchemeChoices() {
   return choices;
 }
 
+// Whether a format's numbers carry no check character at all.
+bool WithoutCheckDigit(const Scheme& scheme) {
+  return scheme.Shape().check_length == 0;
+}
+
 // `list`: the 52 names; with --json one object a scheme, the building blocks
-// after them, with the declared type of every field.
-void WriteList(Output& out, bool json) {
+// after them, with the declared type of every field. With --all the further
+// formats follow, area by area, with their display name, description and
+// area; in plain text a format without a check character is marked so.
+void WriteList(Output& out, bool json, bool all) {
   if (!json) {
     for (const CatalogueEntry& entry : SchemeList()) {
       out.buffer() += entry.name;
       out.EndLine();
     }
+    if (!all) return;
+    for (const auto& list : {BuildingBlocks(), FurtherFormats()}) {
+      for (const CatalogueEntry& entry : list) {
+        out.buffer() += entry.name;
+        if (WithoutCheckDigit(*entry.create())) out.buffer() += " (no check digit)";
+        out.EndLine();
+      }
+    }
     return;
   }
-  auto describe = [&out](const CatalogueEntry& entry, const std::string& position) {
+  auto describe = [&out, all](const CatalogueEntry& entry, const std::string& position) {
     std::string& line = out.buffer();
     line += "{\"name\": ";
     AppendJsonString(line, entry.name);
     line += ", \"position\": ";
     line += position;
+    if (!entry.area.empty()) {
+      line += ", \"display_name\": ";
+      AppendJsonString(line, entry.display_name);
+      line += ", \"description\": ";
+      AppendJsonString(line, entry.description);
+      line += ", \"area\": ";
+      AppendJsonString(line, entry.area);
+    }
     const std::unique_ptr<Scheme> scheme = entry.create();
     AppendJsonShape(line, scheme->Shape());
+    if (all) {
+      // What a number may hold besides its characters, for a caller that
+      // writes numbers of every format.
+      line += ", \"separators\": ";
+      AppendJsonString(line, scheme->Shape().separators);
+      line += scheme->Shape().upper_case ? ", \"upper_case\": true" : ", \"upper_case\": false";
+    }
     line += ", \"fields\": ";
     AppendJsonFieldTypes(line, *scheme);
     line += "}";
@@ -68,6 +98,9 @@ void WriteList(Output& out, bool json) {
   for (const CatalogueEntry& entry : SchemeList())
     describe(entry, std::to_string(position++));
   for (const CatalogueEntry& entry : BuildingBlocks())
+    describe(entry, "null");
+  if (!all) return;
+  for (const CatalogueEntry& entry : FurtherFormats())
     describe(entry, "null");
 }
 
@@ -87,6 +120,17 @@ class Session {
         for (const CatalogueEntry& entry : list) {
           all_schemes_.push_back(entry.create());
         }
+      }
+      if (options.all) {
+        // Formats without a check character accept so much that they come
+        // last, each marked.
+        std::vector<std::unique_ptr<Scheme>> without;
+        for (const CatalogueEntry& entry : FurtherFormats()) {
+          auto format = entry.create();
+          (WithoutCheckDigit(*format) ? without : all_schemes_).push_back(std::move(format));
+        }
+        for (auto& format : without)
+          all_schemes_.push_back(std::move(format));
       }
     } else if (command_ == Command::kCalc) {
       // `Calculate` on an empty text gives the unset check digit.
@@ -168,7 +212,8 @@ class Session {
     // Explain leaves the object as Check does and tells why.
     const FindingRecord finding = RecordFinding(scheme_->Explain(number));
     if (!json_) {
-      out += finding.valid() ? "valid" : "invalid: " + finding.description;
+      // "valid", or "valid (no check digit)" for a format without one.
+      out += finding.valid() ? finding.description : "invalid: " + finding.description;
       return finding.valid();
     }
     out += finding.valid() ? ", \"valid\": true" : ", \"valid\": false";
@@ -224,15 +269,18 @@ class Session {
     if (json_) out += ", \"schemes\": [";
     for (const std::unique_ptr<Scheme>& scheme : all_schemes_) {
       if (!scheme->Check(number)) continue;
+      const bool without_check_digit = WithoutCheckDigit(*scheme);
       if (json_) {
         out += any ? ", {\"name\": " : "{\"name\": ";
         AppendJsonString(out, scheme->Name());
+        if (without_check_digit) out += ", \"check_digit\": false";
         out += ", \"fields\": ";
         AppendJsonFields(out, *scheme);
         out.push_back('}');
       } else {
         if (any) out.push_back(' ');
         out += scheme->Name();
+        if (without_check_digit) out += " (no check digit)";
       }
       any = true;
     }
@@ -331,7 +379,7 @@ int Run(std::span<const std::string_view> arguments, std::FILE* in, std::FILE* o
     return finish(kSuccess);
   }
   if (options.command == Command::kList) {
-    WriteList(output, options.json);
+    WriteList(output, options.json, options.all);
     return finish(kSuccess);
   }
 

@@ -141,6 +141,10 @@ void AppendJsonFinding(std::string& out, const FindingRecord& finding) {
     out += ", \"found\": ";
     AppendJsonString(out, *finding.found);
   }
+  if (finding.date) {
+    out += ", \"date\": ";
+    AppendJsonString(out, *finding.date);
+  }
   out.push_back('}');
 }
 

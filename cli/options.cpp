@@ -9,21 +9,27 @@ constexpr std::string_view kUsage =
     "\n"
     "Commands:\n"
     "  list                      print the 52 schemes of the calculator, one a line\n"
+    "  list --all                print every format: the 52, the building blocks,\n"
+    "                            then the further formats by area\n"
     "  calc SCHEME [NUMBER...]   print the check digit(s) of each number without them\n"
     "  check SCHEME [NUMBER...]  print 'valid' or 'invalid' for each complete number\n"
     "  complete SCHEME [NUMBER...]\n"
     "                            print each number with its check digit(s) in place\n"
     "  convert UPC [NUMBER...]   print the other form (UPC-A or UPC-E) of each number\n"
     "  identify [NUMBER...]      print the schemes that accept each complete number\n"
+    "                            (with --all, every format; those without a check\n"
+    "                            digit last, marked so)\n"
     "\n"
-    "SCHEME is a name from 'list' (in any case) or one of the building blocks\n"
-    "Luhn, Modulo10 and Modulo97. Numbers are taken from the command line and\n"
+    "SCHEME is a name from 'list --all' (in any case): one of the 52, of the\n"
+    "building blocks Luhn, Modulo10 and Modulo97, or of the further formats. Numbers are taken "
+    "from the command line and\n"
     "from the files of -f in their order, one a line in a file; '-' stands for\n"
     "standard input, which is read alone when no number and no file is given.\n"
     "\n"
     "Options (before or after the command):\n"
     "  --json           one JSON object a line, with the fields the number encodes\n"
     "  --explain        with 'check': say why a number is invalid\n"
+    "  --all            with 'list' and 'identify': every format\n"
     "  --with-input     write each number, a tab, then its answer\n"
     "  --summary        end with the counts of the answers on standard error\n"
     "  --line-buffered  write each answer as soon as its number is read\n"
@@ -38,7 +44,7 @@ constexpr std::string_view kUsage =
     "could not be read or written.\n";
 
 constexpr std::string_view kOptionList =
-    "the options are --json, --explain, --with-input, --summary, --line-buffered, -f FILE, "
+    "the options are --json, --explain, --all, --with-input, --summary, --line-buffered, -f FILE, "
     "-h, --help, --version and --";
 constexpr std::string_view kCommandList =
     "the commands are list, calc, check, complete, convert and identify";
@@ -88,6 +94,8 @@ std::variant<Options, std::string> ParseCommandLine(std::span<const std::string_
       options.json = true;
     } else if (argument == "--explain") {
       options.explain = true;
+    } else if (argument == "--all") {
+      options.all = true;
     } else if (argument == "--with-input") {
       options.with_input = true;
     } else if (argument == "--summary") {

@@ -30,6 +30,8 @@ struct Options {
   bool summary = false;
   bool explain = false;
   bool line_buffered = false;
+  // `list` and `identify` over every format, the further ones included.
+  bool all = false;
   Command command = Command::kList;
   std::string_view scheme;
   // Empty when the numbers come from standard input alone.

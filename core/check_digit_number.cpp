@@ -13,6 +13,16 @@ std::string_view NumberCourse::StripAndFold(std::string_view number, bool fold) 
   return text_;
 }
 
+std::string_view NumberCourse::StripPrefixes(std::string_view text) {
+  for (std::string_view prefix : shape_.prefixes) {
+    if (!prefix.empty() && text.starts_with(prefix)) {
+      text.remove_prefix(prefix.size());
+      prefix_length_ += prefix.size();
+    }
+  }
+  return text;
+}
+
 std::string_view NumberCourse::JoinAround(std::string_view whole, std::size_t place,
                                           std::size_t length) {
   payload_.assign(whole.substr(0, place));
@@ -23,6 +33,8 @@ std::string_view NumberCourse::JoinAround(std::string_view whole, std::size_t pl
 std::size_t NumberCourse::TypedPlace(std::string_view typed, std::size_t index) const {
   // Upper-casing keeps every character in its place; only the removed
   // separators shift what follows them.
+  // A removed prefix stands before the normalised text.
+  index += prefix_length_;
   std::size_t seen = 0;
   for (std::size_t i = 0; i < typed.size(); ++i) {
     if (shape_.separators.find(typed[i]) != std::string_view::npos) continue;

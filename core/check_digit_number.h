@@ -63,8 +63,11 @@ class NumberCourse {
   std::string_view NormaliseText(std::string_view number) {
     // A number with nothing to strip or fold is used as the caller gave it.
     const bool fold = shape_.upper_case && HasSmallLetters(number);
-    if (!fold && !ContainsAny(number, shape_.separators)) return number;
-    return StripAndFold(number, fold);
+    std::string_view text = number;
+    if (fold || ContainsAny(number, shape_.separators)) text = StripAndFold(number, fold);
+    prefix_length_ = 0;
+    if (shape_.prefixes.front().empty()) return text;
+    return StripPrefixes(text);
   }
 
   // The check characters of a number, kept apart from the scratch space.
@@ -113,11 +116,17 @@ class NumberCourse {
 
   // The rare parts of NormaliseText and Split, out of line.
   std::string_view StripAndFold(std::string_view number, bool fold);
+  std::string_view StripPrefixes(std::string_view text);
   std::string_view JoinAround(std::string_view whole, std::size_t place, std::size_t length);
 
   // The payload's place (from 0) of the character that ended the last
   // computing step, if one did.
   std::optional<std::size_t> rejected_at_;
+  // The date, if one, that ended the last computing step because the
+  // calendar does not have it.
+  std::optional<std::string> impossible_date_;
+  // How many characters of the normalised text its prefixes took.
+  std::size_t prefix_length_ = 0;
 
  private:
   NumberShape shape_;
@@ -161,6 +170,23 @@ class CheckDigitNumber : public NumberCourse {
 
   virtual std::optional<Value> ComputeCheckDigit(std::string_view payload) = 0;
 
+  // The check digit that `Check` measures the characters `found` against.
+  // Most rules have one value for a payload; a rule that allows several (a
+  // century tried both ways, 0 as well as 9) gives the one `found` holds
+  // when it holds one of them, and otherwise the one `Calculate` gives.
+  virtual std::optional<Value> ComputeCheckDigitAgainst(std::string_view payload,
+                                                        std::string_view found) {
+    static_cast<void>(found);
+    return ComputeCheckDigit(payload);
+  }
+
+  // Ends the computing step on a date, written YYYY-MM-DD, that the
+  // calendar does not have.
+  std::nullopt_t RejectDate(std::string date) {
+    impossible_date_ = std::move(date);
+    return std::nullopt;
+  }
+
   // Ends the computing step on a character that may not stand at the
   // payload's place `index` (counted from 0).
   std::nullopt_t RejectCharacter(std::size_t index) {
@@ -193,6 +219,7 @@ class CheckDigitNumber : public NumberCourse {
     check_digit_ = unset_;
     fields_ = Fields{};
     rejected_at_.reset();
+    impossible_date_.reset();
     return NormaliseText(number);
   }
 
@@ -267,12 +294,14 @@ auto CheckDigitNumber<Value, Fields>::Walk(std::string_view number) -> Walked {
     return walked;
   }
   const std::size_t check_place = CheckPlace(whole.size());
-  auto computed = ComputeCheckDigit(payload);
+  auto computed = ComputeCheckDigitAgainst(payload, walked.found.view());
   if (!computed) {
     if (rejected_at_ && *rejected_at_ < payload.size()) {
       // A payload character after the check characters stands behind them.
       walked.kind = Finding::Kind::kBadCharacter;
       walked.at = *rejected_at_ < check_place ? *rejected_at_ : *rejected_at_ + walked.found.size;
+    } else if (impossible_date_) {
+      walked.kind = Finding::Kind::kNoSuchDate;
     } else {
       walked.kind = Finding::Kind::kNoCheckDigit;
     }
@@ -318,6 +347,9 @@ Finding CheckDigitNumber<Value, Fields>::Explain(std::string_view number) {
       finding.expected = course::CheckText(check_digit_, walked.found.size).value_or("");
       finding.found = std::string(walked.found.view());
       break;
+    case Finding::Kind::kNoSuchDate:
+      finding.date = impossible_date_.value_or("");
+      break;
     case Finding::Kind::kValid:
     case Finding::Kind::kNoCheckDigit:
       break;
@@ -328,6 +360,8 @@ Finding CheckDigitNumber<Value, Fields>::Explain(std::string_view number) {
 template <typename Value, typename Fields>
 std::string CheckDigitNumber<Value, Fields>::Complete(std::string_view payload) {
   Calculate(payload);
+  // A format without check characters has nothing to put back.
+  if (Shape().check_length == 0) return {};
   auto check_text = course::CheckText(check_digit_, Shape().check_length);
   if (!check_text) return {};
   std::string complete = Insert(NormaliseText(payload), *check_text);

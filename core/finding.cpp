@@ -45,6 +45,8 @@ std::string_view KindName(Finding::Kind kind) {
       return "no-check-digit";
     case Finding::Kind::kWrongCheckDigit:
       return "check-digit";
+    case Finding::Kind::kNoSuchDate:
+      return "date";
   }
   return "valid";
 }
@@ -75,7 +77,7 @@ std::string DescribeLengths(const Lengths& lengths) {
 std::string Describe(const Finding& finding) {
   switch (finding.kind) {
     case Finding::Kind::kValid:
-      return "valid";
+      return finding.shape.check_length == 0 ? "valid (no check digit)" : "valid";
     case Finding::Kind::kEmpty:
       return "no number typed";
     case Finding::Kind::kWrongLength:
@@ -90,6 +92,8 @@ std::string Describe(const Finding& finding) {
              (finding.shape.check_length > 1 ? " exist" : " exists") + " for this number";
     case Finding::Kind::kWrongCheckDigit:
       return CheckNoun(finding.shape) + " should be " + finding.expected + ", not " + finding.found;
+    case Finding::Kind::kNoSuchDate:
+      return "no such date: " + finding.date;
   }
   return "valid";
 }

@@ -28,6 +28,9 @@ struct Finding {
     kNoCheckDigit,
     // The check characters `found` should have been `expected`.
     kWrongCheckDigit,
+    // The number holds the date `date` (written YYYY-MM-DD), which the
+    // calendar does not have, where the format's issuing rules put a date.
+    kNoSuchDate,
   };
 
   Kind kind = Kind::kValid;
@@ -37,6 +40,7 @@ struct Finding {
   char character = '\0';
   std::string expected;
   std::string found;
+  std::string date;
   // The scheme's shape, for the words: "check digit" or "check characters",
   // "digits expected" or "characters expected".
   NumberShape shape;
@@ -45,13 +49,14 @@ struct Finding {
 };
 
 // The short name of a kind, as the command line's JSON writes it: "valid",
-// "empty", "length", "character", "no-check-digit", "check-digit".
+// "empty", "length", "character", "no-check-digit", "check-digit", "date".
 std::string_view KindName(Finding::Kind kind);
 
 // The finding in plain words, in ISO-8859-1 as every text of the library,
 // starting in lower case: "valid", "check digit
 // should be 3, not 4", "8 or 13 digits expected, 12 typed", "the letter O
-// cannot stand at place 5".
+// cannot stand at place 5", "no such date: 1980-02-30". A valid number of a
+// format without check characters is "valid (no check digit)".
 std::string Describe(const Finding& finding);
 
 // The lengths in words: "8 or 13", "4 to 9", "at least 2", "8, 9 or 10".

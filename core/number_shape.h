@@ -92,6 +92,10 @@ struct NumberShape {
   // Removed wherever they stand before anything else is looked at.
   std::string_view separators = " -";
   bool upper_case = false;
+  // Texts that may open a number (a country code, a series mark), each
+  // removed once, in this order, where it stands at the start once the
+  // separators are gone and the case is folded; most schemes have none.
+  std::array<std::string_view, 2> prefixes = {};
   // Whether a payload may hold letters (or other characters) besides digits.
   bool payload_letters = false;
   // The lengths of the payload, the number without its check characters and

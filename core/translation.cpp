@@ -117,6 +117,9 @@ FindingRecord RecordFinding(const Finding& finding) {
       record.expected = Utf8FromLatin1(finding.expected);
       record.found = Utf8FromLatin1(finding.found);
       break;
+    case Finding::Kind::kNoSuchDate:
+      record.date = Utf8FromLatin1(finding.date);
+      break;
     case Finding::Kind::kValid:
     case Finding::Kind::kEmpty:
     case Finding::Kind::kNoCheckDigit:

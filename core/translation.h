@@ -94,8 +94,8 @@ std::vector<LengthPair> RecordLengths(const Lengths& lengths);
 // A finding with only the members that apply to its kind, texts in UTF-8.
 // The members are declared in the order the faces write them.
 struct FindingRecord {
-  // "valid", "empty", "length", "character", "no-check-digit" or
-  // "check-digit" (KindName).
+  // "valid", "empty", "length", "character", "no-check-digit",
+  // "check-digit" or "date" (KindName).
   std::string_view kind = {};
   // Kind "length": how many characters were read, and the accepted lengths.
   std::optional<std::size_t> length = std::nullopt;
@@ -108,6 +108,8 @@ struct FindingRecord {
   // those it does.
   std::optional<std::string> expected = std::nullopt;
   std::optional<std::string> found = std::nullopt;
+  // Kind "date": the date, YYYY-MM-DD, that the calendar does not have.
+  std::optional<std::string> date = std::nullopt;
   // The finding in the library's words (Describe): "check digit should be
   // 3, not 4".
   std::string description = {};

@@ -30,7 +30,8 @@ using numerant::Scheme;
 
 std::vector<const CatalogueEntry*> AllClasses() {
   std::vector<const CatalogueEntry*> classes;
-  for (const auto& list : {numerant::SchemeList(), numerant::BuildingBlocks()}) {
+  for (const auto& list :
+       {numerant::SchemeList(), numerant::BuildingBlocks(), numerant::FurtherFormats()}) {
     for (const CatalogueEntry& entry : list)
       classes.push_back(&entry);
   }

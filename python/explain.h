@@ -33,6 +33,7 @@ inline pybind11::dict FindingToPython(const FindingRecord& finding) {
   if (finding.character) reason["character"] = FromUtf8(*finding.character);
   if (finding.expected) reason["expected"] = FromUtf8(*finding.expected);
   if (finding.found) reason["found"] = FromUtf8(*finding.found);
+  if (finding.date) reason["date"] = FromUtf8(*finding.date);
   return reason;
 }
 

@@ -110,10 +110,12 @@ Scheme names are matched in any case. Numbers are str; each scheme strips
 the separators it allows (mostly blanks and hyphens). Characters outside
 ISO-8859-1 become "?" and so never match.)";
 
-constexpr const char* kSchemesDoc = R"(schemes() -> list[str]
+constexpr const char* kSchemesDoc = R"(schemes(all: bool = False) -> list[str]
 
 The scheme names: the 52 schemes of the calculator in list order, then the
-building blocks Luhn, Modulo10 and Modulo97.)";
+building blocks Luhn, Modulo10 and Modulo97. With all=True the further
+formats follow, area by area ("au.abn", "be.vat", ... "dk.cpr", "ie.pps"),
+which every function takes by the same names.)";
 
 constexpr const char* kCheckDoc = R"(check(scheme: str, number: str) -> bool
 
@@ -193,7 +195,7 @@ PYBIND11_MODULE(numerant, module) {
   module.doc() = kModuleDoc;
   module.attr("__version__") = kVersion;
 
-  module.def("schemes", &SchemeNames, kSchemesDoc);
+  module.def("schemes", &SchemeNames, kSchemesDoc, py::arg("all") = false);
 
   module.def(
       "check",

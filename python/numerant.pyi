@@ -13,16 +13,17 @@ FieldValue = bool | int | str | None
 class Finding(TypedDict, total=False):
     """Why a number is valid or not; "kind" and the members that apply."""
 
-    kind: Literal["valid", "empty", "length", "character", "no-check-digit", "check-digit"]
+    kind: Literal["valid", "empty", "length", "character", "no-check-digit", "check-digit", "date"]
     length: int
     lengths: list[list[int | None]]
     place: int
     character: str
     expected: str
     found: str
+    date: str
 
-def schemes() -> list[str]:
-    """The 52 schemes in list order, then Luhn, Modulo10 and Modulo97."""
+def schemes(all: bool = False) -> list[str]:
+    """The 52 schemes in list order, then Luhn, Modulo10 and Modulo97; with all=True, then the further formats by area."""
 
 def check(scheme: str, number: str) -> bool:
     """Whether the complete number, check character(s) included, is valid."""

@@ -14,7 +14,7 @@ namespace {
 
 std::string ValidNames() {
   std::string names;
-  for (const auto& list : {SchemeList(), BuildingBlocks()}) {
+  for (const auto& list : {SchemeList(), BuildingBlocks(), FurtherFormats()}) {
     for (const CatalogueEntry& entry : list) {
       if (!names.empty()) names += ", ";
       names += entry.name;
@@ -37,10 +37,14 @@ LastLookup& Last() {
 
 }  // namespace
 
-py::list SchemeNames() {
+py::list SchemeNames(bool all) {
   py::list names;
   for (const auto& list : {SchemeList(), BuildingBlocks()}) {
     for (const CatalogueEntry& entry : list)
+      names.append(ToPython(entry.name));
+  }
+  if (all) {
+    for (const CatalogueEntry& entry : FurtherFormats())
       names.append(ToPython(entry.name));
   }
   return names;

@@ -11,8 +11,9 @@
 
 namespace numerant::python {
 
-// The listed schemes in list order, then the building blocks.
-pybind11::list SchemeNames();
+// The listed schemes in list order, then the building blocks; with `all`,
+// then the further formats area by area.
+pybind11::list SchemeNames(bool all);
 
 // The entry of a scheme name in any case. Throws TypeError when the name is
 // not a str and ValueError, naming the valid ones, when no scheme has it.

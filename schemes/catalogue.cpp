@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cctype>
+#include <string>
 
 #include "schemes/companies/acn.h"
 #include "schemes/companies/btw.h"
@@ -10,6 +11,17 @@
 #include "schemes/companies/nip.h"
 #include "schemes/companies/regon.h"
 #include "schemes/companies/siren.h"
+#include "schemes/further/areas.h"
+#include "schemes/further/au/abn.h"
+#include "schemes/further/be/nn.h"
+#include "schemes/further/be/vat.h"
+#include "schemes/further/br/cnpj.h"
+#include "schemes/further/ca/bn.h"
+#include "schemes/further/ch/ssn.h"
+#include "schemes/further/cl/rut.h"
+#include "schemes/further/dk/cpr.h"
+#include "schemes/further/eu/banknote.h"
+#include "schemes/further/ie/pps.h"
 #include "schemes/general/luhn.h"
 #include "schemes/general/modulo10.h"
 #include "schemes/general/modulo97.h"
@@ -121,6 +133,14 @@ constexpr std::array<CatalogueEntry, 3> kBuildingBlocks{{
     Entry<Modulo97>(),
 }};
 
+// The further formats, area by area, by name within an area.
+constexpr std::array kFurtherFormats{
+    FurtherEntry<AuAbn>(), FurtherEntry<BeVat>(),      FurtherEntry<BrCnpj>(),
+    FurtherEntry<CaBn>(),  FurtherEntry<EuBanknote>(), FurtherEntry<BeNn>(),
+    FurtherEntry<ChSsn>(), FurtherEntry<ClRut>(),      FurtherEntry<DkCpr>(),
+    FurtherEntry<IePps>(),
+};
+
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -142,6 +162,14 @@ std::span<const CatalogueEntry> BuildingBlocks() {
   return kBuildingBlocks;
 }
 
+std::span<const CatalogueEntry> FurtherFormats() {
+  return kFurtherFormats;
+}
+
+std::span<const std::string_view> Areas() {
+  return area::kInOrder;
+}
+
 std::unique_ptr<Scheme> CreateScheme(int position) {
   if (position < 0 || position >= static_cast<int>(kSchemeList.size())) return nullptr;
   return kSchemeList[static_cast<std::size_t>(position)].create();
@@ -153,6 +181,13 @@ const CatalogueEntry* FindScheme(std::string_view name) {
   }
   for (const CatalogueEntry& entry : kBuildingBlocks) {
     if (SameIgnoringCase(entry.name, name)) return &entry;
+  }
+  // python-stdnum writes India's modules "in_", as "in" is a word of its
+  // language; both spellings are taken.
+  std::string spelled(name);
+  if (spelled.size() > 3 && SameIgnoringCase(spelled.substr(0, 3), "in.")) spelled.insert(2, "_");
+  for (const CatalogueEntry& entry : kFurtherFormats) {
+    if (SameIgnoringCase(entry.name, spelled)) return &entry;
   }
   return nullptr;
 }

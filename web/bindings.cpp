@@ -13,6 +13,7 @@
 //   const numerant = await createNumerant();
 //   numerant.version                 "1.0.0"
 //   numerant.schemeList()            ["ACL", "ACN", ...], the 52 names in list order
+//   numerant.furtherFormats()        [{name: "au.abn", displayName, description, area}, ...]
 //   numerant.buildingBlocks()        ["Luhn", "Modulo10", "Modulo97"]
 //   const s = numerant.createScheme(22);   // a fresh IBAN; null outside the list
 //   const t = numerant.findScheme("iban"); // by name, any case; null when unknown
@@ -88,6 +89,7 @@ val FindingToJs(const FindingRecord& finding) {
   if (finding.character) object.set("character", *finding.character);
   if (finding.expected) object.set("expected", *finding.expected);
   if (finding.found) object.set("found", *finding.found);
+  if (finding.date) object.set("date", *finding.date);
   object.set("description", finding.description);
   return object;
 }
@@ -137,6 +139,21 @@ val BuildingBlockNames() {
   return Names(BuildingBlocks());
 }
 
+// The further formats in catalogue order, area by area: name, display name,
+// description and area of each.
+val FurtherFormatList() {
+  val formats = val::array();
+  for (const CatalogueEntry& entry : FurtherFormats()) {
+    val format = val::object();
+    format.set("name", std::string(entry.name));
+    format.set("displayName", std::string(entry.display_name));
+    format.set("description", std::string(entry.description));
+    format.set("area", std::string(entry.area));
+    formats.call<void>("push", format);
+  }
+  return formats;
+}
+
 // JavaScript owns the object it receives and frees it with delete().
 Scheme* CreateAt(int position) {
   return CreateScheme(position).release();
@@ -154,6 +171,7 @@ EMSCRIPTEN_BINDINGS(numerant) {
   emscripten::constant("version", std::string(kVersion));
   emscripten::function("schemeList", &SchemeListNames);
   emscripten::function("buildingBlocks", &BuildingBlockNames);
+  emscripten::function("furtherFormats", &FurtherFormatList);
   emscripten::function("createScheme", &CreateAt, allow_raw_pointers());
   emscripten::function("findScheme", &CreateByName, allow_raw_pointers());
   emscripten::class_<Scheme>("Scheme")

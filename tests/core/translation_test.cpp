@@ -4,6 +4,8 @@
 #include <array>
 #include <gtest/gtest.h>
 
+#include "core/example.h"
+
 namespace numerant {
 namespace {
 
@@ -153,6 +155,7 @@ struct Descriptor<EveryKind> {
       Property{"Nothing", &EveryKind::Nothing},
       Property{"Empty", &EveryKind::Empty},
   };
+  static constexpr Example kExamples[] = {Valid("")};
 };
 
 namespace {

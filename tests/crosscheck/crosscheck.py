@@ -31,10 +31,12 @@ import time
 try:
     import stdnum
     from stdnum import casrn, ean, grid, iban, isbn, iso6346, issn, luhn, verhoeff
-    from stdnum.au import acn, tfn
+    from stdnum.au import abn, acn, tfn
     from stdnum.be import nn, vat as be_vat
-    from stdnum.br import cpf
-    from stdnum.ca import sin
+    from stdnum.br import cnpj, cpf
+    from stdnum.ca import bn, sin
+    from stdnum.ch import ssn
+    from stdnum.dk import cpr
     from stdnum.cl import rut
     from stdnum.es import dni
     from stdnum.eu import banknote
@@ -160,10 +162,10 @@ class Rule:
 SCHEMES = {}
 
 
-def scheme(name, stdnum_valid, check_alphabet=None, edges=(), rules=()):
+def scheme(name, stdnum_valid, check_alphabet=None, edges=(), rules=(), examples=()):
     def register(make):
         SCHEMES[name] = dict(make=make, valid=stdnum_valid, check_alphabet=check_alphabet,
-                             edges=list(edges), rules=list(rules))
+                             edges=list(edges), rules=list(rules), examples=list(examples))
         return make
     return register
 
@@ -710,6 +712,226 @@ def make_tfn(rng):
     return tfn_of_length(rng, 9)
 
 
+# --- Further formats ----------------------------------------------------------------
+#
+# The formats beside the 52, under their lookup names, each with the examples
+# that python-stdnum's documentation and tests (and the formats' authorities)
+# publish, which open its numbers and go through both sides like the rest.
+
+def be_vat_check(body):
+    return "%02d" % (97 - int(body) % 97)
+
+
+def be_vat_with(rng, first):
+    body = first + rand_digits(rng, 7)
+    return body + be_vat_check(body)
+
+
+def be_vat_00(rng):
+    return "%08d" % (97 * rng.randint(1, 99999999 // 97)) + "00"
+
+
+@scheme("be.vat", be_vat.is_valid,
+        examples=["0403019261", "1001686633", "BE1000003682", "BE403019261", "BE0417497106",
+                  "BE0428759497", "BE 428759497", "(0)403019261", "BE431150351"],
+        edges=[be_vat_00, lambda rng: be_vat_with(rng, rng.choice("23456789"))],
+        rules=[Rule("check-digits-00", False, True,
+                    lambda n: n[-2:] == "00" and int(n[:-2]) % 97 == 0),
+               Rule("series-2-to-9", False, True, lambda n: len(n) == 10 and n[0] in "23456789")])
+def make_be_vat(rng):
+    if rng.random() < 0.2:
+        body = rand_digits(rng, 7)  # the 9-digit form
+        return body + be_vat_check(body)
+    return be_vat_with(rng, rng.choice("01"))
+
+
+def be_nn_date(number, century):
+    """The birth date of a national or BIS number read in a century; True for a
+    partly unknown date, False for one that does not exist."""
+    month, day = int(number[2:4]), int(number[4:6])
+    month -= 40 if month >= 40 else 20 if month >= 20 else 0
+    if month > 12 or day > 31:
+        return False
+    return month == 0 or day == 0 or real_date(century + int(number[:2]), month, day)
+
+
+def be_nn_check(body, century):
+    return "%02d" % (97 - int(("2" if century == 2000 else "") + body) % 97)
+
+
+def be_nn_with(rng, century, yymmdd):
+    body = yymmdd + rand_digits(rng, 3)
+    return body + be_nn_check(body, century)
+
+
+def be_nn_bis(rng):
+    date = random_date(rng, 1930, 1999)
+    return be_nn_with(rng, 1900, "%s%02d%s" % (date.strftime("%y"), date.month + rng.choice([20, 40]),
+                                              date.strftime("%d")))
+
+
+def be_nn_bad_date(rng):
+    day, month = bad_date(rng)
+    return be_nn_with(rng, rng.choice([1900, 2000]), "%02d%02d%02d" % (rng.randint(0, 99), month, day))
+
+
+def be_nn_reading(number):
+    """The century whose check digits the number carries, if either."""
+    for century in (1900, 2000):
+        if number[-2:] == be_nn_check(number[:9], century):
+            return century
+    return None
+
+
+@scheme("be.nn", nn.is_valid,
+        examples=["85073003328", "17073003384", "00000000128", "00010000135", "20070199951",
+                  "20070199922", "85 07 30 033 28", "12345678901"],
+        edges=[be_nn_bis, be_nn_bad_date,
+               lambda rng: be_nn_with(rng, 2000, random_date(rng, 2027, 2099).strftime("%y%m%d"))],
+        rules=[Rule("birth-date", False, True,
+                    lambda n: be_nn_reading(n) is not None and not be_nn_date(n, be_nn_reading(n))),
+               Rule("born-2000-after-today", True, False,
+                    lambda n: be_nn_reading(n) == 2000 and
+                    int(n[:2]) + 2000 > datetime.date.today().year)])
+def make_be_nn(rng):
+    century = rng.choice([1900, 2000])
+    date = random_date(rng, century, min(century + 99, TODAY.year))
+    return be_nn_with(rng, century, date.strftime("%y%m%d"))
+
+
+def banknote_with(rng, letters):
+    body = letters + rand_digits(rng, 11 - len(letters))
+    return body + str(-sum(ord(c) if c.isalpha() else int(c) for c in body) % 9 or 9)
+
+
+@scheme("eu.banknote", banknote.is_valid,
+        examples=["EA4100181598", "SD9103468574", "VA0436214792", "UF9073937437", "P36007033744",
+                  "U02401890701", "X00025041809", "P36007033743"],
+        edges=[lambda rng: banknote_with(rng, rng.choice("AIKOQ") + rng.choice(["", rng.choice(UPPER)])),
+               lambda rng: (lambda n: n[:-1] + "0" if n.endswith("9") else n)(
+                   banknote_with(rng, rng.choice(EUR_IN_USE)))],
+        rules=[Rule("first-letter", True, False, lambda n: n[0] in "AIKOQ")])
+def make_banknote(rng):
+    return banknote_with(rng, rng.choice(EUR_IN_USE) + rng.choice(["", rng.choice(UPPER)]))
+
+
+PPS_LETTERS = "WABCDEFGHIJKLMNOPQRSTUV"
+PPS_SECOND = {"A": 1, "B": 2, "H": 8, "W": 0, "T": 0, "X": 0, "": 0}
+
+
+def pps_with(rng, second):
+    body = rand_digits(rng, 7)
+    return body + PPS_LETTERS[(weighted(body, range(8, 1, -1)) + 9 * PPS_SECOND[second]) % 23] + second
+
+
+@scheme("ie.pps", pps.is_valid, check_alphabet=PPS_LETTERS,
+        examples=["6433435OA", "6433435IH", "1234567FA", "1234567WH", "1234577IA", "6433435FW",
+                  "6433435FT", "1234567OB", "6433435F", "6433435E", "6433435VH"],
+        edges=[lambda rng: pps_with(rng, "B")],
+        rules=[Rule("second-letter-b", True, False, lambda n: n[8:] == "B")])
+def make_pps(rng):
+    return pps_with(rng, rng.choice(["", "A", "H", "W", "T", "X"]))
+
+
+@scheme("cl.rut", rut.is_valid, check_alphabet="0123456789K",
+        examples=["12.531.909-2", "76086428-5", "10.626.628-K", "7.727.230-5", "3528355-2",
+                  "10626628k", "CL 12531909-2", "12531909-3", "76086A28-5"],
+        rules=[Rule("cl-prefix", False, True, lambda n: n.startswith("CL"))])
+def make_cl_rut(rng):
+    body = str(rng.randint(1000000, 99999999))
+    number = body + run_check(body)
+    if rng.random() < 0.5:  # written with dots and a hyphen
+        number = f"{int(body):,}".replace(",", ".") + "-" + number[-1]
+    return number
+
+
+def cpr_year(number):
+    digit, yy = int(number[6]), int(number[4:6])
+    if digit <= 3:
+        return 1900 + yy
+    if digit in (4, 9):
+        return (2000 if yy <= 36 else 1900) + yy
+    return (2000 if yy <= 57 else 1800) + yy
+
+
+def cpr_with(rng, date, digit):
+    return date.strftime("%d%m%y") + str(digit) + rand_digits(rng, 3)
+
+
+@scheme("dk.cpr", cpr.is_valid,
+        examples=["211062-5629", "211062-0629", "010180-1234", "511062-5629", "2110525629"],
+        edges=[lambda rng: cpr_with(rng, random_date(rng, TODAY.year + 1, 2036), rng.choice([4, 9])),
+               lambda rng: (lambda d, m: "%02d%02d%02d%d%s" % (d, m, rng.randint(0, 99),
+                                                               rng.randint(0, 9), rand_digits(rng, 3)))(
+                   *bad_date(rng))],
+        rules=[Rule("future-birth-date", True, False,
+                    lambda n: real_date(cpr_year(n), int(n[2:4]), int(n[:2])) and
+                    datetime.date(cpr_year(n), int(n[2:4]), int(n[:2])) > datetime.date.today())])
+def make_dk_cpr(rng):
+    # A date in a span that the 7th digit gives, up to the fixed day the
+    # script draws dates to.
+    digit = rng.randint(0, 9)
+    spans = ([(1900, 1999)] if digit <= 3 else
+             [(1937, 1999), (2000, 2036)] if digit in (4, 9) else [(1858, 1899), (2000, 2057)])
+    first, last = rng.choice(spans)
+    date = random_date(rng, first, min(last, TODAY.year - 1))
+    return cpr_with(rng, date, digit)
+
+
+@scheme("ch.ssn", ssn.is_valid,
+        examples=["7569217076985", "756.9217.0769.85", "756.9203.3850.60", "756.9217.0769.84", "123.4567.8910.19"],
+        edges=[lambda rng: ean_of_length(rng, 13)])
+def make_ch_ssn(rng):
+    body = "756" + rand_digits(rng, 9)
+    return body + mod10_31(body)
+
+
+CNPJ_ALPHABET = string.digits + UPPER
+
+
+def cnpj_digits(body):
+    values = [ord(c) - 48 for c in body]
+    d1 = -sum(w * v for w, v in zip([5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2], values)) % 11
+    d1 = 0 if d1 >= 10 else d1
+    d2 = -sum(w * v for w, v in zip([6, 5, 4, 3, 2, 9, 8, 7, 6, 5, 4, 3, 2], values + [d1])) % 11
+    return "%d%d" % (d1, 0 if d2 >= 10 else d2)
+
+
+@scheme("br.cnpj", cnpj.is_valid,
+        examples=["16.727.230/0001-97", "00.000.000/0001-91", "12.ABC.345/01DE-35", "16.727.230.0001-98",
+                  "16.727.230/0001=97"],
+        edges=[lambda rng: "00000000000000",
+               lambda rng: (lambda b: b + cnpj_digits(b))("".join(rng.choices(CNPJ_ALPHABET, k=12)))],
+        rules=[Rule("zero", True, False, lambda n: set(n) == {"0"}),
+               Rule("alphanumeric", True, False, lambda n: not n.replace(".", "").replace(
+                   "/", "").replace("-", "").isdigit())])
+def make_cnpj(rng):
+    body = rand_digits(rng, 12)
+    return body + cnpj_digits(body)
+
+
+@scheme("au.abn", abn.is_valid,
+        examples=["83914571673", "83 914 571 673", "51 824 753 556", "12 123 552 732", "99 999 999 999"])
+def make_abn(rng):
+    body = rand_digits(rng, 9)
+    s = weighted(body, range(3, 20, 2))
+    return "%02d" % (11 + (-s - 1) % 89) + body
+
+
+@scheme("ca.bn", bn.is_valid,
+        examples=["12302 6635", "12302 6635 RC 0001", "123026635RC0001", "100007780RC0001",
+                  "123456783", "12345678Z"],
+        edges=[lambda rng: make_bn_with(rng, rng.choice(["RR", "RZ"]))],
+        rules=[Rule("programs-rr-rz", True, False, lambda n: n[9:11] in ("RR", "RZ"))])
+def make_bn(rng):
+    return make_bn_with(rng, rng.choice(["", "RC", "RM", "RP", "RT"]))
+
+
+def make_bn_with(rng, program):
+    body = rand_digits(rng, 8)
+    return body + luhn_digit(body) + (program + rand_digits(rng, 4) if program else "")
+
+
 # --- Running ------------------------------------------------------------------------
 
 def mutate(rng, number, check_alphabet):
@@ -723,7 +945,7 @@ def mutate(rng, number, check_alphabet):
 
 def generate(name, entry, count, seed):
     rng = random.Random(f"{seed}:{name}")
-    valid = [entry["make"](rng) for _ in range(count)]
+    valid = entry["examples"] + [entry["make"](rng) for _ in range(count)]
     for maker in entry["edges"]:
         valid += [maker(rng) for _ in range(max(20, count // 50))]
     return valid + [mutate(rng, n, entry["check_alphabet"]) for n in valid]
@@ -744,7 +966,7 @@ def run_cli(cli, name, numbers):
 def documented_rules():
     if not DOC.exists():
         return set()
-    return set(re.findall(r"^\|\s*`?(\w+)`?\s*\|\s*`([\w-]+)`", DOC.read_text(), re.MULTILINE))
+    return set(re.findall(r"^\|\s*`?([\w.]+)`?\s*\|\s*`([\w-]+)`", DOC.read_text(), re.MULTILINE))
 
 
 def main():

@@ -34,6 +34,26 @@ TEST(CatalogueTest, TheReadmeTableIsTheCatalogue) {
   EXPECT_EQ(table, catalogue);
 }
 
+// The README's table of the further formats is the catalogue's, in its
+// order: name, display name, description, area.
+TEST(CatalogueTest, TheReadmeTableOfFurtherFormatsIsTheCatalogue) {
+  std::ifstream readme(NUMERANT_SOURCE_DIR "/README.md");
+  ASSERT_TRUE(readme) << "README.md not found";
+  std::vector<std::string> table;
+  bool inside = false;
+  for (std::string line; std::getline(readme, line);) {
+    if (line.starts_with("## ")) inside = line.starts_with("## Further formats");
+    if (inside && line.starts_with("| ") && !line.starts_with("| Format |")) table.push_back(line);
+  }
+  std::vector<std::string> catalogue;
+  for (const CatalogueEntry& entry : FurtherFormats()) {
+    catalogue.push_back("| " + std::string(entry.name) + " | " + std::string(entry.display_name) +
+                        " | " + std::string(entry.description) + " | " + std::string(entry.area) +
+                        " |");
+  }
+  EXPECT_EQ(table, catalogue);
+}
+
 // Each row creates a fresh object of its own class; no other position does.
 TEST(CatalogueTest, EachRowCreatesAFreshObjectOfItsOwnClass) {
   for (int position = 0; position < static_cast<int>(SchemeList().size()); ++position) {

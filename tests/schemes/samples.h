@@ -33,6 +33,9 @@ struct Sample {
   bool catches_single_digit_errors = false;
   // Stems of other accepted lengths or shapes.
   std::array<const char*, 3> more_stems = {};
+  // How many leading characters every number of the format shares (the
+  // prefix 756 of ch.ssn), which generated numbers keep.
+  std::size_t fixed_prefix = 0;
 };
 
 // Test parameters print as their scheme's name.
@@ -40,14 +43,17 @@ inline void PrintTo(const Sample& sample, std::ostream* out) {
   *out << sample.scheme;
 }
 
-inline std::vector<Sample> SamplesOfTheCatalogue() {
+// The samples of the 52 and the building blocks, or of the further formats.
+inline std::vector<Sample> SamplesOfTheCatalogue(bool further = false) {
   // The texts the samples point into, kept for the whole run.
   static std::deque<std::string> texts;
   const auto keep = [](std::string text) { return texts.emplace_back(std::move(text)).c_str(); };
   constexpr std::string_view kCatchingSingleDigitErrors[] = {"BI",  "BSN",      "NHS", "REGON",
                                                              "TFN", "Verhoeff", "Luhn"};
   std::vector<Sample> samples;
-  for (const auto& list : {SchemeList(), BuildingBlocks()}) {
+  const auto lists =
+      further ? std::vector{FurtherFormats()} : std::vector{SchemeList(), BuildingBlocks()};
+  for (const auto& list : lists) {
     for (const CatalogueEntry& entry : list) {
       const NumberShape& shape = entry.create()->Shape();
       Sample sample{.scheme = keep(std::string(entry.name)), .stem = nullptr, .number = nullptr};
@@ -82,6 +88,7 @@ inline std::vector<Sample> SamplesOfTheCatalogue() {
           sample.more_stems[more++] = keep(stem);
         }
       }
+      if (entry.name == "ch.ssn") sample.fixed_prefix = 3;
       samples.push_back(sample);
     }
   }
@@ -89,5 +96,6 @@ inline std::vector<Sample> SamplesOfTheCatalogue() {
 }
 
 inline const std::vector<Sample> kSamples = SamplesOfTheCatalogue();
+inline const std::vector<Sample> kFurtherSamples = SamplesOfTheCatalogue(true);
 
 }  // namespace numerant::testing

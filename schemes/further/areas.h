@@ -1,0 +1,17 @@
+// SPDX-License-Identifier: MIT
+// The areas the further formats are listed under, in their order: the list
+// shows the 52 first, then these, each with its formats by name.
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace numerant::area {
+
+inline constexpr std::string_view kCompanies = "Companies and tax";
+inline constexpr std::string_view kPayments = "Payments";
+inline constexpr std::string_view kPersonal = "Personal numbers";
+
+inline constexpr std::array<std::string_view, 3> kInOrder{kCompanies, kPayments, kPersonal};
+
+}  // namespace numerant::area

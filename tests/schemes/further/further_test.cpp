@@ -1,0 +1,235 @@
+// SPDX-License-Identifier: MIT
+// The further formats: the numbers the issue names, the samples that the
+// authorities and the peers publish, and each rule's edges (the series of
+// the Belgian VAT number, the centuries of the Belgian national number, the
+// check digit 0 of a banknote, the second letter of a PPS number, the
+// century digit of a CPR number).
+#include <algorithm>
+#include <initializer_list>
+#include <string>
+#include <string_view>
+
+#include "tests/schemes/cases.h"
+
+namespace numerant::testing {
+namespace {
+
+// A row: the format, the input, the answer of `Calculate` (text form) or of
+// `Check` ("valid" / "invalid"), and the fields it names with their values.
+struct Case {
+  std::string_view scheme;
+  std::string_view input;
+  std::string_view answer;
+  std::string_view fields = {};
+};
+
+// Each row on a fresh object, as the faces run every number.
+void Expect(bool check, std::initializer_list<Case> cases) {
+  for (const Case& c : cases) {
+    const auto scheme = Create(c.scheme);
+    ASSERT_NE(scheme, nullptr) << c.scheme;
+    const std::string input(c.input);
+    const std::string answer = !check                 ? scheme->CalculateText(input)
+                               : scheme->Check(input) ? "valid"
+                                                      : "invalid";
+    EXPECT_EQ(answer, c.answer) << c.scheme << " '" << input << "'";
+    if (!c.fields.empty()) {
+      EXPECT_EQ(NamedFields(*scheme, c.fields), c.fields) << c.scheme << " '" << input << "'";
+    }
+  }
+}
+void ExpectCalculate(std::initializer_list<Case> cases) {
+  Expect(false, cases);
+}
+void ExpectCheck(std::initializer_list<Case> cases) {
+  Expect(true, cases);
+}
+
+// The input and the finding in words.
+void ExpectExplain(std::initializer_list<Case> cases) {
+  for (const Case& c : cases) {
+    const auto scheme = Create(c.scheme);
+    ASSERT_NE(scheme, nullptr) << c.scheme;
+    EXPECT_EQ(Describe(scheme->Explain(std::string(c.input))), c.answer)
+        << c.scheme << " '" << c.input << "'";
+  }
+}
+
+TEST(FurtherFormatsTest, NumbersValidToday) {
+  ExpectCheck({
+      {"be.vat", "0403019261", "valid"},
+      {"be.vat", "1001686633", "valid"},
+      {"be.nn", "17073003384", "valid", R"(BirthDate="2017-07-30" Gender="male" Serial="033")"},
+      {"eu.banknote", "EA4100181598", "valid", R"(PrinterCode="E" SerialLetter="A")"},
+      {"ie.pps", "6433435OA", "valid", R"(SecondLetter="A")"},
+      {"ie.pps", "1234567OB", "valid", R"(SecondLetter="B")"},
+      {"cl.rut", "12.531.909-2", "valid"},
+      {"cl.rut", "7.727.230-5", "valid"},
+      {"dk.cpr", "010180-1234", "valid", R"(BirthDate="1980-01-01" Modulus11=false)"},
+  });
+}
+
+TEST(FurtherFormatsTest, PublishedSamples) {
+  ExpectCheck({
+      {"be.vat", "BE1000003682", "valid"},
+      {"be.vat", "BE403019261", "valid"},  // the 9-digit form
+      {"be.vat", "BE 0417.497.106", "valid"},
+      {"be.vat", "BE0428759497", "valid"},  // check digits 97
+      {"be.vat", "be(0)403019261", "valid"},
+      {"be.nn", "00000000128", "valid", R"(BirthDate="2000" Kind="national number")"},
+      {"be.nn", "00010000135", "valid", R"(BirthDate="2000-01")"},
+      {"be.nn", "20070199951", "valid", R"(BirthDate="2020-07-01")"},
+      {"be.nn", "20070199922", "valid", R"(BirthDate="1920-07-01")"},
+      {"be.nn", "85.07.30-033.28", "valid", R"(BirthDate="1985-07-30" Gender="male")"},
+      {"eu.banknote", "SD9103468574", "valid"},
+      {"eu.banknote", "VA0436214792", "valid"},
+      {"eu.banknote", "UF9073937437", "valid"},
+      {"eu.banknote", "P36007033744", "valid", R"(CountryCode="P" PrinterCode=nothing)"},
+      {"eu.banknote", "U02401890701", "valid"},
+      {"eu.banknote", "X00025041809", "valid"},
+      {"ie.pps", "6433435IH", "valid"},
+      {"ie.pps", "1234567FA", "valid"},
+      {"ie.pps", "1234567WH", "valid"},
+      {"ie.pps", "1234577IA", "valid"},
+      {"ie.pps", "6433435FW", "valid"},
+      {"ie.pps", "6433435FT", "valid"},
+      {"ie.pps", "1234567T", "valid", "SecondLetter=nothing"},
+      {"cl.rut", "76.086.428-5", "valid"},
+      {"cl.rut", "10.626.628-K", "valid"},
+      {"cl.rut", "10626628k", "valid"},
+      {"cl.rut", "3528355-2", "valid"},
+      {"dk.cpr", "211062-0629", "valid", R"(Gender="male" Modulus11=false)"},
+      {"dk.cpr", "211062-5629", "valid", R"(BirthDate="1862-10-21" Modulus11=true)"},
+      {"ch.ssn", "756.9217.0769.85", "valid"},
+      {"ch.ssn", "756.9203.3850.60", "valid"},
+      {"br.cnpj", "16.727.230/0001-97", "valid", R"(Base="16727230" Branch="0001")"},
+      {"br.cnpj", "12.ABC.345/01DE-35", "valid", R"(Base="12ABC345" Branch="01DE")"},
+      {"au.abn", "83 914 571 673", "valid"},
+      {"au.abn", "51 824 753 556", "valid"},
+      {"au.abn", "12 123 552 732", "valid"},
+      {"ca.bn", "12302 6635", "valid", "Program=nothing"},
+      {"ca.bn", "123026635RC0001", "valid", R"(Program="RC" Reference="0001")"},
+      {"ca.bn", "100007780RC0001", "valid"},
+      {"ca.bn", "123026635RZ0001", "valid"},
+  });
+}
+
+TEST(FurtherFormatsTest, RulesEdges) {
+  ExpectCheck({
+      // Only the 0- and the 1-series are issued; 00 is no check for 97.
+      {"be.vat", "2403019261", "invalid"},
+      {"be.vat", "0428759400", "invalid"},
+      {"be.vat", "1403019261", "invalid"},  // the 0-series digits with a 1
+      // 29 February: 1900 had none, 2000 had one.
+      {"be.nn", "00022900116", "invalid"},
+      {"be.nn", "00022900145", "valid", R"(BirthDate="2000-02-29")"},
+      {"be.nn", "17133003397", "invalid"},  // month 13
+      // BIS numbers: month + 20 without the sex, + 40 with it.
+      {"be.nn", "17273003301", "valid", R"(Gender=nothing Kind="BIS")"},
+      {"be.nn", "17473003344", "valid", R"(Gender="male" Kind="BIS" BirthDate="1917-07-30")"},
+      // The digits and the letter codes add up to 0 modulo 9 with a 0 as with a 9.
+      {"eu.banknote", "X00025041800", "valid"},
+      {"eu.banknote", "AA0000000000", "invalid"},
+      {"ie.pps", "1234567OC", "invalid"},  // no second letter C
+      {"ie.pps", "1234567TX", "valid"},
+      {"cl.rut", "12531909-3", "invalid"},
+      {"cl.rut", "123456789-0", "invalid"},
+      // The century digit: 4 and 9 up to YY 36, 5 to 8 up to YY 57.
+      {"dk.cpr", "290236-4000", "valid", R"(BirthDate="2036-02-29")"},
+      {"dk.cpr", "290237-4000", "invalid"},  // 1937 had no 29 February
+      {"dk.cpr", "010158-5000", "valid", R"(BirthDate="1858-01-01")"},
+      {"dk.cpr", "310480-1234", "invalid"},
+      {"ch.ssn", "757.9217.0769.85", "invalid"},
+      {"ch.ssn", "756.9217.0769.84", "invalid"},
+      {"br.cnpj", "16.727.230/0001-98", "invalid"},
+      {"au.abn", "93 914 571 673", "invalid"},
+      {"ca.bn", "123026635RX0001", "invalid"},
+      {"ca.bn", "123026635RC000A", "invalid"},
+  });
+}
+
+TEST(FurtherFormatsTest, Calculate) {
+  ExpectCalculate({
+      {"be.vat", "04030192", "61"},
+      {"be.vat", "10016866", "33"},
+      {"be.nn", "170730033", "55"},  // the reading before 2000
+      {"be.nn", "000229001", "45"},  // 1900-02-29 does not exist
+      {"be.nn", "171330033", ""},
+      {"eu.banknote", "X0002504180", "9"},
+      {"eu.banknote", "EA410018159", "8"},
+      {"ie.pps", "6433435A", "O"},
+      {"ie.pps", "1234567", "T"},
+      {"cl.rut", "10.626.628", "K"},
+      {"cl.rut", "7727230", "5"},
+      {"dk.cpr", "0101801234", ""},  // no check digit
+      {"ch.ssn", "756921707698", "5"},
+      {"ch.ssn", "757921707698", "-1"},
+      {"br.cnpj", "12ABC34501DE", "35"},
+      {"au.abn", "914571673", "83"},
+      {"ca.bn", "12302663", "5"},
+      {"ca.bn", "12302663RT0001", "5"},
+  });
+}
+
+TEST(FurtherFormatsTest, CompletePutsTheCheckCharactersInTheirPlace) {
+  const struct {
+    const char* scheme;
+    const char* payload;
+    const char* complete;
+  } cases[] = {
+      {"au.abn", "914571673", "83914571673"},
+      {"ie.pps", "6433435A", "6433435OA"},
+      {"ca.bn", "12302663RC0001", "123026635RC0001"},
+      {"be.vat", "BE04030192", "0403019261"},
+      {"dk.cpr", "0101801234", ""},
+      {"be.nn", "171330033", ""},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Create(c.scheme)->Complete(c.payload), c.complete) << c.scheme << " " << c.payload;
+  }
+}
+
+TEST(FurtherFormatsTest, Explain) {
+  ExpectExplain({
+      {"dk.cpr", "010180-1234", "valid (no check digit)"},
+      {"dk.cpr", "300280-1234", "no such date: 1980-02-30"},
+      {"be.nn", "17133003397", "no such date: 1917-13-30"},
+      {"be.nn", "00022900116", "check digits should be 45, not 16"},
+      {"be.vat", "2403019261", "the digit 2 cannot stand at place 1"},
+      {"be.vat", "BE 2403019261", "the digit 2 cannot stand at place 4"},
+      {"ie.pps", "1234567OC", "the letter C cannot stand at place 9"},
+      {"ch.ssn", "757.9217.0769.85", "the digit 7 cannot stand at place 3"},
+      {"ca.bn", "123026635RX0001", "the letter X cannot stand at place 11"},
+      {"au.abn", "93 914 571 673", "check digits should be 83, not 93"},
+      {"eu.banknote", "X00025041801", "check digit should be 9, not 1"},
+  });
+}
+
+TEST(FurtherFormatsTest, NamesAreFoundInAnyCaseAndThe52KeepTheirs) {
+  ASSERT_NE(FindScheme("BE.VAT"), nullptr);
+  EXPECT_EQ(FindScheme("BE.VAT")->name, "be.vat");
+  EXPECT_EQ(FindScheme("Dk.Cpr")->name, "dk.cpr");
+  EXPECT_EQ(FindScheme("cpr")->name, "CPR");
+  EXPECT_EQ(FindScheme("pps")->name, "PPS");
+  EXPECT_EQ(FindScheme("bic")->name, "BIC");  // the container code, not SWIFT
+  EXPECT_EQ(FindScheme("in.aadhaar"), nullptr);
+  EXPECT_EQ(FindScheme("be."), nullptr);
+}
+
+TEST(FurtherFormatsTest, AreasInOrderAndNamesInOrderWithinEach) {
+  const auto formats = FurtherFormats();
+  const auto areas = Areas();
+  for (std::size_t i = 1; i < formats.size(); ++i) {
+    const auto area = [&](std::size_t at) {
+      return std::find(areas.begin(), areas.end(), formats[at].area) - areas.begin();
+    };
+    ASSERT_LT(area(i), static_cast<std::ptrdiff_t>(areas.size())) << formats[i].name;
+    EXPECT_TRUE(area(i - 1) < area(i) ||
+                (area(i - 1) == area(i) && formats[i - 1].name < formats[i].name))
+        << formats[i - 1].name << " before " << formats[i].name;
+    EXPECT_FALSE(formats[i].display_name.empty() || formats[i].description.empty());
+  }
+}
+
+}  // namespace
+}  // namespace numerant::testing
