@@ -155,7 +155,6 @@ struct Descriptor<EveryKind> {
       Property{"Nothing", &EveryKind::Nothing},
       Property{"Empty", &EveryKind::Empty},
   };
-  static constexpr Example kExamples[] = {Valid("")};
 };
 
 namespace {
