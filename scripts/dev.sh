@@ -28,6 +28,7 @@ packages=(
   clang libclang-rt-14-dev python3-stdnum
   pybind11-dev python3-dev python3-pytest python3-dask python3-distributed
   emscripten chromium chromium-driver python3-selenium
+  postgresql-15 postgresql-server-dev-15 postgresql-contrib sqlite3 libsqlite3-dev
 )
 
 ensure_packages() {
