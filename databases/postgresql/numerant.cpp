@@ -17,14 +17,14 @@
 // postgres.h comes before every other header of the server.
 // clang-format off
 extern "C" {
-#include "postgres.h"
+#include <postgres.h>
 
-#include "fmgr.h"
-#include "funcapi.h"
-#include "mb/pg_wchar.h"
-#include "utils/builtins.h"
-#include "utils/fmgrprotos.h"
-#include "utils/tuplestore.h"
+#include <fmgr.h>
+#include <funcapi.h>
+#include <mb/pg_wchar.h>
+#include <utils/builtins.h>
+#include <utils/fmgrprotos.h>
+#include <utils/tuplestore.h>
 }
 // clang-format on
 
@@ -90,7 +90,7 @@ Argument ReadText(FunctionCallInfo fcinfo, int index) {
     const int length = static_cast<int>(scheme.size());
     const int quoted = pg_mbcliplen(scheme.data(), length, kQuotedNameBytes);
     ereport(ERROR, (errcode(ERRCODE_INVALID_PARAMETER_VALUE),
-                    errmsg("unknown scheme \"%.*s\"%s", quoted, scheme.data(),
+                    errmsg("unknown scheme \"%.*s%s\"", quoted, scheme.data(),
                            quoted < length ? "..." : ""),
                     errhint("SELECT name FROM numerant.schemes() lists the schemes.")));
   }
