@@ -47,9 +47,12 @@ struct Property {
 template <typename Class, typename Result>
 Property(std::string_view, Result (Class::*)() const) -> Property<Class, Result>;
 
-// Specialised beside each scheme class:
+// Specialised beside each scheme class: the class name, a one-line
+// description (UTF-8, as the README's scheme table shows it) and the public
+// properties.
 //   template <> struct Descriptor<Luhn> {
 //     static constexpr std::string_view kName = "Luhn";
+//     static constexpr std::string_view kDescription = "...";
 //     static constexpr std::tuple kProperties{Property{"CheckDigit", &Luhn::CheckDigit}};
 //   };
 template <typename SchemeClass>
@@ -58,6 +61,7 @@ struct Descriptor;
 template <typename T>
 concept DescribedScheme = requires(T scheme, std::string_view text) {
   { Descriptor<T>::kName } -> std::convertible_to<std::string_view>;
+  { Descriptor<T>::kDescription } -> std::convertible_to<std::string_view>;
   Descriptor<T>::kProperties;
   scheme.Calculate(text);
   { scheme.Check(text) } -> std::same_as<bool>;

@@ -60,65 +60,65 @@ namespace {
 // The window's list.
 // clang-format off
 constexpr std::array<CatalogueEntry, 52> kSchemeList{{
-    {"ACL", MakeScheme<ACL>},  // 0
-    {"ACN", MakeScheme<ACN>},  // 1
-    {"AHV", MakeScheme<AHV>},  // 2
-    {"AK", MakeScheme<AK>},  // 3
-    {"BI", MakeScheme<BI>},  // 4
-    {"BIC", MakeScheme<BIC>},  // 5
-    {"BOL", MakeScheme<BOL>},  // 6
-    {"BSN", MakeScheme<BSN>},  // 7
-    {"BTW", MakeScheme<BTW>},  // 8
-    {"BZU", MakeScheme<BZU>},  // 9
-    {"CAS", MakeScheme<CAS>},  // 10
-    {"CNP", MakeScheme<CNP>},  // 11
-    {"CPF", MakeScheme<CPF>},  // 12
-    {"CPR", MakeScheme<CPR>},  // 13
-    {"Creditcard", MakeScheme<Creditcard>},  // 14
-    {"DEA", MakeScheme<DEA>},  // 15
-    {"DNI", MakeScheme<DNI>},  // 16
-    {"DUNS", MakeScheme<DUNS>},  // 17
-    {"EAN", MakeScheme<EAN>},  // 18
-    {"EUR", MakeScheme<EUR>},  // 19
-    {"GRid", MakeScheme<GRid>},  // 20
-    {"HETU", MakeScheme<HETU>},  // 21
-    {"IBAN", MakeScheme<IBAN>},  // 22
-    {"IK", MakeScheme<IK>},  // 23
-    {"INSZ", MakeScheme<INSZ>},  // 24
-    {"ISBN", MakeScheme<ISBN>},  // 25
-    {"ISSN", MakeScheme<ISSN>},  // 26
-    {"JMBG", MakeScheme<JMBG>},  // 27
-    {"MRN", MakeScheme<MRN>},  // 28
-    {"NHS", MakeScheme<NHS>},  // 29
-    {"NID", MakeScheme<NID>},  // 30
-    {"NIH", MakeScheme<NIH>},  // 31
-    {"NIP", MakeScheme<NIP>},  // 32
-    {"NPI", MakeScheme<NPI>},  // 33
-    {"OGM", MakeScheme<OGM>},  // 34
-    {"OPC", MakeScheme<OPC>},  // 35
-    {"PESEL", MakeScheme<PESEL>},  // 36
-    {"PNR", MakeScheme<PNR>},  // 37
-    {"PPS", MakeScheme<PPS>},  // 38
-    {"PZN", MakeScheme<PZN>},  // 39
-    {"REGON", MakeScheme<REGON>},  // 40
-    {"RUN", MakeScheme<RUN>},  // 41
-    {"SIN", MakeScheme<SIN>},  // 42
-    {"SIREN", MakeScheme<SIREN>},  // 43
-    {"SIS", MakeScheme<SIS>},  // 44
-    {"TFN", MakeScheme<TFN>},  // 45
-    {"UIC", MakeScheme<UIC>},  // 46
-    {"UPC", MakeScheme<UPC>},  // 47
-    {"Verhoeff", MakeScheme<Verhoeff>},  // 48
-    {"VIN", MakeScheme<VIN>},  // 49
-    {"VSNR", MakeScheme<VSNR>},  // 50
-    {"WSDLN", MakeScheme<WSDLN>},  // 51
+    Entry<ACL>(),  // 0
+    Entry<ACN>(),  // 1
+    Entry<AHV>(),  // 2
+    Entry<AK>(),  // 3
+    Entry<BI>(),  // 4
+    Entry<BIC>(),  // 5
+    Entry<BOL>(),  // 6
+    Entry<BSN>(),  // 7
+    Entry<BTW>(),  // 8
+    Entry<BZU>(),  // 9
+    Entry<CAS>(),  // 10
+    Entry<CNP>(),  // 11
+    Entry<CPF>(),  // 12
+    Entry<CPR>(),  // 13
+    Entry<Creditcard>(),  // 14
+    Entry<DEA>(),  // 15
+    Entry<DNI>(),  // 16
+    Entry<DUNS>(),  // 17
+    Entry<EAN>(),  // 18
+    Entry<EUR>(),  // 19
+    Entry<GRid>(),  // 20
+    Entry<HETU>(),  // 21
+    Entry<IBAN>(),  // 22
+    Entry<IK>(),  // 23
+    Entry<INSZ>(),  // 24
+    Entry<ISBN>(),  // 25
+    Entry<ISSN>(),  // 26
+    Entry<JMBG>(),  // 27
+    Entry<MRN>(),  // 28
+    Entry<NHS>(),  // 29
+    Entry<NID>(),  // 30
+    Entry<NIH>(),  // 31
+    Entry<NIP>(),  // 32
+    Entry<NPI>(),  // 33
+    Entry<OGM>(),  // 34
+    Entry<OPC>(),  // 35
+    Entry<PESEL>(),  // 36
+    Entry<PNR>(),  // 37
+    Entry<PPS>(),  // 38
+    Entry<PZN>(),  // 39
+    Entry<REGON>(),  // 40
+    Entry<RUN>(),  // 41
+    Entry<SIN>(),  // 42
+    Entry<SIREN>(),  // 43
+    Entry<SIS>(),  // 44
+    Entry<TFN>(),  // 45
+    Entry<UIC>(),  // 46
+    Entry<UPC>(),  // 47
+    Entry<Verhoeff>(),  // 48
+    Entry<VIN>(),  // 49
+    Entry<VSNR>(),  // 50
+    Entry<WSDLN>(),  // 51
 }};
 // clang-format on
 
 constexpr std::array<CatalogueEntry, 3> kBuildingBlocks{{
-    {"Luhn", MakeScheme<Luhn>},
-    {"Modulo10", MakeScheme<Modulo10>},
-    {"Modulo97", MakeScheme<Modulo97>},
+    Entry<Luhn>(),
+    Entry<Modulo10>(),
+    Entry<Modulo97>(),
 }};
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {

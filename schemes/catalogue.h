@@ -12,11 +12,20 @@
 namespace numerant {
 
 struct CatalogueEntry {
-  // The list text, which is also the class name.
+  // The list text, which is the class name.
   std::string_view name;
+  // What the number is, in one line (UTF-8), as the README's table says it.
+  std::string_view description;
   // Creates a fresh object of the class.
   SchemeFactory create;
 };
+
+// The entry of a class, with its name and description read from its
+// `Descriptor`.
+template <DescribedScheme T>
+constexpr CatalogueEntry Entry() {
+  return {Descriptor<T>::kName, Descriptor<T>::kDescription, MakeScheme<T>};
+}
 
 // The 52 rows of the window's list, in list order.
 std::span<const CatalogueEntry> SchemeList();

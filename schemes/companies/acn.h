@@ -24,6 +24,8 @@ class ACN final : public WeightedSumNumber<> {
 template <>
 struct Descriptor<ACN> {
   static constexpr std::string_view kName = "ACN";
+  static constexpr std::string_view kDescription =
+      "Australian Company Number; weights 8 to 1, modulo 10";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &ACN::CheckDigit}};
 };
 

@@ -24,6 +24,8 @@ class BTW final : public Modulo97Number {
 template <>
 struct Descriptor<BTW> {
   static constexpr std::string_view kName = "BTW";
+  static constexpr std::string_view kDescription =
+      "Belgian VAT number; 97 minus the number modulo 97";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &BTW::CheckDigit}};
 };
 

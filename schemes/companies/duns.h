@@ -22,6 +22,7 @@ class DUNS final : public LuhnNumber<> {
 template <>
 struct Descriptor<DUNS> {
   static constexpr std::string_view kName = "DUNS";
+  static constexpr std::string_view kDescription = "D-U-N-S company number; Luhn";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &DUNS::CheckDigit}};
 };
 

@@ -25,6 +25,8 @@ class NIP final : public WeightedSumNumber<> {
 template <>
 struct Descriptor<NIP> {
   static constexpr std::string_view kName = "NIP";
+  static constexpr std::string_view kDescription =
+      "Polish tax identification number; weighted modulo 11";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &NIP::CheckDigit}};
 };
 

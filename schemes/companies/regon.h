@@ -27,6 +27,8 @@ class REGON final : public WeightedSumNumber<> {
 template <>
 struct Descriptor<REGON> {
   static constexpr std::string_view kName = "REGON";
+  static constexpr std::string_view kDescription =
+      "Polish business register number, short and long form; weighted modulo 11";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &REGON::CheckDigit}};
 };
 

@@ -26,6 +26,7 @@ class SIREN final : public LuhnNumber<> {
 template <>
 struct Descriptor<SIREN> {
   static constexpr std::string_view kName = "SIREN";
+  static constexpr std::string_view kDescription = "French company number; Luhn";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &SIREN::CheckDigit}};
 };
 

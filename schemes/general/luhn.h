@@ -27,6 +27,9 @@ class Luhn final : public CheckDigitNumber<std::int16_t> {
 template <>
 struct Descriptor<Luhn> {
   static constexpr std::string_view kName = "Luhn";
+  static constexpr std::string_view kDescription =
+      "Building block: the Luhn digit of any string of digits, which brings the sum of the digits, "
+      "every second one from the right doubled and its digits added, to a multiple of 10";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &Luhn::CheckDigit}};
 };
 

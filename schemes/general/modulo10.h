@@ -29,6 +29,9 @@ class Modulo10 final : public CheckDigitNumber<std::int16_t> {
 template <>
 struct Descriptor<Modulo10> {
   static constexpr std::string_view kName = "Modulo10";
+  static constexpr std::string_view kDescription =
+      "Building block: the check digit of any string of digits with weights 3 and 1 from the "
+      "right, modulo 10, as in an EAN";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &Modulo10::CheckDigit}};
 };
 

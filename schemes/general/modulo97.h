@@ -37,6 +37,9 @@ class Modulo97 final : public CheckDigitNumber<FieldValue> {
 template <>
 struct Descriptor<Modulo97> {
   static constexpr std::string_view kName = "Modulo97";
+  static constexpr std::string_view kDescription =
+      "Building block: two check digits, the remainder of any string of digits read as one number "
+      "divided by 97";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &Modulo97::CheckDigit},
                                           Property{"Reverse", &Modulo97::Reverse}};
 };

@@ -29,6 +29,9 @@ class Verhoeff final : public CheckDigitNumber<std::int16_t> {
 template <>
 struct Descriptor<Verhoeff> {
   static constexpr std::string_view kName = "Verhoeff";
+  static constexpr std::string_view kDescription =
+      "Any string of digits; the Verhoeff scheme, which catches every single-digit error and every "
+      "swap of neighbours";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &Verhoeff::CheckDigit}};
 };
 

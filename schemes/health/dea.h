@@ -45,6 +45,8 @@ class DEA final : public CheckDigitNumber<std::int16_t, DEAFields> {
 template <>
 struct Descriptor<DEA> {
   static constexpr std::string_view kName = "DEA";
+  static constexpr std::string_view kDescription =
+      "US Drug Enforcement Administration registration: two letters, six digits";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &DEA::CheckDigit},
                                           Property{"LastNameInitial", &DEA::LastNameInitial},
                                           Property{"PrescriberNumber", &DEA::PrescriberNumber},

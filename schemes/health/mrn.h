@@ -32,6 +32,8 @@ class MRN final : public CheckDigitNumber<std::int16_t> {
 template <>
 struct Descriptor<MRN> {
   static constexpr std::string_view kName = "MRN";
+  static constexpr std::string_view kDescription =
+      "Medical record number of any length, letters allowed; Luhn-like, letters counting 17 to 42";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &MRN::CheckDigit}};
 };
 

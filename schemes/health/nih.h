@@ -31,6 +31,8 @@ class NIH final : public CheckDigitNumber<std::int16_t> {
 template <>
 struct Descriptor<NIH> {
   static constexpr std::string_view kName = "NIH";
+  static constexpr std::string_view kDescription =
+      "NIH identifier; ISO 7064 MOD 11,10 through a table";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &NIH::CheckDigit}};
 };
 

@@ -25,6 +25,8 @@ class NPI final : public LuhnNumber<> {
 template <>
 struct Descriptor<NPI> {
   static constexpr std::string_view kName = "NPI";
+  static constexpr std::string_view kDescription =
+      "US National Provider Identifier for health care; Luhn over the prefix 80840 and the number";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &NPI::CheckDigit}};
 };
 

@@ -33,6 +33,8 @@ class BZU final : public CheckDigitNumber<std::int16_t> {
 template <>
 struct Descriptor<BZU> {
   static constexpr std::string_view kName = "BZU";
+  static constexpr std::string_view kDescription =
+      "BZÜ structured payment reference; ISO 7064 MOD 11,10 (check value 1 to 10)";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &BZU::CheckDigit}};
 };
 

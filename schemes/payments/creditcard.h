@@ -42,6 +42,7 @@ class Creditcard final : public CheckDigitNumber<std::int16_t, CreditcardFields>
 template <>
 struct Descriptor<Creditcard> {
   static constexpr std::string_view kName = "Creditcard";
+  static constexpr std::string_view kDescription = "Payment card number of any length; Luhn";
   static constexpr std::tuple kProperties{
       Property{"AccountNumber", &Creditcard::AccountNumber},
       Property{"CheckDigit", &Creditcard::CheckDigit},

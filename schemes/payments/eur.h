@@ -41,6 +41,8 @@ class EUR final : public CheckDigitNumber<std::int16_t, EURFields> {
 template <>
 struct Descriptor<EUR> {
   static constexpr std::string_view kName = "EUR";
+  static constexpr std::string_view kDescription =
+      "Euro banknote serial number: a letter and ten digits; the total comes to 8 modulo 9";
   static constexpr std::tuple kProperties{
       Property{"CheckDigit", &EUR::CheckDigit},
       Property{"CountryCode", &EUR::CountryCode},

@@ -48,6 +48,9 @@ class IBAN final : public CheckDigitNumber<FieldValue, IBANFields> {
 template <>
 struct Descriptor<IBAN> {
   static constexpr std::string_view kName = "IBAN";
+  static constexpr std::string_view kDescription =
+      "International bank account number: country code, two check digits, account; ISO 7064 MOD "
+      "97-10";
   static constexpr std::tuple kProperties{
       Property{"AccountNumber", &IBAN::AccountNumber},
       Property{"CheckDigit", &IBAN::CheckDigit},

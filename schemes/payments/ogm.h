@@ -24,6 +24,8 @@ class OGM final : public Modulo97Number {
 template <>
 struct Descriptor<OGM> {
   static constexpr std::string_view kName = "OGM";
+  static constexpr std::string_view kDescription =
+      "Belgian structured payment reference (+++123/4567/89012+++); the number modulo 97";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &OGM::CheckDigit}};
 };
 

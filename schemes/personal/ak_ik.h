@@ -77,6 +77,8 @@ class IK final : public ElevenDigitPersonalCode {
 template <>
 struct Descriptor<AK> {
   static constexpr std::string_view kName = "AK";
+  static constexpr std::string_view kDescription =
+      "Lithuanian personal code: century and sex, YYMMDD, serial; modulo 11 in two stages";
   static constexpr std::tuple kProperties{
       Property{"BirthDate", &AK::BirthDate}, Property{"Century", &AK::Century},
       Property{"CheckDigit", &AK::CheckDigit}, Property{"Gender", &AK::Gender},
@@ -86,6 +88,8 @@ struct Descriptor<AK> {
 template <>
 struct Descriptor<IK> {
   static constexpr std::string_view kName = "IK";
+  static constexpr std::string_view kDescription =
+      "Estonian personal code: century and sex, YYMMDD, serial; modulo 11 in one stage";
   static constexpr std::tuple kProperties{
       Property{"BirthDate", &IK::BirthDate}, Property{"Century", &IK::Century},
       Property{"CheckDigit", &IK::CheckDigit}, Property{"Gender", &IK::Gender},

@@ -26,6 +26,9 @@ class BI final : public WeightedSumNumber<> {
 template <>
 struct Descriptor<BI> {
   static constexpr std::string_view kName = "BI";
+  static constexpr std::string_view kDescription =
+      "Portuguese identity card number; weights 9 to 2, 11 minus the remainder modulo 11 (can be "
+      "10 or 11)";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &BI::CheckDigit}};
 };
 

@@ -35,6 +35,8 @@ class CPF final : public CheckDigitNumber<FieldValue> {
 template <>
 struct Descriptor<CPF> {
   static constexpr std::string_view kName = "CPF";
+  static constexpr std::string_view kDescription =
+      "Brazilian taxpayer number; two check digits, each modulo 11";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &CPF::CheckDigit}};
 };
 

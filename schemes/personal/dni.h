@@ -30,6 +30,8 @@ class DNI final : public CheckDigitNumber<std::string> {
 template <>
 struct Descriptor<DNI> {
   static constexpr std::string_view kName = "DNI";
+  static constexpr std::string_view kDescription =
+      "Spanish national identity number; check letter by the number modulo 23";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &DNI::CheckDigit}};
 };
 

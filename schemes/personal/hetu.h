@@ -52,6 +52,9 @@ class HETU final : public CheckDigitNumber<std::string, HetuFields> {
 template <>
 struct Descriptor<HETU> {
   static constexpr std::string_view kName = "HETU";
+  static constexpr std::string_view kDescription =
+      "Finnish personal identity code DDMMYY, century sign (+ - A), individual number; check "
+      "character by modulo 31";
   static constexpr std::tuple kProperties{
       Property{"BirthDate", &HETU::BirthDate}, Property{"Century", &HETU::Century},
       Property{"CheckDigit", &HETU::CheckDigit}, Property{"Gender", &HETU::Gender},

@@ -57,6 +57,9 @@ class NID final : public CheckDigitNumber<std::string, NidFields> {
 template <>
 struct Descriptor<NID> {
   static constexpr std::string_view kName = "NID";
+  static constexpr std::string_view kDescription =
+      "National identity number: a digit or letter for decade and century, year, month (+50 for "
+      "women), day, sequence; check character by modulo 23";
   static constexpr std::tuple kProperties{
       Property{"BirthDate", &NID::BirthDate}, Property{"Century", &NID::Century},
       Property{"CheckDigit", &NID::CheckDigit}, Property{"Gender", &NID::Gender},

@@ -98,6 +98,8 @@ class JMBG final : public WeightedSumNumber<JmbgFields> {
 template <>
 struct Descriptor<PESEL> {
   static constexpr std::string_view kName = "PESEL";
+  static constexpr std::string_view kDescription =
+      "Polish personal number: YYMMDD, serial whose last digit gives the sex; weighted modulo 10";
   static constexpr std::tuple kProperties{
       Property{"BirthDate", &PESEL::BirthDate}, Property{"CheckDigit", &PESEL::CheckDigit},
       Property{"Gender", &PESEL::Gender},
@@ -107,6 +109,8 @@ struct Descriptor<PESEL> {
 template <>
 struct Descriptor<CNP> {
   static constexpr std::string_view kName = "CNP";
+  static constexpr std::string_view kDescription =
+      "Romanian personal numeric code: sex and century, YYMMDD, county, serial; weighted modulo 11";
   static constexpr std::tuple kProperties{
       Property{"BirthDate", &CNP::BirthDate},   Property{"Century", &CNP::Century},
       Property{"CheckDigit", &CNP::CheckDigit}, Property{"CountyCode", &CNP::CountyCode},
@@ -116,6 +120,9 @@ struct Descriptor<CNP> {
 template <>
 struct Descriptor<JMBG> {
   static constexpr std::string_view kName = "JMBG";
+  static constexpr std::string_view kDescription =
+      "Unique master citizen number of the former Yugoslavia: DDMMYYY, region, serial; weighted "
+      "modulo 11";
   static constexpr std::tuple kProperties{
       Property{"BirthDate", &JMBG::BirthDate}, Property{"CheckDigit", &JMBG::CheckDigit},
       Property{"Gender", &JMBG::Gender},

@@ -43,6 +43,7 @@ class PNR final : public CheckDigitNumber<std::int16_t, PnrFields> {
 template <>
 struct Descriptor<PNR> {
   static constexpr std::string_view kName = "PNR";
+  static constexpr std::string_view kDescription = "Swedish personal number: YYMMDD, serial; Luhn";
   static constexpr std::tuple kProperties{Property{"BirthDate", &PNR::BirthDate},
                                           Property{"CheckDigit", &PNR::CheckDigit},
                                           Property{"Gender", &PNR::Gender}};

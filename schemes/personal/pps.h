@@ -31,6 +31,8 @@ class PPS final : public CheckDigitNumber<std::string> {
 template <>
 struct Descriptor<PPS> {
   static constexpr std::string_view kName = "PPS";
+  static constexpr std::string_view kDescription =
+      "Irish Personal Public Service number; check letter by weighted modulo 23";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &PPS::CheckDigit}};
 };
 

@@ -32,6 +32,8 @@ class RUN final : public CheckDigitNumber<std::string> {
 template <>
 struct Descriptor<RUN> {
   static constexpr std::string_view kName = "RUN";
+  static constexpr std::string_view kDescription =
+      "Chilean national number; check character 0 to 9 or K, modulo 11";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &RUN::CheckDigit}};
 };
 

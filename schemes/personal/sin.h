@@ -35,6 +35,7 @@ class SIN final : public LuhnNumber<SINFields> {
 template <>
 struct Descriptor<SIN> {
   static constexpr std::string_view kName = "SIN";
+  static constexpr std::string_view kDescription = "Canadian Social Insurance Number; Luhn";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &SIN::CheckDigit},
                                           Property{"RegionCode", &SIN::RegionCode}};
 };

@@ -24,6 +24,8 @@ class SIS final : public Modulo97Number {
 template <>
 struct Descriptor<SIS> {
   static constexpr std::string_view kName = "SIS";
+  static constexpr std::string_view kDescription =
+      "Belgian SIS social-insurance card number; the number modulo 97";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &SIS::CheckDigit}};
 };
 

@@ -25,6 +25,7 @@ class TFN final : public WeightedSumNumber<> {
 template <>
 struct Descriptor<TFN> {
   static constexpr std::string_view kName = "TFN";
+  static constexpr std::string_view kDescription = "Australian Tax File Number; weighted modulo 11";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &TFN::CheckDigit}};
 };
 

@@ -51,6 +51,9 @@ class VSNR final : public CheckDigitNumber<std::int16_t, VsnrFields> {
 template <>
 struct Descriptor<VSNR> {
   static constexpr std::string_view kName = "VSNR";
+  static constexpr std::string_view kDescription =
+      "German pension insurance number: region, DDMMYY, surname letter, serial giving the sex; "
+      "weighted digit sums modulo 10";
   static constexpr std::tuple kProperties{
       Property{"BirthDate", &VSNR::BirthDate}, Property{"CheckDigit", &VSNR::CheckDigit},
       Property{"Gender", &VSNR::Gender}, Property{"RegionCode", &VSNR::RegionCode},

@@ -56,6 +56,9 @@ class WSDLN final : public CheckDigitNumber<std::int16_t, WsdlnFields> {
 template <>
 struct Descriptor<WSDLN> {
   static constexpr std::string_view kName = "WSDLN";
+  static constexpr std::string_view kDescription =
+      "Washington State driver's licence number built from name and birth data; check digit in "
+      "10th place";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &WSDLN::CheckDigit},
                                           Property{"DayCode", &WSDLN::DayCode},
                                           Property{"FirstNameInitial", &WSDLN::FirstNameInitial},

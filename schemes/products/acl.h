@@ -39,6 +39,9 @@ class ACL final : public CheckDigitNumber<std::int16_t, AclFields> {
 template <>
 struct Descriptor<ACL> {
   static constexpr std::string_view kName = "ACL";
+  static constexpr std::string_view kDescription =
+      "French article code for pharmacy products (13 digits, built like an EAN-13); weights 3 and "
+      "1, modulo 10";
   static constexpr std::tuple kProperties{Property{"CategoryCode", &ACL::CategoryCode},
                                           Property{"CheckDigit", &ACL::CheckDigit},
                                           Property{"PrefixCode", &ACL::PrefixCode}};

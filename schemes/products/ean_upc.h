@@ -70,6 +70,8 @@ class UPC final : public CheckDigitNumber<std::int16_t, UpcFields> {
 template <>
 struct Descriptor<EAN> {
   static constexpr std::string_view kName = "EAN";
+  static constexpr std::string_view kDescription =
+      "EAN-13 and EAN-8 article numbers; weights 3 and 1, modulo 10";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &EAN::CheckDigit},
                                           Property{"ManufacturerCode", &EAN::ManufacturerCode},
                                           Property{"NumberSystem", &EAN::NumberSystem},
@@ -79,6 +81,8 @@ struct Descriptor<EAN> {
 template <>
 struct Descriptor<UPC> {
   static constexpr std::string_view kName = "UPC";
+  static constexpr std::string_view kDescription =
+      "UPC-A and zero-suppressed UPC-E article numbers; weights 3 and 1, modulo 10";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &UPC::CheckDigit},
                                           Property{"ManufacturerCode", &UPC::ManufacturerCode},
                                           Property{"NumberSystem", &UPC::NumberSystem},

@@ -43,6 +43,8 @@ class GRid final : public CheckDigitNumber<std::string, GridFields> {
 template <>
 struct Descriptor<GRid> {
   static constexpr std::string_view kName = "GRid";
+  static constexpr std::string_view kDescription =
+      "Global Release Identifier for music releases; ISO 7064 MOD 37,36 over digits and letters";
   static constexpr std::tuple kProperties{
       Property{"CheckDigit", &GRid::CheckDigit},
       Property{"IdentifierScheme", &GRid::IdentifierScheme},

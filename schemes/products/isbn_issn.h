@@ -56,6 +56,8 @@ class ISSN final : public CheckDigitNumber<std::string> {
 template <>
 struct Descriptor<ISBN> {
   static constexpr std::string_view kName = "ISBN";
+  static constexpr std::string_view kDescription =
+      "Book number, ISBN-10 (modulo 11, check X for 10) and ISBN-13 (prefix 978 or 979, as EAN)";
   static constexpr std::tuple kProperties{
       Property{"CheckDigit", &ISBN::CheckDigit}, Property{"GroupCode", &ISBN::GroupCode},
       Property{"PublisherCode", &ISBN::PublisherCode}, Property{"TitleNumber", &ISBN::TitleNumber}};
@@ -64,6 +66,8 @@ struct Descriptor<ISBN> {
 template <>
 struct Descriptor<ISSN> {
   static constexpr std::string_view kName = "ISSN";
+  static constexpr std::string_view kDescription =
+      "Serial publication number, ISSN-8 (modulo 11) and in an EAN-13 with prefix 977";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &ISSN::CheckDigit}};
 };
 

@@ -39,6 +39,8 @@ class OPC final : public CheckDigitNumber<std::int16_t, OpcFields> {
 template <>
 struct Descriptor<OPC> {
   static constexpr std::string_view kName = "OPC";
+  static constexpr std::string_view kDescription =
+      "Optical product code: manufacturer and product; Luhn";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &OPC::CheckDigit},
                                           Property{"ManufacturerCode", &OPC::ManufacturerCode},
                                           Property{"ProductCode", &OPC::ProductCode}};

@@ -38,12 +38,16 @@ class CAS final : public CheckDigitNumber<std::int16_t> {
 template <>
 struct Descriptor<PZN> {
   static constexpr std::string_view kName = "PZN";
+  static constexpr std::string_view kDescription =
+      "German pharmaceutical central number; weights 2 to 7, modulo 11";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &PZN::CheckDigit}};
 };
 
 template <>
 struct Descriptor<CAS> {
   static constexpr std::string_view kName = "CAS";
+  static constexpr std::string_view kDescription =
+      "CAS registry number of a chemical substance; weights 1, 2, 3 … from the right, modulo 10";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &CAS::CheckDigit}};
 };
 

@@ -50,6 +50,9 @@ class BIC final : public CheckDigitNumber<std::int16_t, BicFields> {
 template <>
 struct Descriptor<BIC> {
   static constexpr std::string_view kName = "BIC";
+  static constexpr std::string_view kDescription =
+      "Freight container code (ISO 6346): three owner letters, category letter U, J or Z, six "
+      "digits; powers of two modulo 11";
   static constexpr std::tuple kProperties{
       Property{"CategoryCode", &BIC::CategoryCode},
       Property{"CheckDigit", &BIC::CheckDigit},

@@ -30,6 +30,8 @@ class BOL final : public CheckDigitNumber<std::int16_t> {
 template <>
 struct Descriptor<BOL> {
   static constexpr std::string_view kName = "BOL";
+  static constexpr std::string_view kDescription =
+      "Bill of lading number; weights 3 and 1, modulo 10";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &BOL::CheckDigit}};
 };
 

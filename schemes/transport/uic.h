@@ -44,6 +44,8 @@ class UIC final : public CheckDigitNumber<std::int16_t, UicFields> {
 template <>
 struct Descriptor<UIC> {
   static constexpr std::string_view kName = "UIC";
+  static constexpr std::string_view kDescription =
+      "Railway wagon number; weights 2 and 1 with digit sums, modulo 10";
   static constexpr std::tuple kProperties{
       Property{"CheckDigit", &UIC::CheckDigit},     Property{"CountryCode", &UIC::CountryCode},
       Property{"SerialNumber", &UIC::SerialNumber}, Property{"TypeCode", &UIC::TypeCode},

@@ -52,6 +52,9 @@ class VIN final : public CheckDigitNumber<std::string, VinFields> {
 template <>
 struct Descriptor<VIN> {
   static constexpr std::string_view kName = "VIN";
+  static constexpr std::string_view kDescription =
+      "Vehicle identification number; letters transliterated, weighted modulo 11, check character "
+      "(X for 10) in 9th place";
   static constexpr std::tuple kProperties{
       Property{"CheckDigit", &VIN::CheckDigit},
       Property{"CountryCode", &VIN::CountryCode},

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -22,6 +23,29 @@ TEST(CatalogueTest, ListsTheFiftyTwoSchemesInOrder) {
   for (const CatalogueEntry& entry : SchemeList())
     names.emplace_back(entry.name);
   EXPECT_EQ(names, expected);
+}
+
+// The README's table of the 52 is the catalogue: its first two columns are
+// each class's name and description, in list order.
+TEST(CatalogueTest, TheReadmeTableIsTheCatalogue) {
+  std::ifstream readme(NUMERANT_SOURCE_DIR "/README.md");
+  ASSERT_TRUE(readme) << "README.md not found";
+  std::vector<std::string> table;
+  bool inside = false;
+  for (std::string line; std::getline(readme, line);) {
+    if (line.starts_with("## ")) inside = line.starts_with("## The 52 schemes");
+    if (!inside || !line.starts_with("| ") || line.starts_with("| Scheme |")) continue;
+    // "| name | description | ...": the first two cells.
+    const std::size_t second = line.find(" | ", 2);
+    const std::size_t third = line.find(" | ", second + 3);
+    if (second == std::string::npos || third == std::string::npos) continue;
+    table.push_back(line.substr(2, second - 2) + " | " +
+                    line.substr(second + 3, third - second - 3));
+  }
+  std::vector<std::string> catalogue;
+  for (const CatalogueEntry& entry : SchemeList())
+    catalogue.push_back(std::string(entry.name) + " | " + std::string(entry.description));
+  EXPECT_EQ(table, catalogue);
 }
 
 TEST(CatalogueTest, EachRowCreatesAFreshObjectOfItsOwnClass) {
