@@ -288,7 +288,7 @@ Outcome SchemeAt(std::size_t index, SchemeRow& row) noexcept {
     }();
     if (index >= lengths.size()) return Outcome::kFailure;
     const CatalogueEntry& entry = EntryAt(index);
-    row = {.name = entry.name, .description = {}, .lengths = lengths[index]};
+    row = {.name = entry.name, .description = entry.description, .lengths = lengths[index]};
     return Outcome::kAnswer;
   } catch (const std::bad_alloc&) {
     return Outcome::kOutOfMemory;

@@ -53,8 +53,9 @@ Answer Fields(std::string_view scheme, std::string_view number, Encoding encodin
 
 // One row of the list of schemes: the 52 schemes in list order, then the
 // building blocks. `lengths` is JSON, [[min, max], ...] with max null for no
-// upper end, as `numerant-cli list --json` writes it. The texts are ASCII
-// and live as long as the program.
+// upper end, as `numerant-cli list --json` writes it. The texts are UTF-8
+// whatever the encoding of the other answers, and live as long as the
+// program.
 struct SchemeRow {
   std::string_view name;
   std::string_view description;

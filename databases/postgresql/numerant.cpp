@@ -111,6 +111,15 @@ char* ServerString(std::string_view utf8_or_latin1) {
   return pnstrdup(utf8_or_latin1.data(), static_cast<Size>(length));
 }
 
+// UTF-8 text, whatever the encoding of the other answers, as a server
+// string.
+char* ServerStringFromUtf8(std::string_view utf8) {
+  const int length = static_cast<int>(utf8.size());
+  char* converted = pg_any_to_server(utf8.data(), length, PG_UTF8);
+  if (converted != utf8.data()) return converted;
+  return pnstrdup(utf8.data(), static_cast<Size>(length));
+}
+
 using TextFunction = answers::Answer (*)(std::string_view, std::string_view,
                                          answers::Encoding) noexcept;
 
@@ -176,8 +185,7 @@ Datum numerant_schemes(PG_FUNCTION_ARGS) {
     bool nulls[3] = {false, false, false};
     values[0] = PointerGetDatum(
         cstring_to_text_with_len(row.name.data(), static_cast<int>(row.name.size())));
-    values[1] = PointerGetDatum(
-        cstring_to_text_with_len(row.description.data(), static_cast<int>(row.description.size())));
+    values[1] = PointerGetDatum(cstring_to_text(ServerStringFromUtf8(row.description)));
     values[2] = DirectFunctionCall1(jsonb_in, CStringGetDatum(ServerString(row.lengths)));
     tuplestore_putvalues(result->setResult, result->setDesc, values, nulls);
   }

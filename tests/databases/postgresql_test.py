@@ -17,6 +17,8 @@ import unittest
 import expectations
 
 CLI = None  # set from --cli
+README = None  # set from --readme
+HERE = os.path.dirname(os.path.abspath(__file__))
 PSQL = os.environ.get("NUMERANT_PSQL", "psql")
 FUNCTIONS = ("check", "calculate", "complete", "explain", "fields")
 
@@ -83,7 +85,7 @@ class Extension(unittest.TestCase):
 
     def test_schemes_lists_the_catalogue(self):
         rows = psql("SELECT json_build_object('name', name, 'lengths', lengths), "
-                    "description IS NOT NULL FROM numerant.schemes();")
+                    "description <> '' FROM numerant.schemes();")
         listed = [json.loads(row.split("|")[0]) for row in rows]
         self.assertEqual(listed, CLI.schemes())
         self.assertTrue(all(row.endswith("|t") for row in rows))
@@ -184,6 +186,20 @@ class Extension(unittest.TestCase):
         self.assertEqual(rows[-1], psql("SELECT count(*) FROM person WHERE right(pesel, 1) = '4' "
                                         "OR pesel = '85031512345';")[0])
 
+    def test_the_readme_example_works_as_shown(self):
+        def part(name):
+            return subprocess.run(["bash", os.path.join(HERE, "readme_example.sh"), README,
+                                   "postgresql", name], capture_output=True, text=True,
+                                  check=True).stdout
+        sql, shown = part("sql"), part("text")
+        self.assertTrue(sql and shown, "the README has no PostgreSQL example")
+        psql("DROP DATABASE IF EXISTS readme; CREATE DATABASE readme;")
+        run = subprocess.run([PSQL, "-X", "-q", "-d", "readme", "-f", "-"], input=sql,
+                             stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True,
+                             encoding="utf-8", check=False)
+        printed = re.sub(r"^psql:<stdin>:\d+: ", "", run.stdout, flags=re.MULTILINE)
+        self.assertEqual(printed, shown)
+
     def test_parallel_workers_answer_as_one_backend(self):
         psql("""
             DROP TABLE IF EXISTS ean_rows;
@@ -210,11 +226,13 @@ class Extension(unittest.TestCase):
 
 
 def main():
-    global CLI
+    global CLI, README
     parser = argparse.ArgumentParser()
     parser.add_argument("--cli", required=True)
+    parser.add_argument("--readme", required=True)
     arguments, rest = parser.parse_known_args()
     CLI = expectations.Cli(arguments.cli)
+    README = arguments.readme
     unittest.main(argv=[sys.argv[0], *rest], verbosity=2)
 
 
