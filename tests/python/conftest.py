@@ -61,24 +61,6 @@ def cli_answers(command, scheme, inputs):
     return [json.loads(line) for line in run.stdout.splitlines()]
 
 
-@functools.cache
-def cli_writes_none_for_unset():
-    """Whether this numerant-cli writes an unset FieldValue as null (PESEL's
-    BirthDate before a number is decoded) rather than as the number it holds."""
-    return cli_answers("check", "PESEL", ("",))[0]["fields"]["BirthDate"] is None
-
-
-def as_the_module_types(cli_fields, module_fields):
-    """The command line's fields, typed as the module types them.
-
-    A FieldValue that holds no text is None in the module. A numerant-cli that
-    still writes such a value as its number is accepted there and only there."""
-    if cli_writes_none_for_unset():
-        return cli_fields
-    return {name: None if module_fields.get(name, 0) is None and type(value) is int else value
-            for name, value in cli_fields.items()}
-
-
 @pytest.fixture(params=SAMPLES, ids=[row[0] for row in SAMPLES])
 def sample(request):
     scheme, stem, number, more_stems = request.param

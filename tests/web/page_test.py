@@ -210,12 +210,9 @@ class EveryScheme(PageTest):
     def test_typed_text_reaches_the_schemes_as_the_window_hands_it_over(self):
         cases = [
             ("IBAN", "DE89 3704 0044 0532 0130 00"),  # blanks between the digits
-            ("Creditcard", "4111-1111-1111-1111"),
             ("Creditcard", "   "),  # blanks only: not empty, so the scheme answers
-            ("DNI", "   "),
             ("WSDLN", "MÜLLERJA55BG"),  # ISO-8859-1 letters pass unchanged
             ("WSDLN", "M€LLERJA55BG"),  # others become "?"
-            ("MRN", "AB12ẞ"),
         ]
         for scheme, text in cases:
             with self.subTest(scheme=scheme, text=text, mode="check"):
@@ -224,10 +221,8 @@ class EveryScheme(PageTest):
                 self.assert_calculation(scheme, text, typed=True)
         # A character beyond the 16-bit range is one character, so one "?";
         # WebDriver types none of them, so it is pasted.
-        for scheme, text in (("MRN", "AB12\U0001F600"), ("Creditcard", "4111\U0001F600")):
-            with self.subTest(scheme=scheme, text=text):
-                self.assert_check(scheme, text)
-                self.assert_calculation(scheme, text)
+        self.assert_check("MRN", "AB12\U0001F600")
+        self.assert_calculation("MRN", "AB12\U0001F600")
 
 
 class PageBehaviour(PageTest):
