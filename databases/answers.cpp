@@ -217,6 +217,11 @@ void AppendJsonFields(std::string& out, const std::vector<FieldRecord>& fields) 
 // Runs one answer, turning whatever escapes the library into an outcome.
 template <typename Work>
 Answer Guarded(std::string_view scheme_name, Work&& work) noexcept {
+  // A very long text once leaves its storage behind; a backend lives for
+  // hours and should not hold it.
+  constexpr std::size_t kKeptCapacity = 64 * 1024;
+  if (state.input.capacity() > kKeptCapacity) std::string().swap(state.input);
+  if (state.output.capacity() > kKeptCapacity) std::string().swap(state.output);
   try {
     CachedScheme* scheme = Find(scheme_name);
     if (scheme == nullptr) return Without(Outcome::kUnknownScheme);
