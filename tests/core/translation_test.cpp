@@ -138,6 +138,7 @@ struct EveryKind {
 template <>
 struct Descriptor<EveryKind> {
   static constexpr std::string_view kName = "EveryKind";
+  static constexpr std::string_view kDescription = "A property of every kind";
   static constexpr std::tuple kProperties{
       Property{"Flag", &EveryKind::Flag},
       Property{"Byte", &EveryKind::Byte},
