@@ -49,13 +49,13 @@ if(TARGET numerant_postgresql)
   set(CPACK_DEB_COMPONENT_INSTALL ON)
   set(CPACK_COMPONENTS_GROUPING ONE_PER_GROUP)
   set(CPACK_DEBIAN_NUMERANT_PACKAGE_NAME numerant)
-  set(CPACK_DEBIAN_NUMERANT_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION_SUMMARY}\n${CPACK_PACKAGE_DESCRIPTION}")
+  # CPack puts the one summary above each package's own description.
+  set(CPACK_DEBIAN_NUMERANT_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
   set(CPACK_DEBIAN_POSTGRESQL_PACKAGE_NAME numerant-postgresql)
   set(CPACK_DEBIAN_POSTGRESQL_PACKAGE_SECTION database)
   set(CPACK_DEBIAN_POSTGRESQL_PACKAGE_DEPENDS "postgresql-15")
   set(CPACK_DEBIAN_POSTGRESQL_PACKAGE_SUGGESTS "")
   set(CPACK_DEBIAN_POSTGRESQL_DESCRIPTION
-    "check digits of numbering schemes as PostgreSQL functions\n"
     "The PostgreSQL 15 extension numerant: numerant.check, calculate,\n"
     "complete, explain, fields and schemes, for the same schemes as the\n"
     "numerant package, usable in CHECK constraints, expression indexes and\n"
