@@ -14,17 +14,20 @@
 #include "schemes/catalogue.h"
 
 namespace numerant::databases {
-namespace {
 
 // One object of each scheme class a thread has asked for, made on first use
 // and kept: a scheme object is reset by every call, and making one for each
 // row would cost more than answering it.
-struct CachedScheme {
+struct SchemeHandle {
   std::unique_ptr<Scheme> scheme;
   // What `Calculate` gives a payload without check characters ("-1" or ""
   // by class), as numerant-cli tells its answers with none.
   std::string unset_check_digit;
 };
+
+namespace {
+
+using CachedScheme = SchemeHandle;
 
 // Every entry of the catalogue, the listed schemes first.
 std::size_t EntryCount() {
@@ -214,17 +217,21 @@ void AppendJsonFields(std::string& out, const std::vector<FieldRecord>& fields) 
   out.push_back('}');
 }
 
-// Runs one answer, turning whatever escapes the library into an outcome.
-template <typename Work>
-Answer Guarded(std::string_view scheme_name, Work&& work) noexcept {
-  // A very long text once leaves its storage behind; a backend lives for
-  // hours and should not hold it.
+// A very long text once leaves its storage behind; a backend lives for
+// hours and should not hold it.
+void LetGoOfLongTexts() {
   constexpr std::size_t kKeptCapacity = 64 * 1024;
   if (state.input.capacity() > kKeptCapacity) std::string().swap(state.input);
   if (state.output.capacity() > kKeptCapacity) std::string().swap(state.output);
+}
+
+// Runs one answer, turning whatever escapes the library into an outcome.
+template <typename Work>
+Answer Guarded(std::string_view scheme_name, Work&& work) noexcept {
   try {
     CachedScheme* scheme = Find(scheme_name);
     if (scheme == nullptr) return Without(Outcome::kUnknownScheme);
+    LetGoOfLongTexts();
     return work(*scheme);
   } catch (const std::bad_alloc&) {
     return Without(Outcome::kOutOfMemory);
@@ -239,6 +246,28 @@ Answer Check(std::string_view scheme, std::string_view number, Encoding encoding
   return Guarded(scheme, [&](CachedScheme& cached) {
     return ValidityAnswer(cached.scheme->Check(ToLatin1(number, encoding)));
   });
+}
+
+Outcome Resolve(std::string_view scheme, SchemeHandle*& handle) noexcept {
+  try {
+    handle = Find(scheme);
+    return handle == nullptr ? Outcome::kUnknownScheme : Outcome::kAnswer;
+  } catch (const std::bad_alloc&) {
+    return Outcome::kOutOfMemory;
+  } catch (...) {
+    return Outcome::kFailure;
+  }
+}
+
+Answer Check(SchemeHandle& scheme, std::string_view number, Encoding encoding) noexcept {
+  try {
+    LetGoOfLongTexts();
+    return ValidityAnswer(scheme.scheme->Check(ToLatin1(number, encoding)));
+  } catch (const std::bad_alloc&) {
+    return Without(Outcome::kOutOfMemory);
+  } catch (...) {
+    return Without(Outcome::kFailure);
+  }
 }
 
 Answer Calculate(std::string_view scheme, std::string_view payload, Encoding encoding) noexcept {

@@ -39,6 +39,15 @@ struct Answer {
 
 // Whether the complete number is valid.
 Answer Check(std::string_view scheme, std::string_view number, Encoding encoding) noexcept;
+
+// A scheme found once by name, for a caller that checks many numbers against
+// it (a column against one scheme): it skips the search by name. A handle
+// serves only the thread that resolved it, for as long as the thread lives.
+struct SchemeHandle;
+// The handle of the scheme of this name, or kUnknownScheme, kOutOfMemory or
+// kFailure.
+Outcome Resolve(std::string_view scheme, SchemeHandle*& handle) noexcept;
+Answer Check(SchemeHandle& scheme, std::string_view number, Encoding encoding) noexcept;
 // The check characters of a payload, as `numerant-cli calc` prints them, or
 // null where the payload has none.
 Answer Calculate(std::string_view scheme, std::string_view payload, Encoding encoding) noexcept;

@@ -120,6 +120,42 @@ char* ServerStringFromUtf8(std::string_view utf8) {
   return pnstrdup(utf8.data(), static_cast<Size>(length));
 }
 
+// What a call site keeps from row to row (in fn_extra): the scheme it asked
+// for last and its name. A name that cannot change within the statement (a
+// constant, as in a CHECK constraint) is not even read again.
+struct CallSite {
+  answers::SchemeHandle* scheme;
+  char* name;
+  Size name_length;
+  bool stable;
+};
+
+answers::SchemeHandle& SchemeOf(FunctionCallInfo fcinfo) {
+  FmgrInfo* flinfo = fcinfo->flinfo;
+  auto* site = flinfo != nullptr ? static_cast<CallSite*>(flinfo->fn_extra) : nullptr;
+  if (site != nullptr && site->stable) return *site->scheme;
+  const Argument name = ReadText(fcinfo, 0);
+  if (site != nullptr && site->name_length == name.bytes.size() &&
+      memcmp(site->name, name.bytes.data(), name.bytes.size()) == 0)
+    return *site->scheme;
+  answers::SchemeHandle* scheme = nullptr;
+  const answers::Outcome outcome = answers::Resolve(name.bytes, scheme);
+  if (outcome != answers::Outcome::kAnswer) RaiseOutcome(outcome, name.bytes);
+  if (flinfo == nullptr) return *scheme;
+  if (site == nullptr) {
+    site = static_cast<CallSite*>(MemoryContextAllocZero(flinfo->fn_mcxt, sizeof(CallSite)));
+    flinfo->fn_extra = site;
+  } else if (site->name != nullptr) {
+    pfree(site->name);
+  }
+  site->name = static_cast<char*>(MemoryContextAlloc(flinfo->fn_mcxt, name.bytes.size() + 1));
+  memcpy(site->name, name.bytes.data(), name.bytes.size());
+  site->name_length = name.bytes.size();
+  site->scheme = scheme;
+  site->stable = get_fn_expr_arg_stable(flinfo, 0);
+  return *scheme;
+}
+
 using TextFunction = answers::Answer (*)(std::string_view, std::string_view,
                                          answers::Encoding) noexcept;
 
@@ -153,7 +189,11 @@ Datum JsonbResult(FunctionCallInfo fcinfo, TextFunction function) {
 extern "C" {
 
 Datum numerant_check(PG_FUNCTION_ARGS) {
-  PG_RETURN_BOOL(AnswerOf(fcinfo, answers::Check).valid);
+  answers::SchemeHandle& scheme = SchemeOf(fcinfo);
+  const Argument number = ReadText(fcinfo, 1);
+  const answers::Answer answer = answers::Check(scheme, number.bytes, number.encoding);
+  if (answer.outcome != answers::Outcome::kAnswer) RaiseOutcome(answer.outcome, {});
+  PG_RETURN_BOOL(answer.valid);
 }
 
 Datum numerant_calculate(PG_FUNCTION_ARGS) {
