@@ -27,12 +27,12 @@ def literal(text):
     return "'" + text.replace("'", "''") + "'"
 
 
-def psql(script, database="postgres", expect_error=False):
+def psql(script, database="postgres", expect_error=False, user="postgres"):
     """Runs a script; returns its rows (unaligned, tuples only) as lines, or
     with expect_error, the error printed (verbose, with its SQLSTATE)."""
     run = subprocess.run(
         [PSQL, "-X", "-q", "-A", "-t", "-v", "ON_ERROR_STOP=1", "-v", "VERBOSITY=verbose",
-         "-d", database, "-f", "-"],
+         "-d", database, "-U", user, "-f", "-"],
         input="\\set VERBOSITY verbose\n" + script, capture_output=True, text=True,
         encoding="utf-8", env={**os.environ, "PGCLIENTENCODING": "UTF8"}, check=False)
     if expect_error:
@@ -94,6 +94,12 @@ class Extension(unittest.TestCase):
         rows = psql("SELECT proname, provolatile, proisstrict, proparallel FROM pg_proc "
                     "WHERE pronamespace = 'numerant'::regnamespace ORDER BY proname;")
         self.assertEqual(rows, [f"{name}|i|t|s" for name in sorted(FUNCTIONS + ("schemes",))])
+
+    def test_a_database_owner_who_is_no_superuser_may_create_it(self):
+        psql("CREATE ROLE keeper LOGIN; CREATE DATABASE kept OWNER keeper;")
+        self.assertEqual(psql("CREATE EXTENSION numerant; "
+                              "SELECT numerant.check('EAN', '4006381333931');",
+                              "kept", user="keeper"), ["t"])
 
     def test_null_arguments_give_null(self):
         calls = [f"numerant.{f}({a}, {b}) IS NULL" for f in FUNCTIONS
