@@ -9,7 +9,7 @@
 #include <unistd.h>
 #include <vector>
 
-#include "cli/json_writer.h"
+#include "core/json_writer.h"
 #include "cli/options.h"
 #include "cli/streams.h"
 #include "core/translation.h"

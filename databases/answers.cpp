@@ -6,10 +6,9 @@
 #include <new>
 #include <span>
 #include <string>
-#include <type_traits>
-#include <variant>
 #include <vector>
 
+#include "core/json_writer.h"
 #include "core/translation.h"
 #include "schemes/catalogue.h"
 
@@ -122,101 +121,6 @@ Answer JsonAnswer(Encoding encoding) {
   return OutputAnswer();
 }
 
-// ---- JSON, written as numerant-cli --json writes it
-
-void AppendJsonString(std::string& out, std::string_view utf8) {
-  static constexpr char kHex[] = "0123456789abcdef";
-  out.push_back('"');
-  for (const char c : utf8) {
-    const auto byte = static_cast<unsigned char>(c);
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (byte < 0x20 || byte == 0x7F) {
-          out += "\\u00";
-          out.push_back(kHex[byte >> 4]);
-          out.push_back(kHex[byte & 0xF]);
-        } else {
-          out.push_back(c);
-        }
-    }
-  }
-  out.push_back('"');
-}
-
-void AppendJsonLengths(std::string& out, const std::vector<LengthPair>& lengths) {
-  out.push_back('[');
-  for (std::size_t i = 0; i < lengths.size(); ++i) {
-    if (i != 0) out += ", ";
-    out += '[' + std::to_string(lengths[i].min) + ", ";
-    out += lengths[i].max ? std::to_string(*lengths[i].max) : "null";
-    out.push_back(']');
-  }
-  out.push_back(']');
-}
-
-void AppendJsonFinding(std::string& out, const FindingRecord& finding) {
-  out += "{\"kind\": ";
-  AppendJsonString(out, finding.kind);
-  if (finding.length) out += ", \"length\": " + std::to_string(*finding.length);
-  if (finding.lengths) {
-    out += ", \"lengths\": ";
-    AppendJsonLengths(out, *finding.lengths);
-  }
-  if (finding.place) out += ", \"place\": " + std::to_string(*finding.place);
-  if (finding.character) {
-    out += ", \"character\": ";
-    AppendJsonString(out, *finding.character);
-  }
-  if (finding.expected) {
-    out += ", \"expected\": ";
-    AppendJsonString(out, *finding.expected);
-  }
-  if (finding.found) {
-    out += ", \"found\": ";
-    AppendJsonString(out, *finding.found);
-  }
-  out.push_back('}');
-}
-
-void AppendJsonFields(std::string& out, const std::vector<FieldRecord>& fields) {
-  out.push_back('{');
-  for (std::size_t i = 0; i < fields.size(); ++i) {
-    if (i != 0) out += ", ";
-    AppendJsonString(out, fields[i].name);
-    out += ": ";
-    std::visit(
-        [&out](const auto& value) {
-          using T = std::decay_t<decltype(value)>;
-          if constexpr (std::is_same_v<T, std::monostate>) {
-            out += "null";
-          } else if constexpr (std::is_same_v<T, bool>) {
-            out += value ? "true" : "false";
-          } else if constexpr (std::is_same_v<T, std::int64_t>) {
-            out += std::to_string(value);
-          } else {
-            AppendJsonString(out, value);
-          }
-        },
-        fields[i].value);
-  }
-  out.push_back('}');
-}
-
 // A very long text once leaves its storage behind; a backend lives for
 // hours and should not hold it.
 void LetGoOfLongTexts() {
@@ -299,7 +203,7 @@ Answer Fields(std::string_view scheme, std::string_view number, Encoding encodin
   return Guarded(scheme, [&](CachedScheme& cached) {
     cached.scheme->Check(ToLatin1(number, encoding));
     state.output.clear();
-    AppendJsonFields(state.output, RecordFields(*cached.scheme));
+    AppendJsonFields(state.output, *cached.scheme);
     return JsonAnswer(encoding);
   });
 }

@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: MIT
 """What the database extensions must answer: numerant-cli's answers over the
-shared samples (tests/schemes/samples.h) and over inputs built from them."""
+shared samples (the worked examples beside each rule) and over inputs built
+from them."""
 
 import json
 import os
@@ -8,7 +9,7 @@ import subprocess
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "web"))
-import samples  # noqa: E402  (tests/web/samples.py reads samples.h)
+import samples  # noqa: E402  (tests/web/samples.py reads the worked examples)
 
 
 def inputs_of(stem, number):
@@ -62,7 +63,7 @@ def every_case(cli):
     the catalogue's case for half the schemes, in small letters for the
     others."""
     cases = []
-    for index, (scheme, (stem, number)) in enumerate(samples.load().items()):
+    for index, (scheme, (stem, number, _)) in enumerate(samples.load(cli.path).items()):
         inputs = inputs_of(stem, number)
         name = scheme.lower() if index % 2 else scheme
         for text, expected in zip(inputs, cli.expected(scheme, inputs)):

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "cli/json_writer.h"
+#include "core/json_writer.h"
 
 #include <type_traits>
 
-namespace numerant::cli {
+namespace numerant {
 namespace {
 
 constexpr std::string_view kReplacementCharacter = "\xEF\xBF\xBD";  // U+FFFD
@@ -175,4 +175,4 @@ void AppendJsonShape(std::string& out, const NumberShape& shape) {
   AppendJsonLengths(out, RecordLengths(shape.NumberLengths()));
 }
 
-}  // namespace numerant::cli
+}  // namespace numerant

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 // The JSON the command line writes of the library's records.
-#include "cli/json_writer.h"
+#include "core/json_writer.h"
 
 #include <gtest/gtest.h>
 #include <string>
 
-namespace numerant::cli {
+namespace numerant {
 namespace {
 
 // Whatever bytes come in, the JSON string is UTF-8: each byte that starts no
@@ -54,4 +54,4 @@ TEST(JsonWriterTest, AFindingHasTheMembersOfItsRecordInOrder) {
 }
 
 }  // namespace
-}  // namespace numerant::cli
+}  // namespace numerant

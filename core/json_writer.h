@@ -10,7 +10,7 @@
 #include "core/scheme.h"
 #include "core/translation.h"
 
-namespace numerant::cli {
+namespace numerant {
 
 // Appends a JSON string literal of UTF-8 text. A byte that starts no
 // well-formed UTF-8 sequence is written as U+FFFD, so the line stays valid
@@ -38,4 +38,4 @@ void AppendJsonLengths(std::string& out, const std::vector<LengthPair>& lengths)
 // and "lengths" of a shape as members of an object, each after ", ".
 void AppendJsonShape(std::string& out, const NumberShape& shape);
 
-}  // namespace numerant::cli
+}  // namespace numerant
