@@ -30,6 +30,10 @@ struct Sample {
   // How many leading characters every number of the format shares (the
   // prefix 756 of ch.ssn), which generated numbers keep.
   std::size_t fixed_prefix = 0;
+  // Places that generated numbers keep as the stem has them, marked "=" in
+  // a text that lines up with the stem (a birth date the rule tests, the
+  // digits that make a repetition rule hold).
+  const char* kept_places = nullptr;
 };
 
 // Test parameters print as their scheme's name.
@@ -109,6 +113,23 @@ inline constexpr Sample kFurtherSamples[] = {
     {.scheme = "cl.rut", .stem = "12531909", .number = "125319092", .separators = " .-", .more_stems = {"7727230"}},
     {.scheme = "dk.cpr", .stem = "0101801234", .number = "0101801234", .check_length = 0},
     {.scheme = "ie.pps", .stem = "6433435A", .number = "6433435OA", .check_place = 7, .more_stems = {"1234567", "1234567H"}},
+};
+
+// The national tax and identity numbers.
+inline constexpr Sample kNationalSamples[] = {
+    {.scheme = "cn.ric", .stem = "36042619910101007", .number = "360426199101010071", .catches_single_digit_errors = true, .kept_places = "      ========"},
+    {.scheme = "de.idnr", .stem = "3657426180", .number = "36574261809", .separators = " -./", .catches_single_digit_errors = true, .kept_places = "========="},
+    {.scheme = "in_.aadhaar", .stem = "23412341234", .number = "234123412346", .catches_single_digit_errors = true, .fixed_prefix = 1},
+    {.scheme = "in_.gstin", .stem = "27AAPFU0939F1Z", .number = "27AAPFU0939F1ZV", .kept_places = "======       ="},
+    {.scheme = "in_.pan", .stem = "ACUPA7085R", .number = "ACUPA7085R", .check_length = 0},
+    {.scheme = "it.codicefiscale", .stem = "RCCMNL83S18D969", .number = "RCCMNL83S18D969H", .kept_places = "      ======"},
+    {.scheme = "mx.curp", .stem = "BOXW310820HNERXN0", .number = "BOXW310820HNERXN09", .more_stems = {"MASI050805MVZRLRA"}, .kept_places = "    ========="},
+    {.scheme = "mx.rfc", .stem = "GODE561231GR8", .number = "GODE561231GR8", .check_length = 0},
+    {.scheme = "no.fodselsnummer", .stem = "151086950", .number = "15108695088", .check_length = 2, .kept_places = "======="},
+    {.scheme = "se.personnummer", .stem = "880320-001", .number = "880320-0016", .separators = " ", .more_stems = {"880320001", "19880320-001", "19880320001"}, .kept_places = "======"},
+    {.scheme = "tr.tckimlik", .stem = "172917160", .number = "17291716060", .check_length = 2, .fixed_prefix = 1},
+    {.scheme = "us.ein", .stem = "911144442", .number = "911144442", .check_length = 0},
+    {.scheme = "za.idnr", .stem = "750330504408", .number = "7503305044089", .separators = " ", .catches_single_digit_errors = true, .kept_places = "======    ="},
 };
 // clang-format on
 
