@@ -1200,7 +1200,9 @@ def personnummer_with(rng, date, sign, long_form, day_add=0):
                   "19880320-0016", "188803200016", "880320+0016"],
         edges=[lambda rng: personnummer_with(rng, random_date(rng, 1950, 2025), "-", False, 60)],
         rules=[Rule("coordination-number", True, False,
-                    lambda n: int(n.replace("-", "").replace("+", "")[-6:-4]) > 60)])
+                    lambda n: int(n.replace("-", "").replace("+", "")[-6:-4]) > 60),
+               Rule("year-0", True, False,
+                    lambda n: len(n.replace("-", "").replace("+", "")) == 12 and n[:4] == "0000")])
 def make_personnummer(rng):
     form = rng.choice(["short", "plus", "long"])
     if form == "plus":

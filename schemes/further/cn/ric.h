@@ -18,6 +18,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -59,6 +60,14 @@ struct Descriptor<CnRic> {
       Property{"Gender", &CnRic::Gender},
       Property{"Region", &CnRic::Region},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("360426199101010071", R"(BirthDate="1991-01-01" Gender="male" Region="360426")"),
+      Valid("44011320141005001x", R"(BirthDate="2014-10-05" CheckDigit="X")"),
+      Calculates("44011320141005001", "X"),
+      Invalid("360426199102300071", "no such date: 1991-02-30"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

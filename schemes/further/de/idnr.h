@@ -18,6 +18,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -39,6 +40,20 @@ struct Descriptor<DeIdnr> {
       "German tax identification number; one digit repeated, ISO 7064 MOD 11,10";
   static constexpr std::string_view kArea = area::kPersonal;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &DeIdnr::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("36 574 261 809"),
+      Valid("65929970489"),
+      Valid("86095742719"),
+      // One digit twice or three times, not three in a row; the first not 0.
+      Valid("11213456783"),
+      Calculates("3657426180", "9"),
+      Invalid("11123456786", "the digit 1 cannot stand at place 3"),
+      Invalid("36554266806", "the digit 6 cannot stand at place 7"),
+      Invalid("12345678903", "the digit 0 cannot stand at place 10"),
+      Invalid("06574261809", "the digit 0 cannot stand at place 1"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -17,6 +17,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -38,6 +39,18 @@ struct Descriptor<InAadhaar> {
       "Indian Aadhaar number, first digit 2 to 9, no palindrome; Verhoeff check digit";
   static constexpr std::string_view kArea = area::kPersonal;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &InAadhaar::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("2341 2341 2346"),
+      Valid("298448863364"),
+      Calculates("23412341234", "6"),
+      // Verhoeff gives 2, and 200009900002 reads the same backwards.
+      Calculates("20000990000", "-1"),
+      // Verhoeff passes, but no number reads the same backwards.
+      Invalid("200009900002", "no check digit exists for this number"),
+      Invalid("134123412346", "the digit 1 cannot stand at place 1"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

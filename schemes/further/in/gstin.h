@@ -17,6 +17,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -54,6 +55,20 @@ struct Descriptor<InGstin> {
       Property{"Pan", &InGstin::Pan},
       Property{"StateCode", &InGstin::StateCode},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("27AAPFU0939F1ZV", R"(StateCode="27" Pan="AAPFU0939F")"),
+      Valid("29aagcb7383j1z4"),
+      Valid("38AAPFU0939F1ZS"),  // Ladakh
+      Valid("97AAPFU0939F1ZO"),  // other territory
+      Calculates("27AAPFU0939F1Z", "V"),
+      Invalid("27AAPFU0939F0ZW", "the digit 0 cannot stand at place 13"),  // registration 0
+      Invalid("27AAPFU0939F1AA", "the letter A cannot stand at place 14"),
+      // The embedded PAN's holder type.
+      Invalid("27AAPXU0939F1ZV", "the letter X cannot stand at place 6"),
+      Invalid("00AAPFU0939F1ZV", "the digit 0 cannot stand at place 2"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -18,6 +18,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -59,6 +60,16 @@ struct Descriptor<InPan> {
       Property{"CheckDigit", &InPan::CheckDigit},
       Property{"HolderType", &InPan::HolderType},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("ACUPA7085R", R"(HolderType="individual" CheckDigit="")"),
+      Valid("AAKFD7113K", R"(HolderType="firm")"),
+      Calculates("ACUPA7085R", ""),
+      Invalid("ABMXA3211G", "the letter X cannot stand at place 4"),  // no holder type X
+      Invalid("ACUPA0000R", "the digit 0 cannot stand at place 9"),
+      Invalid("ABMPA32111", "the digit 1 cannot stand at place 10"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -15,7 +15,7 @@
 //   ItCodicefiscale code;
 //   code.Calculate("RCCMNL83S18D969");   // "H"
 //   code.Check("RCCMNL83S18D969H");      // true, BirthDate "1983-11-18"
-//   code.Check("RCCMNL83S18D96NL");      // true: the omocodia of the same
+//   code.Check("RCCMNL83S18D96NG");      // true: omocodia, Municipality "D969"
 #pragma once
 
 #include <optional>
@@ -24,6 +24,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -72,6 +73,21 @@ struct Descriptor<ItCodicefiscale> {
       Property{"Gender", &ItCodicefiscale::Gender},
       Property{"Municipality", &ItCodicefiscale::Municipality},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("RCCMNL83S18D969H",
+            R"(BirthDate="1983-11-18" Gender="male" Municipality="D969" CenturyInferred=true)"),
+      Valid("MRTNTN23M02D969P", R"(BirthDate="2023-08-02")"),
+      Valid("CNTFNC84R44H5L1E", R"(BirthDate="1984-10-04" Gender="female" Municipality="H501")"),
+      // Omocodia: any digit of year, day and municipality may be a letter.
+      Valid("RCCMNL83S18D96NG", R"(Municipality="D969")"),
+      Valid("RCCMNLUPSMUDVSVO", R"(BirthDate="1983-11-18")"),
+      Calculates("RCCMNL83S18D969", "H"),
+      Invalid("RCCMNL83F18D969H", "the letter F cannot stand at place 9"),  // F is no month
+      // 2000 had a 29 February, but no 30th.
+      Invalid("RCCMNL00B70D969X", "no such date: 2000-02-30"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -20,6 +20,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -61,6 +62,17 @@ struct Descriptor<MxCurp> {
       Property{"Gender", &MxCurp::Gender},
       Property{"State", &MxCurp::State},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("BOXW310820HNERXN09", R"(BirthDate="1931-08-20" Gender="male" State="NE")"),
+      Valid("HEGG560427MVZRRL04", R"(Gender="female" State="VZ")"),
+      Valid("MASI050805MVZRLRA8", R"(BirthDate="2005-08-05")"),
+      Calculates("BOXW310820HNERXN0", "9"),
+      Invalid("BOXW310820XNERXN09", "the letter X cannot stand at place 11"),
+      Invalid("BOXW310820HXXRXN09", "the letter X cannot stand at place 12"),
+      Invalid("BOXW310230HNERXN09", "no such date: 1931-02-30"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

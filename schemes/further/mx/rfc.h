@@ -22,6 +22,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -70,6 +71,18 @@ struct Descriptor<MxRfc> {
       Property{"Date", &MxRfc::Date},
       Property{"Kind", &MxRfc::Kind},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("GODE 561231 GR8",
+            R"(Date="1956-12-31" Kind="person" CheckCharacterFits=true CenturyInferred=true)"),
+      Valid("VACE-460910-SX6", R"(Date="2046-09-10" CheckCharacterFits=false)"),
+      Valid("MAB-930714-8T4", R"(Kind="company" Date="1993-07-14")"),
+      Valid("COMG-600703", R"(CheckCharacterFits=false)"),
+      Calculates("GODE561231GR8", ""),  // no check character
+      Invalid("GODE561331GR8", "no such date: 1956-13-31"),
+      Invalid("GOD1561231GR8", "the digit 1 cannot stand at place 4"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -22,6 +22,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -64,6 +65,20 @@ struct Descriptor<NoFodselsnummer> {
       Property{"Gender", &NoFodselsnummer::Gender},
       Property{"Kind", &NoFodselsnummer::Kind},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("151086 95088", R"(BirthDate="1986-10-15" Gender="female" Kind="birth number")"),
+      Valid("10048744732"),
+      // D numbers add 40 to the day, H numbers 40 to the month.
+      Valid("55108695071", R"(Kind="D number" BirthDate="1986-10-15")"),
+      Valid("15508695060", R"(Kind="H number")"),
+      Valid("010120500 10", R"(BirthDate="2020-01-01")"),
+      Calculates("151086950", "88"),
+      // The individual number 800 gives no century with YY 50.
+      Invalid("15105080058", "the digit 8 cannot stand at place 7"),
+      Invalid("15108695077", "check digits should be 88, not 77"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

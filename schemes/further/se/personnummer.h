@@ -23,6 +23,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -69,6 +70,24 @@ struct Descriptor<SePersonnummer> {
       Property{"Gender", &SePersonnummer::Gender},
       Property{"Kind", &SePersonnummer::Kind},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("880320-0016", R"(BirthDate="1988-03-20" Gender="male" CenturyInferred=true)"),
+      Valid("811228-9841", R"(Gender="female")"),
+      // "+" one century earlier; twelve digits write the century.
+      Valid("880320+0016", R"(BirthDate="1888-03-20")"),
+      Valid("8803200016", R"(BirthDate="1988-03-20")"),
+      Valid("19880320-0016", R"(BirthDate="1988-03-20" CenturyInferred=false)"),
+      Valid("188803200016", R"(BirthDate="1888-03-20")"),
+      Valid("880380-0013", R"(Kind="coordination number")"),
+      Valid("000229-0021", R"(BirthDate="2000-02-29")"),
+      Calculates("880320-001", "6"),
+      // 1900 had no 29 February.
+      Invalid("000229+0021", "no such date: 1900-02-29"),
+      Invalid("880320*0016", "the character \"*\" cannot stand at place 7"),
+      Invalid("88032-00016", "the character \"-\" cannot stand at place 6"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

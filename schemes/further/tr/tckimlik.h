@@ -17,6 +17,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -39,6 +40,15 @@ struct Descriptor<TrTckimlik> {
       "Turkish identity number; two check digits from the odd and even places, modulo 10";
   static constexpr std::string_view kArea = area::kPersonal;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &TrTckimlik::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("17291716060"),
+      Valid("10010405214"),
+      Calculates("172917160", "60"),
+      Invalid("07291716092", "the digit 0 cannot stand at place 1"),
+      Invalid("17291716050", "check digits should be 60, not 50"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -17,6 +17,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -51,6 +52,17 @@ struct Descriptor<UsEin> {
       Property{"Campus", &UsEin::Campus},
       Property{"CheckDigit", &UsEin::CheckDigit},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("91-1144442", R"(Campus="Philadelphia")"),
+      Valid("04-2103594", R"(Campus="Brookhaven")"),
+      Valid("53-6904399", R"(Campus="Austin")"),
+      Valid("911144442"),
+      Valid("46-1144442", R"(Campus="Internet or Philadelphia")"),
+      Calculates("911144442", ""),
+      Invalid("07-1144442", "the digit 7 cannot stand at place 2"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

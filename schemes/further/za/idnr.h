@@ -18,6 +18,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -63,6 +64,16 @@ struct Descriptor<ZaIdnr> {
       Property{"Citizenship", &ZaIdnr::Citizenship},
       Property{"Gender", &ZaIdnr::Gender},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("7503305044089",
+            R"(BirthDate="1975-03-30" Gender="male" Citizenship="citizen" CenturyInferred=true)"),
+      Valid("5306060050180", R"(BirthDate="1953-06-06" Gender="female")"),
+      Valid("7503305044204", R"(Citizenship="refugee")"),
+      Calculates("750330504408", "9"),
+      Invalid("7503305044303", "the digit 3 cannot stand at place 11"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant
