@@ -1098,7 +1098,7 @@ def cf_with(rng, date, day_value=None):
 
 
 @scheme("it.codicefiscale", codicefiscale.is_valid, check_alphabet=UPPER,
-        examples=["RCCMNL83S18D969H", "MRTNTN23M02D969P", "CNTFNC84R44H5L1E", "RCCMNL83S18D96NG",
+        examples=["RCCMNL83S18D969H", "MRTNTN23M02D969P", "CNTFNC84R44H5L1E", "RCCMNL83S18D96VW",
                   "RCCMNL83S18D969", "00743110157"],
         edges=[lambda rng: cf_with(rng, random_date(rng, 1950, 2025), rng.randint(80, 99))],
         rules=[Rule("company-number", False, True, lambda n: len(n) == 11 and n.isdigit()),

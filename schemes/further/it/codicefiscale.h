@@ -15,7 +15,7 @@
 //   ItCodicefiscale code;
 //   code.Calculate("RCCMNL83S18D969");   // "H"
 //   code.Check("RCCMNL83S18D969H");      // true, BirthDate "1983-11-18"
-//   code.Check("RCCMNL83S18D96NG");      // true: omocodia, Municipality "D969"
+//   code.Check("RCCMNL83S18D96VW");      // true: omocodia, Municipality "D969"
 #pragma once
 
 #include <optional>
@@ -80,7 +80,7 @@ struct Descriptor<ItCodicefiscale> {
       Valid("MRTNTN23M02D969P", R"(BirthDate="2023-08-02")"),
       Valid("CNTFNC84R44H5L1E", R"(BirthDate="1984-10-04" Gender="female" Municipality="H501")"),
       // Omocodia: any digit of year, day and municipality may be a letter.
-      Valid("RCCMNL83S18D96NG", R"(Municipality="D969")"),
+      Valid("RCCMNL83S18D96VW", R"(Municipality="D969")"),
       Valid("RCCMNLUPSMUDVSVO", R"(BirthDate="1983-11-18")"),
       Calculates("RCCMNL83S18D969", "H"),
       Invalid("RCCMNL83F18D969H", "the letter F cannot stand at place 9"),  // F is no month
