@@ -13,7 +13,6 @@
 #include <deque>
 #include <ostream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "schemes/catalogue.h"
@@ -50,6 +49,20 @@ inline void PrintTo(const Sample& sample, std::ostream* out) {
   *out << sample.scheme;
 }
 
+// The places of a national number that generated numbers keep, marked "=":
+// the birth date, the sex and state, the digits of the repetition rule.
+inline const char* KeptPlaces(std::string_view name) {
+  if (name == "cn.ric") return "      ========";
+  if (name == "de.idnr") return "=========";
+  if (name == "in_.gstin") return "======       =";
+  if (name == "it.codicefiscale") return "      ======";
+  if (name == "mx.curp") return "    =========";
+  if (name == "no.fodselsnummer") return "=======";
+  if (name == "se.personnummer") return "======";
+  if (name == "za.idnr") return "======    =";
+  return nullptr;
+}
+
 // The samples of the 52 and the building blocks, or of the further formats.
 inline std::vector<Sample> SamplesOfTheCatalogue(bool further = false) {
   // The texts the samples point into, kept for the whole run.
@@ -58,13 +71,6 @@ inline std::vector<Sample> SamplesOfTheCatalogue(bool further = false) {
   constexpr std::string_view kCatchingSingleDigitErrors[] = {
       "BI",   "BSN",    "NHS",     "REGON",       "TFN",    "Verhoeff",
       "Luhn", "cn.ric", "de.idnr", "in_.aadhaar", "za.idnr"};
-  // The national numbers' places kept by generated numbers, by name.
-  constexpr std::pair<std::string_view, const char*> kKeptPlaces[] = {
-      {"cn.ric", "      ========"},    {"de.idnr", "========="},
-      {"in_.gstin", "======       ="}, {"it.codicefiscale", "      ======"},
-      {"mx.curp", "    ========="},    {"no.fodselsnummer", "======="},
-      {"se.personnummer", "======"},   {"za.idnr", "======    ="},
-  };
   std::vector<Sample> samples;
   const auto lists =
       further ? std::vector{FurtherFormats()} : std::vector{SchemeList(), BuildingBlocks()};
@@ -106,9 +112,7 @@ inline std::vector<Sample> SamplesOfTheCatalogue(bool further = false) {
       if (entry.name == "ch.ssn") sample.fixed_prefix = 3;
       // The first digit of these is never 0 (nor 1 for Aadhaar).
       if (entry.name == "in_.aadhaar" || entry.name == "tr.tckimlik") sample.fixed_prefix = 1;
-      for (const auto& [name, kept] : kKeptPlaces) {
-        if (entry.name == name) sample.kept_places = kept;
-      }
+      sample.kept_places = KeptPlaces(entry.name);
       samples.push_back(sample);
     }
   }
