@@ -64,4 +64,25 @@ std::optional<std::int16_t> Modulo10CheckDigit(std::string_view digits) noexcept
   return AlternatingCheckDigit(digits, kModulo10Weighed);
 }
 
+std::optional<int> LuhnMod36CheckValue(std::string_view text) noexcept {
+  constexpr int kBase = 36;
+  int total = 0;
+  bool doubled = true;
+  for (std::size_t i = text.size(); i-- > 0; doubled = !doubled) {
+    const char c = text[i];
+    int value = 0;
+    if (c >= '0' && c <= '9') {
+      value = c - '0';
+    } else if (c >= 'A' && c <= 'Z') {
+      value = c - 'A' + 10;
+    } else {
+      return std::nullopt;
+    }
+    if (doubled) value = 2 * value / kBase + 2 * value % kBase;
+    // Every term is below 36, so the total is kept below 36 too.
+    total = (total + value) % kBase;
+  }
+  return (kBase - total) % kBase;
+}
+
 }  // namespace numerant

@@ -30,4 +30,11 @@ std::optional<std::int16_t> LuhnCheckDigit(std::string_view digits) noexcept;
 // left count three times.
 std::optional<std::int16_t> Modulo10CheckDigit(std::string_view digits) noexcept;
 
+// Luhn over the 36 characters 0 to 9 and A to Z (values 0 to 35), as the
+// Indian GSTIN uses it: from the right, the first character counts twice and the next once,
+// alternately; a doubled value counts as the sum of its two base-36 digits. The check value 0 to 35
+// brings the total to a multiple of 36; nothing when a character is not a
+// digit or a capital letter.
+std::optional<int> LuhnMod36CheckValue(std::string_view text) noexcept;
+
 }  // namespace numerant

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace numerant {
 
@@ -25,6 +26,20 @@ constexpr int DaysInMonth(int year, int month) noexcept {
 
 constexpr bool DateExists(int year, int month, int day) noexcept {
   return day >= 1 && day <= DaysInMonth(year, month);
+}
+
+// The year of a two-digit year YY where the number does not fix the
+// century: 00 to 49 are 2000 to 2049, 50 to 99 are 1950 to 1999. The pivot
+// is fixed, so that no answer depends on today's date; the formats that use
+// it mark the century as inferred.
+constexpr int PivotYear(int yy) noexcept {
+  return yy < 50 ? 2000 + yy : 1900 + yy;
+}
+
+// The value of the two decimal digits at `at`, as dates write their parts;
+// the caller has checked that both are digits.
+constexpr int DigitPairValue(std::string_view text, std::size_t at) noexcept {
+  return (text[at] - '0') * 10 + (text[at + 1] - '0');
 }
 
 // "YYYY-MM-DD"; "YYYY-MM" when the day is unknown (0), "YYYY" when the month

@@ -19,4 +19,15 @@ std::optional<int> Mod1110LastIntermediate(std::string_view digits) noexcept {
   return intermediate;
 }
 
+std::optional<int> Mod112CheckValue(std::string_view digits) noexcept {
+  // Horner's scheme: doubling the running remainder at each digit gives
+  // each digit its power of 2 by the time the check place is reached.
+  int remainder = 0;
+  for (char c : digits) {
+    if (!IsDigit(c)) return std::nullopt;
+    remainder = (remainder + DigitValue(c)) * 2 % 11;
+  }
+  return (12 - remainder) % 11;
+}
+
 }  // namespace numerant

@@ -16,7 +16,9 @@ CLASSES = ("ACL ACN AHV AK BI BIC BOL BSN BTW BZU CAS CNP CPF CPR Creditcard DEA
            "EUR GRid HETU IBAN IK INSZ ISBN ISSN JMBG MRN NHS NID NIH NIP NPI OGM OPC PESEL PNR "
            "PPS PZN REGON RUN SIN SIREN SIS TFN UIC UPC Verhoeff VIN VSNR WSDLN "
            "Luhn Modulo10 Modulo97 "
-           "au.abn be.vat br.cnpj ca.bn eu.banknote be.nn ch.ssn cl.rut dk.cpr ie.pps").split()
+           "au.abn be.vat br.cnpj ca.bn in_.gstin in_.pan mx.rfc us.ein eu.banknote be.nn ch.ssn "
+           "cl.rut cn.ric de.idnr dk.cpr ie.pps in_.aadhaar it.codicefiscale mx.curp "
+           "no.fodselsnummer se.personnummer tr.tckimlik za.idnr").split()
 
 EXAMPLES = {
     "ACL": ["340156000000", "3401560000009"],
@@ -84,6 +86,20 @@ EXAMPLES = {
     "cl.rut": ["12.531.909-2", "7.727.230-5", "10626628k"],
     "dk.cpr": ["010180-1234", "300280-1234", "290236-4000"],
     "ie.pps": ["6433435OA", "1234567OB", "6433435A"],
+    # The national tax and identity numbers.
+    "cn.ric": ["360426199101010071", "44011320141005001x", "36042619910230007"],
+    "de.idnr": ["36 574 261 809", "1112345678", "3657426180"],
+    "in_.aadhaar": ["2341 2341 2346", "20000990000", "134123412346"],
+    "in_.gstin": ["27AAPFU0939F1ZV", "27aapfu0939f1z", "27AAPXU0939F1ZV"],
+    "in_.pan": ["ACUPA7085R", "ACUPA0000R"],
+    "it.codicefiscale": ["RCCMNL83S18D969H", "RCCMNLUPSMUDVSVO", "RCCMNL00B70D969"],
+    "mx.curp": ["BOXW310820HNERXN09", "MASI050805MVZRLRA8", "BOXW310820HXXRXN0"],
+    "mx.rfc": ["GODE 561231 GR8", "MAB-930714-8T4", "COMG-600703", "\u00d1OME561231GR8"],
+    "no.fodselsnummer": ["151086 95088", "55108695071", "151050800"],
+    "se.personnummer": ["880320-0016", "880320+001", "19880320-0016", "880380-0013"],
+    "tr.tckimlik": ["17291716060", "072917160"],
+    "us.ein": ["91-1144442", "07-1144442"],
+    "za.idnr": ["7503305044089", "750330504430"],
 }
 
 

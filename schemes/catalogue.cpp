@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "schemes/catalogue.h"
 
+#include <algorithm>
 #include <array>
 #include <cctype>
 #include <string>
@@ -19,9 +20,22 @@
 #include "schemes/further/ca/bn.h"
 #include "schemes/further/ch/ssn.h"
 #include "schemes/further/cl/rut.h"
+#include "schemes/further/cn/ric.h"
+#include "schemes/further/de/idnr.h"
 #include "schemes/further/dk/cpr.h"
 #include "schemes/further/eu/banknote.h"
 #include "schemes/further/ie/pps.h"
+#include "schemes/further/in/aadhaar.h"
+#include "schemes/further/in/gstin.h"
+#include "schemes/further/in/pan.h"
+#include "schemes/further/it/codicefiscale.h"
+#include "schemes/further/mx/curp.h"
+#include "schemes/further/mx/rfc.h"
+#include "schemes/further/no/fodselsnummer.h"
+#include "schemes/further/se/personnummer.h"
+#include "schemes/further/tr/tckimlik.h"
+#include "schemes/further/us/ein.h"
+#include "schemes/further/za/idnr.h"
 #include "schemes/general/luhn.h"
 #include "schemes/general/modulo10.h"
 #include "schemes/general/modulo97.h"
@@ -133,13 +147,47 @@ constexpr std::array<CatalogueEntry, 3> kBuildingBlocks{{
     Entry<Modulo97>(),
 }};
 
-// The further formats, area by area, by name within an area.
-constexpr std::array kFurtherFormats{
+// The further formats, a block for each issue that brought them; the
+// catalogue lists them sorted (kFurtherFormats below).
+constexpr std::array kFormatsValidToday{
     FurtherEntry<AuAbn>(), FurtherEntry<BeVat>(),      FurtherEntry<BrCnpj>(),
     FurtherEntry<CaBn>(),  FurtherEntry<EuBanknote>(), FurtherEntry<BeNn>(),
     FurtherEntry<ChSsn>(), FurtherEntry<ClRut>(),      FurtherEntry<DkCpr>(),
     FurtherEntry<IePps>(),
 };
+
+// National tax and identity numbers.
+constexpr std::array kNationalNumbers{
+    FurtherEntry<CnRic>(),          FurtherEntry<DeIdnr>(),     FurtherEntry<InAadhaar>(),
+    FurtherEntry<InGstin>(),        FurtherEntry<InPan>(),      FurtherEntry<ItCodicefiscale>(),
+    FurtherEntry<MxCurp>(),         FurtherEntry<MxRfc>(),      FurtherEntry<NoFodselsnummer>(),
+    FurtherEntry<SePersonnummer>(), FurtherEntry<TrTckimlik>(), FurtherEntry<UsEin>(),
+    FurtherEntry<ZaIdnr>(),
+};
+
+constexpr std::size_t AreaRank(std::string_view area) {
+  return static_cast<std::size_t>(std::find(area::kInOrder.begin(), area::kInOrder.end(), area) -
+                                  area::kInOrder.begin());
+}
+
+// The blocks joined, area by area in the order of `Areas`, by name within
+// an area.
+template <std::size_t... N>
+constexpr auto SortedFurtherFormats(const std::array<CatalogueEntry, N>&... blocks) {
+  std::array<CatalogueEntry, (N + ...)> all{};
+  std::size_t at = 0;
+  ((std::copy(blocks.begin(), blocks.end(), all.begin() + static_cast<std::ptrdiff_t>(at)),
+    at += N),
+   ...);
+  std::sort(all.begin(), all.end(), [](const CatalogueEntry& a, const CatalogueEntry& b) {
+    const std::size_t rank_a = AreaRank(a.area);
+    const std::size_t rank_b = AreaRank(b.area);
+    return rank_a != rank_b ? rank_a < rank_b : a.name < b.name;
+  });
+  return all;
+}
+
+constexpr auto kFurtherFormats = SortedFurtherFormats(kFormatsValidToday, kNationalNumbers);
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;

@@ -51,6 +51,17 @@ try:
     from stdnum.se import personnummer
     from stdnum.si import emso
     from stdnum.util import get_cc_module
+    # The national tax and identity numbers.
+    from stdnum import numdb
+    from stdnum.cn import ric
+    from stdnum.de import idnr as de_idnr
+    from stdnum.in_ import aadhaar, gstin, pan
+    from stdnum.it import codicefiscale
+    from stdnum.mx import curp, rfc
+    from stdnum.no import fodselsnummer
+    from stdnum.tr import tckimlik
+    from stdnum.us import ein
+    from stdnum.za import idnr as za_idnr
 except ImportError as error:  # pragma: no cover - the CMake set-up tests this first
     print(f"python-stdnum is not importable ({error}); install python3-stdnum", file=sys.stderr)
     sys.exit(1)
@@ -930,6 +941,311 @@ def make_bn(rng):
 def make_bn_with(rng, program):
     body = rand_digits(rng, 8)
     return body + luhn_digit(body) + (program + rand_digits(rng, 4) if program else "")
+
+
+# --- National tax and identity numbers --------------------------------------------
+#
+# Each with the samples python-stdnum's documentation publishes; birth dates
+# are drawn up to TODAY, and the few the rule differences need on purpose
+# come from the edge makers.
+
+def mod11_10_digit(payload):
+    product = 10
+    for d in digits_of(payload):
+        s = (product + d) % 10 or 10
+        product = 2 * s % 11
+    return str((11 - product) % 10)
+
+
+def idnr_repetition(body):
+    """The counts of the digits of the first ten that occur more than once."""
+    return sorted(c for c in (body[:10].count(d) for d in string.digits) if c > 1)
+
+
+def idnr_three_adjacent(number):
+    reps = idnr_repetition(number)
+    return reps == [3] and any(number[i] == number[i + 1] == number[i + 2] for i in range(8))
+
+
+def idnr_with(rng, times, adjacent=False):
+    while True:
+        body = rand_digits(rng, 10)
+        if body[0] != "0" and idnr_repetition(body) == [times] and \
+                idnr_three_adjacent(body) == adjacent:
+            return body + mod11_10_digit(body)
+
+
+@scheme("de.idnr", de_idnr.is_valid,
+        examples=["36574261809", "36 574 261 809", "65929970489", "86095742719", "36574261890",
+                  "36554266806"],
+        edges=[lambda rng: idnr_with(rng, 3, adjacent=True)],
+        rules=[Rule("three-adjacent", False, True, idnr_three_adjacent)])
+def make_de_idnr(rng):
+    return idnr_with(rng, rng.choice([2, 2, 3]))
+
+
+def aadhaar_with(rng):
+    while True:
+        body = rng.choice("23456789") + rand_digits(rng, 10)
+        number = body + verhoeff_digit(body)
+        if number != number[::-1]:
+            return number
+
+
+@scheme("in_.aadhaar", aadhaar.is_valid,
+        examples=["234123412346", "298448863364", "234123412347", "123412341234", "200009900002"])
+def make_aadhaar(rng):
+    return aadhaar_with(rng)
+
+
+PAN_HOLDERS = "ABCFGHJLPT"
+
+
+def pan_with(rng, holder=None):
+    return ("".join(rng.choices(UPPER, k=3)) + (holder or rng.choice(PAN_HOLDERS)) +
+            rng.choice(UPPER) + "%04d" % rng.randint(1, 9999) + rng.choice(UPPER))
+
+
+def luhn36_char(payload):
+    total = 0
+    for i, c in enumerate(reversed(payload)):
+        v = int(c, 36) * (2 if i % 2 == 0 else 1)
+        total += v // 36 + v % 36
+    return ALNUM[-total % 36]
+
+
+def gstin_with(rng, state, holder=None):
+    body = state + pan_with(rng, holder) + rng.choice(ALNUM[1:]) + "Z"
+    return body + luhn36_char(body)
+
+
+@scheme("in_.pan", pan.is_valid,
+        examples=["ACUPA7085R", "AAKFD7113K", "ACUPA7085RR", "ABMPA32111", "ABMXA3211G", "ACUPA0000R"],
+        edges=[lambda rng: pan_with(rng, "K")],
+        rules=[Rule("holder-type-k", False, True, lambda n: n[3] == "K")])
+def make_pan(rng):
+    return pan_with(rng)
+
+
+@scheme("in_.gstin", gstin.is_valid, check_alphabet=ALNUM,
+        examples=["27AAPFU0939F1ZV", "29AAGCB7383J1Z4", "27AAPFU0939F1Z", "27AAPFU0939F1AA",
+                  "27AAPFU0939F1ZO"],
+        edges=[lambda rng: gstin_with(rng, rng.choice(["38", "97"])),
+               lambda rng: gstin_with(rng, "%02d" % rng.randint(1, 37), "K")],
+        rules=[Rule("state-38-97", True, False, lambda n: n[:2] in ("38", "97")),
+               Rule("holder-type-k", False, True, lambda n: n[5] == "K")])
+def make_gstin(rng):
+    return gstin_with(rng, "%02d" % rng.randint(1, 37))
+
+
+CN_REGIONS = sorted({line.split()[0] for line in
+                     (pathlib.Path(numdb.__file__).parent / "cn" / "loc.dat").read_text().splitlines()
+                     if line[:1].isdigit() and len(line.split()[0]) == 6})
+
+
+def ric_check(body):
+    value = (12 - sum(int(d) * pow(2, 17 - i, 11) for i, d in enumerate(body)) % 11) % 11
+    return "X" if value == 10 else str(value)
+
+
+def ric_with(rng, region, date):
+    body = region + date.strftime("%Y%m%d") + rand_digits(rng, 3)
+    return body + ric_check(body)
+
+
+def ric_bad_date(rng):
+    day, month = bad_date(rng)
+    body = rng.choice(CN_REGIONS) + "%04d%02d%02d" % (rng.randint(1930, 2025), month, day) + rand_digits(rng, 3)
+    return body + ric_check(body)
+
+
+@scheme("cn.ric", ric.is_valid, check_alphabet=string.digits + "X",
+        examples=["360426199101010071", "44011320141005001x", "360426199101010072"],
+        edges=[lambda rng: ric_with(rng, rand_digits(rng, 6), random_date(rng, 1930, 2025)),
+               ric_bad_date],
+        rules=[Rule("region-table", True, False, lambda n: n[:6] not in CN_REGIONS)])
+def make_ric(rng):
+    return ric_with(rng, rng.choice(CN_REGIONS), random_date(rng, 1930, TODAY.year - 1))
+
+
+CF_ODD = [1, 0, 5, 7, 9, 13, 15, 17, 19, 21, 2, 4, 18, 20, 11, 3, 6, 8, 12, 14, 16, 10, 22, 25, 24, 23]
+CF_MONTHS = "ABCDEHLMPRST"
+CF_OMOCODIA = "LMNPQRSTUV"
+
+
+def cf_letter(body):
+    total = 0
+    for i, c in enumerate(body):
+        rank = int(c) if c.isdigit() else ord(c) - 65
+        total += CF_ODD[rank] if i % 2 == 0 else rank
+    return UPPER[total % 26]
+
+
+def cf_day_value(number):
+    """The day digits, omocodia letters read back."""
+    return int("".join(str(CF_OMOCODIA.index(c)) if c in CF_OMOCODIA else c for c in number[9:11]))
+
+
+def cf_with(rng, date, day_value=None):
+    day = day_value if day_value is not None else date.day + rng.choice([0, 40])
+    body = list("".join(rng.choices(UPPER, k=6)) + date.strftime("%y") + CF_MONTHS[date.month - 1] +
+                "%02d" % day + rng.choice(UPPER) + rand_digits(rng, 3))
+    # Omocodia replaces digits from the right.
+    for place in [14, 13, 12, 10, 9, 7, 6][:rng.choice([0, 0, 0, 1, 2, 6])]:
+        body[place] = CF_OMOCODIA[int(body[place])]
+    body = "".join(body)
+    return body + cf_letter(body)
+
+
+@scheme("it.codicefiscale", codicefiscale.is_valid, check_alphabet=UPPER,
+        examples=["RCCMNL83S18D969H", "MRTNTN23M02D969P", "CNTFNC84R44H5L1E", "RCCMNL83S18D96VW",
+                  "RCCMNL83S18D969", "00743110157"],
+        edges=[lambda rng: cf_with(rng, random_date(rng, 1950, 2025), rng.randint(80, 99))],
+        rules=[Rule("company-number", False, True, lambda n: len(n) == 11 and n.isdigit()),
+               Rule("day-80-to-99", False, True, lambda n: len(n) == 16 and cf_day_value(n) >= 80)])
+def make_codicefiscale(rng):
+    return cf_with(rng, random_date(rng, 1950, TODAY.year - 1))
+
+
+CURP_ALPHABET = "0123456789ABCDEFGHIJKLMN&OPQRSTUVWXYZ"
+CURP_STATES = ("AS BC BS CC CH CL CM CS DF DG GR GT HG JC MC MN MS NE NL NT OC PL QR QT SL SP SR TC "
+               "TL TS VZ YN ZS").split()
+
+
+def curp_with(rng, date, letters=None):
+    body = ((letters or "".join(rng.choices(UPPER, k=4))) + date.strftime("%y%m%d") + rng.choice("HM") +
+            rng.choice(CURP_STATES) + "".join(rng.choices(UPPER, k=3)) +
+            rng.choice(string.digits if date.year < 2000 else UPPER))
+    return body + str(-sum(CURP_ALPHABET.index(c) * (18 - i) for i, c in enumerate(body)) % 10)
+
+
+@scheme("mx.curp", curp.is_valid,
+        examples=["BOXW310820HNERXN09", "HEGG560427MVZRRL04", "MASI050805MVZRLRA8", "BOXW310820HNERXN08"],
+        edges=[lambda rng: curp_with(rng, random_date(rng, 1950, 2025), rng.choice(sorted(curp._name_blacklist)))],
+        rules=[Rule("inconvenient-word", True, False, lambda n: n[:4] in curp._name_blacklist)])
+def make_curp(rng):
+    return curp_with(rng, random_date(rng, 1930, TODAY.year - 1))
+
+
+def rfc_with(rng, company):
+    letters = "".join(rng.choices(UPPER + "&", k=3 if company else 4))
+    date = random_date(rng, 1950, 2049).strftime("%y%m%d")
+    if not company and rng.random() < 0.2:
+        return letters + date
+    return letters + date + "".join(rng.choices(ALNUM, k=3))
+
+
+@scheme("mx.rfc", rfc.is_valid,
+        examples=["GODE561231GR8", "GODE 561231 GR8", "MAB-930714-8T4", "COMG-600703", "VACE-460910-SX6",
+                  "MAHM670102NJA"],
+        edges=[lambda rng: rng.choice(sorted(rfc._name_blacklist)) + rfc_with(rng, False)[4:]],
+        rules=[Rule("inconvenient-word", True, False,
+                    lambda n: len(n) != 12 and n[:4] in rfc._name_blacklist)])
+def make_rfc(rng):
+    return rfc_with(rng, rng.random() < 0.3)
+
+
+NO_INDIVIDUAL = {1854: (500, 749), 1900: (0, 499), 1940: (900, 999), 2000: (500, 999)}
+
+
+def no_check_digits(body):
+    k1 = -weighted(body, [3, 7, 6, 1, 8, 9, 4, 5, 2]) % 11
+    k2 = -weighted(body + str(k1 % 10), [5, 4, 3, 2, 7, 6, 5, 4, 3, 2]) % 11
+    return None if 10 in (k1, k2) else "%d%d" % (k1, k2)
+
+
+def no_year_span(year):
+    return 2000 if year >= 2000 else 1940 if year >= 1940 else 1900 if year >= 1900 else 1854
+
+
+def fodselsnummer_with(rng, date, day_add=0, month_add=0):
+    while True:
+        low, high = NO_INDIVIDUAL[no_year_span(date.year)]
+        body = "%02d%02d%s%03d" % (date.day + day_add, date.month + month_add, date.strftime("%y"),
+                                   rng.randint(low, high))
+        if no_check_digits(body):
+            return body + no_check_digits(body)
+
+
+def no_birth_date(number):
+    day, month, yy, individual = int(number[:2]), int(number[2:4]), int(number[4:6]), int(number[6:9])
+    day -= 40 if day > 40 else 0
+    month -= 40 if month > 40 else 0
+    century = (1900 if individual < 500 else 1800 if individual < 750 and yy >= 54 else
+               2000 if yy < 40 else 1900 if individual >= 900 else None)
+    return century and real_date(century + yy, month, day) and datetime.date(century + yy, month, day)
+
+
+@scheme("no.fodselsnummer", fodselsnummer.is_valid,
+        examples=["15108695088", "151086 95088", "10048744732", "15108695077"],
+        edges=[lambda rng: fodselsnummer_with(rng, random_date(rng, TODAY.year + 1, 2039)),
+               lambda rng: fodselsnummer_with(rng, random_date(rng, 1960, 2020), 40, 40)],
+        rules=[Rule("future-birth-date", True, False,
+                    lambda n: bool(no_birth_date(n)) and no_birth_date(n) > datetime.date.today()),
+               Rule("d-and-h", False, True, lambda n: 40 < int(n[:2]) < 80 and int(n[2:4]) > 40)])
+def make_fodselsnummer(rng):
+    date = random_date(rng, 1860, TODAY.year - 1)
+    kind = rng.choice(["", "", "D", "H"])
+    return fodselsnummer_with(rng, date, 40 if kind == "D" else 0, 40 if kind == "H" else 0)
+
+
+def personnummer_with(rng, date, sign, long_form, day_add=0):
+    body = date.strftime("%y%m") + "%02d" % (date.day + day_add) + rand_digits(rng, 3)
+    tail = body[6:] + luhn_digit(body)
+    return (date.strftime("%Y")[:2] if long_form else "") + body[:6] + sign + tail
+
+
+@scheme("se.personnummer", personnummer.is_valid,
+        examples=["880320-0016", "880320-0018", "890102-3286", "811228-9841", "8803200016",
+                  "19880320-0016", "188803200016", "880320+0016"],
+        edges=[lambda rng: personnummer_with(rng, random_date(rng, 1950, 2025), "-", False, 60)],
+        rules=[Rule("coordination-number", True, False,
+                    lambda n: int(n.replace("-", "").replace("+", "")[-6:-4]) > 60),
+               Rule("year-0", True, False,
+                    lambda n: len(n.replace("-", "").replace("+", "")) == 12 and n[:4] == "0000")])
+def make_personnummer(rng):
+    form = rng.choice(["short", "plus", "long"])
+    if form == "plus":
+        return personnummer_with(rng, random_date(rng, 1850, 1949), "+", False)
+    if form == "short":
+        return personnummer_with(rng, random_date(rng, 1950, TODAY.year - 1), rng.choice(["-", ""]), False)
+    return personnummer_with(rng, random_date(rng, 1900, TODAY.year - 1), rng.choice(["-", ""]), True)
+
+
+def za_with(rng, citizenship):
+    body = (random_date(rng, 1950, 2025).strftime("%y%m%d") + rand_digits(rng, 4) + citizenship +
+            rng.choice("89"))
+    return body + luhn_digit(body)
+
+
+@scheme("za.idnr", za_idnr.is_valid,
+        examples=["7503305044089", "5306060050180", "8503305044089"],
+        edges=[lambda rng: za_with(rng, "2")],
+        rules=[Rule("refugee", True, False, lambda n: n[10] == "2")])
+def make_za_idnr(rng):
+    return za_with(rng, rng.choice("01"))
+
+
+@scheme("tr.tckimlik", tckimlik.is_valid,
+        examples=["17291716060", "10010405214", "17291716050", "07291716092"])
+def make_tckimlik(rng):
+    body = rng.choice("123456789") + rand_digits(rng, 8)
+    odd, even = sum(digits_of(body[0::2])), sum(digits_of(body[1::2]))
+    tenth = (7 * odd - even) % 10
+    return body + str(tenth) + str((odd + even + tenth) % 10)
+
+
+EIN_PREFIXES = [p for p in range(1, 100) if p not in
+                (0, 7, 8, 9, 17, 18, 19, 28, 29, 49, 69, 70, 78, 79, 89, 96, 97)]
+
+
+@scheme("us.ein", ein.is_valid,
+        examples=["91-1144442", "04-2103594", "53-6904399", "911-14-4442", "07-1144442"],
+        edges=[lambda rng: "%02d%s-%s" % (rng.choice(EIN_PREFIXES), rand_digits(rng, 1), rand_digits(rng, 6))],
+        rules=[Rule("hyphen-anywhere", True, False, lambda n: "-" in n and n.index("-") != 2)])
+def make_ein(rng):
+    number = "%02d%s" % (rng.choice(EIN_PREFIXES), rand_digits(rng, 7))
+    return number[:2] + "-" + number[2:] if rng.random() < 0.5 else number
 
 
 # --- Running ------------------------------------------------------------------------

@@ -36,6 +36,10 @@ struct Sample {
   // How many leading characters every number of the format shares (the
   // prefix 756 of ch.ssn), which generated numbers keep.
   std::size_t fixed_prefix = 0;
+  // Places that generated numbers keep as the sample has them, marked "="
+  // in a text that lines up with the stem: a birth date the rule tests, the
+  // digits that make a repetition rule hold.
+  const char* kept_places = nullptr;
 };
 
 // Test parameters print as their scheme's name.
@@ -43,13 +47,28 @@ inline void PrintTo(const Sample& sample, std::ostream* out) {
   *out << sample.scheme;
 }
 
+// The places of a national number that generated numbers keep, marked "=":
+// the birth date, the sex and state, the digits of the repetition rule.
+inline const char* KeptPlaces(std::string_view name) {
+  if (name == "cn.ric") return "      ========";
+  if (name == "de.idnr") return "=========";
+  if (name == "in_.gstin") return "======       =";
+  if (name == "it.codicefiscale") return "      ======";
+  if (name == "mx.curp") return "    =========";
+  if (name == "no.fodselsnummer") return "=======";
+  if (name == "se.personnummer") return "======";
+  if (name == "za.idnr") return "======    =";
+  return nullptr;
+}
+
 // The samples of the 52 and the building blocks, or of the further formats.
 inline std::vector<Sample> SamplesOfTheCatalogue(bool further = false) {
   // The texts the samples point into, kept for the whole run.
   static std::deque<std::string> texts;
   const auto keep = [](std::string text) { return texts.emplace_back(std::move(text)).c_str(); };
-  constexpr std::string_view kCatchingSingleDigitErrors[] = {"BI",  "BSN",      "NHS", "REGON",
-                                                             "TFN", "Verhoeff", "Luhn"};
+  constexpr std::string_view kCatchingSingleDigitErrors[] = {
+      "BI",   "BSN",    "NHS",     "REGON",       "TFN",    "Verhoeff",
+      "Luhn", "cn.ric", "de.idnr", "in_.aadhaar", "za.idnr"};
   std::vector<Sample> samples;
   const auto lists =
       further ? std::vector{FurtherFormats()} : std::vector{SchemeList(), BuildingBlocks()};
@@ -89,6 +108,9 @@ inline std::vector<Sample> SamplesOfTheCatalogue(bool further = false) {
         }
       }
       if (entry.name == "ch.ssn") sample.fixed_prefix = 3;
+      // The first digit of these is never 0 (nor 1 for Aadhaar).
+      if (entry.name == "in_.aadhaar" || entry.name == "tr.tckimlik") sample.fixed_prefix = 1;
+      sample.kept_places = KeptPlaces(entry.name);
       samples.push_back(sample);
     }
   }

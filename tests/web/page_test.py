@@ -221,6 +221,20 @@ class EveryScheme(PageTest):
             "eu.banknote": ("EA410018159", "EA4100181598"), "be.nn": ("170730033", "17073003384"),
             "ch.ssn": ("756921707698", "756.9217.0769.85"), "cl.rut": ("12531909", "12.531.909-2"),
             "dk.cpr": ("0101801234", "010180-1234"), "ie.pps": ("1234567B", "1234567OB"),
+            # The national tax and identity numbers.
+            "cn.ric": ("44011320141005001", "44011320141005001X"),
+            "de.idnr": ("3657426180", "36 574 261 809"),
+            "in_.aadhaar": ("23412341234", "2341 2341 2346"),
+            "in_.gstin": ("27AAPFU0939F1Z", "27AAPFU0939F1ZV"),
+            "in_.pan": ("ACUPA7085R", "ACUPA7085R"),
+            "it.codicefiscale": ("RCCMNL83S18D969", "RCCMNL83S18D969H"),
+            "mx.curp": ("BOXW310820HNERXN0", "BOXW310820HNERXN09"),
+            "mx.rfc": ("GODE561231GR8", "GODE 561231 GR8"),
+            "no.fodselsnummer": ("151086950", "151086 95088"),
+            "se.personnummer": ("880320+001", "880320+0016"),
+            "tr.tckimlik": ("172917160", "17291716060"),
+            "us.ein": ("911144442", "91-1144442"),
+            "za.idnr": ("750330504408", "7503305044089"),
         }
         for scheme, (stem, number) in further.items():
             with self.subTest(scheme=scheme):

@@ -212,7 +212,7 @@ TEST(FurtherFormatsTest, NamesAreFoundInAnyCaseAndThe52KeepTheirs) {
   EXPECT_EQ(FindScheme("cpr")->name, "CPR");
   EXPECT_EQ(FindScheme("pps")->name, "PPS");
   EXPECT_EQ(FindScheme("bic")->name, "BIC");  // the container code, not SWIFT
-  EXPECT_EQ(FindScheme("in.aadhaar"), nullptr);
+  EXPECT_EQ(FindScheme("in.nothing"), nullptr);
   EXPECT_EQ(FindScheme("be."), nullptr);
 }
 
