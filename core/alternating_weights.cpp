@@ -60,6 +60,22 @@ std::optional<std::int16_t> LuhnCheckDigit(std::string_view digits) noexcept {
   return AlternatingCheckDigit(digits, kLuhnWeighed);
 }
 
+std::optional<int> LuhnModNCheckValue(std::string_view text, std::string_view alphabet) noexcept {
+  const std::size_t n = alphabet.size();
+  if (text.empty() || n < 2 || n > 256) return std::nullopt;
+  // Each term is below 2N, so the total stays far inside 64 bits.
+  std::uint64_t total = 0;
+  bool doubled = true;
+  for (std::size_t i = text.size(); i-- > 0; doubled = !doubled) {
+    const std::size_t value = alphabet.find(text[i]);
+    if (value == std::string_view::npos) return std::nullopt;
+    std::size_t term = doubled ? 2 * value : value;
+    if (term >= n) term = term - n + 1;
+    total += term;
+  }
+  return static_cast<int>((n - total % n) % n);
+}
+
 std::optional<std::int16_t> Modulo10CheckDigit(std::string_view digits) noexcept {
   return AlternatingCheckDigit(digits, kModulo10Weighed);
 }

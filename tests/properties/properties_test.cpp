@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <random>
+#include <span>
 #include <string>
 #include <variant>
 #include <vector>
@@ -19,6 +20,7 @@
 namespace numerant {
 namespace {
 
+using testing::kFurtherSamples;
 using testing::kSamples;
 using testing::Sample;
 
@@ -202,8 +204,11 @@ class SingleDigitErrorTest : public PropertyTest {};
 
 std::vector<Sample> SamplesCatchingSingleDigitErrors() {
   std::vector<Sample> samples;
-  for (const Sample& sample : kSamples) {
-    if (sample.catches_single_digit_errors) samples.push_back(sample);
+  for (const auto& list :
+       {std::span<const Sample>(kSamples), std::span<const Sample>(kFurtherSamples)}) {
+    for (const Sample& sample : list) {
+      if (sample.catches_single_digit_errors) samples.push_back(sample);
+    }
   }
   return samples;
 }

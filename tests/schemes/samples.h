@@ -109,6 +109,34 @@ inline constexpr Sample kFurtherSamples[] = {
     {.scheme = "cl.rut", .stem = "12531909", .number = "125319092", .separators = " .-", .more_stems = {"7727230"}},
     {.scheme = "dk.cpr", .stem = "0101801234", .number = "0101801234", .check_length = 0},
     {.scheme = "ie.pps", .stem = "6433435A", .number = "6433435OA", .check_place = 7, .more_stems = {"1234567", "1234567H"}},
+    // Securities and finance.
+    {.scheme = "cusip", .stem = "03783310", .number = "037833100", .more_stems = {"DUS0421C"}},
+    {.scheme = "figi", .stem = "BBG000BLNQ1", .number = "BBG000BLNQ16", .fixed_prefix = 3},
+    {.scheme = "gb.sedol", .stem = "B15KXQ", .number = "B15KXQ8", .more_stems = {"026349"}},
+    {"isin", "US037833100", "US0378331005"},
+    {.scheme = "iso11649", .stem = "RF539007547034", .number = "RF18539007547034", .check_place = 2, .check_length = 2, .fixed_prefix = 2},
+    {.scheme = "lei", .stem = "213800KUD8LAJWSQ9D", .number = "213800KUD8LAJWSQ9D15", .check_length = 2},
+    {"us.rtn", "11100002", "111000025"},
+    // Trade and logistics.
+    {"gln", "401234512345", "4012345123456"},
+    {.scheme = "gtin", .stem = "9841234567890", .number = "98412345678908", .more_stems = {"03600029145", "9638507", "400638133393"}},
+    {.scheme = "imei", .stem = "49015420323751", .number = "490154203237518", .catches_single_digit_errors = true},
+    {.scheme = "s10", .stem = "RB12345678GB", .number = "RB123456785GB", .check_place = 10},
+    {"sscc", "37613032110910342", "376130321109103420"},
+    // Publishing, media and research.
+    {"isan", "00000001800A0000", "00000001800A0000K"},
+    {.scheme = "ismn", .stem = "979034524680", .number = "9790345246805", .separators = " -.", .more_stems = {"M34524680"}, .fixed_prefix = 4},
+    {.scheme = "isni", .stem = "000000012281955", .number = "000000012281955X", .catches_single_digit_errors = true},
+    {.scheme = "iswc", .stem = "T034524680", .number = "T0345246801", .separators = " -.", .fixed_prefix = 1},
+    {.scheme = "orcid", .stem = "000000021825009", .number = "0000000218250097", .catches_single_digit_errors = true},
+    // Building blocks.
+    {.scheme = "damm", .stem = "572", .number = "5724", .catches_single_digit_errors = true, .more_stems = {"43881234567"}},
+    {.scheme = "iso7064.mod_11_10", .stem = "0794", .number = "07945", .catches_single_digit_errors = true},
+    {.scheme = "iso7064.mod_11_2", .stem = "000000021825009", .number = "0000000218250097", .catches_single_digit_errors = true},
+    {"iso7064.mod_37_2", "G123489654321", "G123489654321Y"},
+    {"iso7064.mod_37_36", "A12425GABC1234002", "A12425GABC1234002M"},
+    {.scheme = "iso7064.mod_97_10", .stem = "213800KUD8LAJWSQ9D", .number = "213800KUD8LAJWSQ9D15", .check_length = 2},
+    {"luhn_mod_n", "27AAPFU0939F1Z", "27AAPFU0939F1ZV"},
 };
 // clang-format on
 
