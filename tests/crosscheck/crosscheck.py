@@ -950,6 +950,11 @@ def alnum(rng, n, alphabet=ALNUM):
     return "".join(rng.choice(alphabet) for _ in range(n))
 
 
+def alnum_any_length(rng):
+    """1 to 20 digits and capitals, at least one a digit (which mutations change)."""
+    return rng.choice(string.digits) + alnum(rng, rng.randint(0, 19))
+
+
 def double_add(text, alphabet):
     """Every second value from the left doubled, the decimal digits added."""
     total = 0
@@ -1164,7 +1169,7 @@ MOD37_2 = ALNUM + "*"
 @scheme("iso7064.mod_37_2", mod_37_2.is_valid, check_alphabet=MOD37_2,
         examples=["G123489654321Y", "G123489654321Z"])
 def make_mod_37_2(rng):
-    body = alnum(rng, rng.randint(1, 20))
+    body = alnum_any_length(rng)
     check = 0
     for c in body:
         check = (2 * check + int(c, 36)) % 37
@@ -1172,7 +1177,7 @@ def make_mod_37_2(rng):
 
 
 def make_mod_97_10_body(rng):
-    body = alnum(rng, rng.randint(1, 20), string.digits if rng.random() < 0.5 else ALNUM)
+    body = rand_digits(rng, rng.randint(1, 20)) if rng.random() < 0.5 else alnum_any_length(rng)
     return body + mod97_10(body)
 
 
@@ -1201,7 +1206,7 @@ def make_mod_11_10(rng):
 @scheme("iso7064.mod_37_36", mod_37_36.is_valid, check_alphabet=ALNUM,
         examples=["A12425GABC1234002M", "A12425GABC1234002N"])
 def make_mod_37_36(rng):
-    body = alnum(rng, rng.randint(1, 20))
+    body = alnum_any_length(rng)
     return body + mod37_36(body)
 
 
@@ -1216,7 +1221,7 @@ def luhn_36(payload):
 @scheme("luhn_mod_n", lambda n: luhn.is_valid(n, alphabet=ALNUM), check_alphabet=ALNUM,
         examples=["27AAPFU0939F1ZV", "27AAPFU0939F1ZW"])
 def make_luhn_mod_n(rng):
-    body = alnum(rng, rng.randint(1, 20))
+    body = alnum_any_length(rng)
     return body + luhn_36(body)
 
 
