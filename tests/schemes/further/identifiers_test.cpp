@@ -184,7 +184,7 @@ TEST(IdentifiersTest, CompletePutsTheCheckCharactersInTheirPlace) {
 TEST(IdentifiersTest, Explain) {
   ExpectExplain({
       {"isin", "US0378331006", "check digit should be 5, not 6"},
-      {"isin", "ZZ0378331005", "the letter Z cannot stand at place 1"},
+      {"isin", "ZZ0378331005", "the letter Z cannot stand at place 2"},
       {"figi", "BSG000BLNQ16", "the letter S cannot stand at place 2"},
       {"iso11649", "RG18 5390 0754 7034", "the letter G cannot stand at place 2"},
       {"iso11649", "RF17 5390 0754 7034", "check digits should be 18, not 17"},
