@@ -3,7 +3,8 @@
 """Writes the fuzzer's seed corpus from the worked examples of each scheme.
 
 Each seed is one byte that picks the class (its position in the scheme list,
-then the building blocks Luhn, Modulo10 and Modulo97) followed by the text.
+then the building blocks Luhn, Modulo10 and Modulo97, then the further
+formats in catalogue order) followed by the text.
 
     fuzz/make_corpus.py fuzz/corpus
 """
@@ -14,7 +15,8 @@ import sys
 CLASSES = ("ACL ACN AHV AK BI BIC BOL BSN BTW BZU CAS CNP CPF CPR Creditcard DEA DNI DUNS EAN "
            "EUR GRid HETU IBAN IK INSZ ISBN ISSN JMBG MRN NHS NID NIH NIP NPI OGM OPC PESEL PNR "
            "PPS PZN REGON RUN SIN SIREN SIS TFN UIC UPC Verhoeff VIN VSNR WSDLN "
-           "Luhn Modulo10 Modulo97").split()
+           "Luhn Modulo10 Modulo97 "
+           "au.abn be.vat br.cnpj ca.bn eu.banknote be.nn ch.ssn cl.rut dk.cpr ie.pps").split()
 
 EXAMPLES = {
     "ACL": ["340156000000", "3401560000009"],
@@ -72,6 +74,16 @@ EXAMPLES = {
     "Luhn": ["7992739871", "79927398713"],
     "Modulo10": ["400638133393", "05"],
     "Modulo97": ["1-2.3+4/5", "2147483648", "12326"],
+    "au.abn": ["83 914 571 673", "914571673"],
+    "be.vat": ["BE 0403.019.261", "(0)403019261", "10016866"],
+    "br.cnpj": ["16.727.230/0001-97", "12.ABC.345/01DE-35", "12ABC34501DE"],
+    "ca.bn": ["123026635RC0001", "12302663", "12302663RT0001"],
+    "eu.banknote": ["EA4100181598", "P36007033744", "X0002504180"],
+    "be.nn": ["17.07.30-033.84", "00022900145", "17273003301"],
+    "ch.ssn": ["756.9217.0769.85", "756921707698"],
+    "cl.rut": ["12.531.909-2", "7.727.230-5", "10626628k"],
+    "dk.cpr": ["010180-1234", "300280-1234", "290236-4000"],
+    "ie.pps": ["6433435OA", "1234567OB", "6433435A"],
 }
 
 

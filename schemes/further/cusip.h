@@ -15,6 +15,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -52,6 +53,16 @@ struct Descriptor<Cusip> {
       Property{"Issue", &Cusip::Issue},
       Property{"Issuer", &Cusip::Issuer},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("DUS0421C5", R"(Issuer="DUS042" Issue="1C")"),
+      Valid("00141V267"),
+      Valid("17275R102"),
+      Invalid("DUS0421CN", "the letter N cannot stand at place 9"),
+      Invalid("DUS0421C*", "the character \"*\" cannot stand at place 9"),
+      Calculates("03783310", "0"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

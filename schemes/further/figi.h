@@ -16,6 +16,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -50,6 +51,19 @@ struct Descriptor<Figi> {
       Property{"CheckDigit", &Figi::CheckDigit},
       Property{"Prefix", &Figi::Prefix},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("BBG000BLNQ16", R"(Prefix="BB")"),
+      Valid("BBG000002KG4"),
+      Valid("BBG00002MG40"),
+      Invalid("BBG000BLNQ14", "check digit should be 6, not 4"),
+      // BS would read as the ISIN country of the Bahamas.
+      Invalid("BSG000BLNQ16", "the letter S cannot stand at place 2"),
+      Invalid("BBA000BLNQ16", "the letter A cannot stand at place 3"),
+      Invalid("BBG000ALNQ16", "the letter A cannot stand at place 7"),
+      Calculates("BBG000BLNQ1", "6"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

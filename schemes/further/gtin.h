@@ -21,6 +21,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -88,6 +89,17 @@ struct Descriptor<Gtin> {
       Property{"GS1Prefix", &Gtin::GS1Prefix},
       Property{"IndicatorDigit", &Gtin::IndicatorDigit},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("98412345678908", R"(IndicatorDigit="9" GS1Prefix="841")"),
+      Valid("4006381333931", R"(IndicatorDigit=nothing GS1Prefix="400")"),
+      Valid("036000291452", R"(GS1Prefix="003")"),
+      Valid("96385074", R"(GS1Prefix="963")"),
+      Invalid("98412345678907", "check digit should be 8, not 7"),
+      Invalid("984123456789080", "8 or 12 to 14 digits expected, 15 typed"),
+      Calculates("9841234567890", "8"),
+  };
+  // Examples end
 };
 
 template <>
@@ -102,6 +114,13 @@ struct Descriptor<Sscc> {
       Property{"ExtensionDigit", &Sscc::ExtensionDigit},
       Property{"GS1Prefix", &Sscc::GS1Prefix},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("376130321109103420", R"(ExtensionDigit="3" GS1Prefix="761")"),
+      Invalid("376130321109103421", "check digit should be 0, not 1"),
+      Calculates("37613032110910342", "0"),
+  };
+  // Examples end
 };
 
 template <>
@@ -115,6 +134,13 @@ struct Descriptor<Gln> {
       Property{"CheckDigit", &Gln::CheckDigit},
       Property{"GS1Prefix", &Gln::GS1Prefix},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("4012345123456", R"(GS1Prefix="401")"),
+      Calculates("401234512345", "6"),
+      Invalid("4012345123457", "check digit should be 6, not 7"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

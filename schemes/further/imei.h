@@ -16,6 +16,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -72,6 +73,22 @@ struct Descriptor<Imei> {
       Property{"SoftwareVersion", &Imei::SoftwareVersion},
       Property{"TAC", &Imei::TAC},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("490154203237518",
+            R"(Kind="IMEI" HasCheckDigit=true ReportingBody="49" TAC="49015420" Serial="323751")"),
+      Valid("35-686800-004141-8"),
+      // An IMEISV: no check digit, its last two digits the software version.
+      Valid("3568680000414120",
+            R"(Kind="IMEISV" HasCheckDigit=false SoftwareVersion="20" TAC="35686800")"),
+      Invalid("490154203237519", "check digit should be 8, not 9"),
+      Invalid("49015420323751", "15 to 16 digits expected, 14 typed"),
+      Invalid("356868000041412X", "the letter X cannot stand at place 16"),
+      Calculates("49015420323751", "8"),
+      Calculates("356868000041412", "-1"),
+      Valid("3568680000414120"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

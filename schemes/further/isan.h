@@ -16,6 +16,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -61,6 +62,21 @@ struct Descriptor<Isan> {
       Property{"Root", &Isan::Root},
       Property{"Version", &Isan::Version},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("00000001800A0000K"),
+      Valid("0000-0000-D07A-0090-Q-0000-0000-X", R"(Root="00000000D07A" Episode="0090")"),
+      Valid("1881-66C7-3420-6541-Y-9F3A-0245-O", R"(Version="9F3A0245")"),
+      Valid("0000-0001-8CFA-0000-I-0000-0000-K"),
+      Valid("ISAN 0000-0001-8CFA-0000-I", R"(Version=nothing)"),
+      Invalid("0000-0000-D07A-0090-R-0000-0000-X", "the letter R cannot stand at place 21"),
+      Invalid("0000-0000-D07A-0090-Q-0000-0000-Y", "check character should be X, not Y"),
+      Invalid("0000-0000-G07A-0090-Q", "the letter G cannot stand at place 11"),
+      Calculates("000000018CFA0000", "I"),
+      Calculates("000000018CFA0000I00000000", "K"),
+      Calculates("000000018CFA0000J00000000", ""),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

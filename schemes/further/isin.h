@@ -17,6 +17,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -63,6 +64,25 @@ struct Descriptor<Isin> {
       Property{"EmbeddedValid", &Isin::EmbeddedValid},
       Property{"NSIN", &Isin::NSIN},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("US0378331005",
+            R"(CountryCode="US" NSIN="037833100" EmbeddedCode="CUSIP" EmbeddedValid=true)"),
+      Valid("AU0000XVGZA3", R"(EmbeddedCode=nothing EmbeddedValid=false)"),
+      Valid("GB0002634946", R"(EmbeddedCode="SEDOL" EmbeddedValid=true)"),
+      Valid("GB00BYXJL758"),
+      Valid("us0378331005"),
+      // The embedded CUSIP is judged apart from the ISIN's own check digit.
+      Valid("US0378331013", R"(EmbeddedValid=false)"),
+      Invalid("GB00BYXJL750", "check digit should be 8, not 0"),
+      // No country ZZ; every letter opens some code, so the second is named.
+      Invalid("ZZ0378331005", "the letter Z cannot stand at place 2"),
+      Invalid("US037833100A", "the letter A cannot stand at place 12"),
+      Calculates("US037833100", "5"),
+      Calculates("GB00BYXJL75", "8"),
+      Invalid("US0378331006", "check digit should be 5, not 6"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -17,6 +17,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -54,6 +55,20 @@ struct Descriptor<Ismn> {
       Property{"Item", &Ismn::Item},
       Property{"Publisher", &Ismn::Publisher},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("979-0-3452-4680-5", R"(Publisher="3452" Item="4680")"),
+      Valid("979-0-3217-6543-6", R"(Publisher="3217")"),
+      Valid("M321765474"),
+      Valid("M-3452-4680-5"),
+      // 979-1 opens an ISBN, not an ISMN.
+      Invalid("979-1-3452-4680-5", "the digit 1 cannot stand at place 5"),
+      Invalid("9790345246806", "check digit should be 5, not 6"),
+      Invalid("N345246805", "the letter N cannot stand at place 1"),
+      Calculates("M34524680", "5"),
+      Calculates("979034524680", "5"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -16,6 +16,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -48,6 +49,14 @@ struct Descriptor<Isni> {
       "International Standard Name Identifier; ISO 7064 MOD 11-2 over 15 digits";
   static constexpr std::string_view kArea = area::kPublishing;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &Isni::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("0000 0001 2281 955X"),
+      Valid("ISNI 0000 0001 2281 955X"),
+      Calculates("000000012281955", "X"),
+      Invalid("0000 0001 2281 9550", "check character should be X, not 0"),
+  };
+  // Examples end
 };
 
 template <>
@@ -58,6 +67,14 @@ struct Descriptor<Orcid> {
       "Researcher's ORCID identifier; ISO 7064 MOD 11-2 over 15 digits";
   static constexpr std::string_view kArea = area::kPublishing;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &Orcid::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("0000-0002-1825-0097"),
+      Valid("0000-0002-1694-233X"),
+      Invalid("0000-0002-1694-2330", "check character should be X, not 0"),
+      Calculates("000000021825009", "7"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

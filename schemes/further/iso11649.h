@@ -14,6 +14,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -48,6 +49,19 @@ struct Descriptor<Iso11649> {
       Property{"CheckDigit", &Iso11649::CheckDigit},
       Property{"Reference", &Iso11649::Reference},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("RF18 5390 0754 7034", R"(Reference="539007547034")"),
+      Valid("RF18 5390 0754 70Y"),
+      Valid("RF97XX5ZIC"),
+      Valid("RF03SW3EZRUFBK"),
+      Invalid("RF17 5390 0754 7034", "check digits should be 18, not 17"),
+      Invalid("RG18 5390 0754 7034", "the letter G cannot stand at place 2"),
+      Invalid("RF181", "check digits should be 74, not 18"),
+      Invalid("RF1", "5 to 25 characters expected, 3 typed"),
+      Calculates("RF539007547034", "18"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

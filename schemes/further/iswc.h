@@ -14,6 +14,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -36,6 +37,15 @@ struct Descriptor<Iswc> {
       "International Standard Musical Work Code; digits weighted by place, plus 1, modulo 10";
   static constexpr std::string_view kArea = area::kPublishing;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &Iswc::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("T-034.524.680-1"),
+      Valid("T-011.618.240-1"),
+      Invalid("T-034.524.680-2", "check digit should be 1, not 2"),
+      Invalid("X-034.524.680-1", "the letter X cannot stand at place 1"),
+      Calculates("T034524680", "1"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

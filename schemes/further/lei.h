@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -50,6 +51,15 @@ struct Descriptor<Lei> {
       Property{"EntityPart", &Lei::EntityPart},
       Property{"LouPrefix", &Lei::LouPrefix},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("213800KUD8LAJWSQ9D15", R"(LouPrefix="2138" EntityPart="00KUD8LAJWSQ9D")"),
+      Valid("5493001KJTIIGC8Y1R12"),
+      Invalid("213800KUD8LXJWSQ9D15", "check digits should be 58, not 15"),
+      Calculates("213800KUD8LAJWSQ9D", "15"),
+      Invalid("213800KUD8LAJWSQ9D1", "20 characters expected, 19 typed"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

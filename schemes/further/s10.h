@@ -16,6 +16,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -58,6 +59,19 @@ struct Descriptor<S10> {
       Property{"Serial", &S10::Serial},
       Property{"ServiceIndicator", &S10::ServiceIndicator},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("RB123456785GB", R"(ServiceIndicator="RB" Serial="12345678" CountryCode="GB")"),
+      Valid("RB123456785US"),
+      Valid("ee 123 456 785 us"),
+      // 11 - (56 mod 11) = 10 gives 0, and 11 - 0 = 11 gives 5.
+      Valid("EE000000080GB"),
+      Valid("EE000000005GB"),
+      Invalid("RB123456784GB", "check digit should be 5, not 4"),
+      Invalid("R1123456785GB", "the digit 1 cannot stand at place 2"),
+      Calculates("RB12345678GB", "5"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

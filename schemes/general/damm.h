@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -35,6 +36,15 @@ struct Descriptor<Damm> {
       "single-digit error and every swap of neighbours";
   static constexpr std::string_view kArea = area::kBuildingBlocks;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &Damm::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("5724"),
+      Valid("438812345679"),
+      Invalid("5723", "check digit should be 4, not 3"),
+      Calculates("572", "4"),
+      Invalid("5742", "check digit should be 3, not 2"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

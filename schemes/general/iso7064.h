@@ -19,6 +19,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -73,6 +74,13 @@ struct Descriptor<Iso7064Mod112> {
       "Building block: the ISO 7064 MOD 11-2 check character (0 to 9 or X) of any string of digits";
   static constexpr std::string_view kArea = area::kBuildingBlocks;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &Iso7064Mod112::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("079X"),
+      Calculates("079", "X"),
+      Invalid("0795", "check character should be X, not 5"),
+  };
+  // Examples end
 };
 
 template <>
@@ -84,6 +92,13 @@ struct Descriptor<Iso7064Mod372> {
       "of digits and letters";
   static constexpr std::string_view kArea = area::kBuildingBlocks;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &Iso7064Mod372::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("G123489654321Y"),
+      Calculates("G123489654321", "Y"),
+      Invalid("G123489654321Z", "check character should be Y, not Z"),
+  };
+  // Examples end
 };
 
 template <>
@@ -95,6 +110,13 @@ struct Descriptor<Iso7064Mod9710> {
       "letters, each letter read as 10 to 35";
   static constexpr std::string_view kArea = area::kBuildingBlocks;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &Iso7064Mod9710::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("213800KUD8LAJWSQ9D15"),
+      Invalid("213800KUD8LAJWSQ9D16", "check digits should be 15, not 16"),
+      Calculates("539007547034RF", "18"),
+  };
+  // Examples end
 };
 
 template <>
@@ -105,6 +127,13 @@ struct Descriptor<Iso7064Mod1110> {
       "Building block: the ISO 7064 MOD 11,10 check digit of any string of digits";
   static constexpr std::string_view kArea = area::kBuildingBlocks;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &Iso7064Mod1110::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("07945"),
+      Calculates("0794", "5"),
+      Invalid("07946", "check digit should be 5, not 6"),
+  };
+  // Examples end
 };
 
 template <>
@@ -116,6 +145,13 @@ struct Descriptor<Iso7064Mod3736> {
       "digits and letters";
   static constexpr std::string_view kArea = area::kBuildingBlocks;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &Iso7064Mod3736::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("A12425GABC1234002M"),
+      Calculates("A12425GABC1234002", "M"),
+      Invalid("A12425GABC1234002N", "check character should be M, not N"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -17,6 +17,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -46,6 +47,14 @@ struct Descriptor<LuhnModN> {
   static constexpr std::string_view kArea = area::kBuildingBlocks;
   static constexpr std::tuple kProperties{Property{"Alphabet", &LuhnModN::Alphabet},
                                           Property{"CheckDigit", &LuhnModN::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("27AAPFU0939F1ZV"),
+      Calculates("27AAPFU0939F1Z", "V"),
+      Invalid("27AAPFU0939F1ZW", "check character should be V, not W"),
+      Invalid("27AAPFU0939F1Z?", "check character should be V, not ?"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/example.h"
+
 namespace numerant {
 namespace {
 
@@ -51,13 +53,12 @@ TEST(TranslationTest, PlainAsciiIsNotCopied) {
 TEST(TranslationTest, EachCodePointBecomesOneCharacter) {
   // One "?" a unit for anything above U+00FF, a lone surrogate included, as
   // Python's "replace" writes it and the page's strings arrive.
-  EXPECT_EQ(Latin1FromCodePoints(std::u32string_view(U"A\u00FF\u0100\U0001F600")), "A\xFF??");
-  EXPECT_EQ(Latin1FromCodePoints(std::u16string_view(u"1\u00E9\xD800"
-                                                     "2")),
-            "1\xE9?2");
-  EXPECT_EQ(Latin1FromCodePoints(std::wstring_view(L"a\xE4")), "a\xE4");
-  const wchar_t negative[] = {static_cast<wchar_t>(-1), L'7'};
-  EXPECT_EQ(Latin1FromCodePoints(std::wstring_view(negative, 2)), "?7");
+  const std::u32string_view utf32 = U"A\u00FF\u0100\U0001F600";
+  EXPECT_EQ(Latin1FromCodePoints(std::span(utf32)), "A\xFF??");
+  const char16_t ucs2[] = {u'1', 0xE9, 0xD800, u'2'};
+  EXPECT_EQ(Latin1FromCodePoints(std::span<const char16_t>(ucs2)), "1\xE9?2");
+  const wchar_t wide[] = {L'a', 0xE4, -1, L'7'};
+  EXPECT_EQ(Latin1FromCodePoints(std::span<const wchar_t>(wide)), "a\xE4?7");
 }
 
 TEST(TranslationTest, FindingRecordsHoldTheMembersOfTheirKind) {
@@ -152,6 +153,7 @@ struct Descriptor<EveryKind> {
       Property{"Nothing", &EveryKind::Nothing},
       Property{"Empty", &EveryKind::Empty},
   };
+  static constexpr Example kExamples[] = {Valid("")};
 };
 
 namespace {

@@ -16,6 +16,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -38,6 +39,19 @@ struct Descriptor<GbSedol> {
       "London Stock Exchange securities number; weights 1 3 1 7 3 9, modulo 10, no vowels";
   static constexpr std::string_view kArea = area::kSecurities;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &GbSedol::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("B15KXQ8"),
+      Valid("0016308"),
+      Valid("0059585"),
+      Invalid("B15KXQ7", "check digit should be 8, not 7"),
+      Invalid("A15KXQ8", "the letter A cannot stand at place 1"),
+      // A SEDOL that opens with a digit is one of the old, all-digit numbers.
+      Invalid("0B5KXQ8", "the letter B cannot stand at place 2"),
+      Calculates("B15KXQ", "8"),
+      Calculates("B15KAQ", "-1"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -15,6 +15,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -49,6 +50,14 @@ struct Descriptor<UsRtn> {
       Property{"CheckDigit", &UsRtn::CheckDigit},
       Property{"RoutingSymbol", &UsRtn::RoutingSymbol},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("111000025", R"(RoutingSymbol="1110")"),
+      Invalid("112000025", "check digit should be 4, not 5"),
+      Invalid("11100002B", "the letter B cannot stand at place 9"),
+      Calculates("11100002", "5"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant
