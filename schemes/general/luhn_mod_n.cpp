@@ -24,7 +24,8 @@ std::optional<std::string> LuhnModN::ComputeCheckDigit(std::string_view payload)
     const auto outside = std::find_if(payload.begin(), payload.end(), [&](char c) {
       return alphabet.find(c) == std::string_view::npos;
     });
-    if (outside != payload.end()) return RejectCharacter(static_cast<std::size_t>(outside - payload.begin()));
+    if (outside != payload.end())
+      return RejectCharacter(static_cast<std::size_t>(outside - payload.begin()));
     return std::nullopt;
   }
   return std::string(1, alphabet[static_cast<std::size_t>(*value)]);
