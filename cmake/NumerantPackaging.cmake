@@ -4,6 +4,10 @@
 # /usr/share/doc/numerant among them (see data/). Its version is the project
 # version; its library dependencies are read off the programs by
 # dpkg-shlibdeps.
+#
+# The PostgreSQL extension (install component "postgresql") goes into a
+# package of its own, numerant-postgresql, so that the desktop package needs
+# no database server; everything else stays in numerant.
 
 set(CPACK_PACKAGE_NAME numerant)
 set(CPACK_PACKAGE_VENDOR "The Numerant developers")
@@ -41,7 +45,34 @@ if(TARGET numerant_python)
       "python3 (>= ${Python_VERSION_MAJOR}.${Python_VERSION_MINOR}), python3 (<< ${Python_VERSION_MAJOR}.${next_python_minor})")
 endif()
 
+if(TARGET numerant_postgresql)
+  set(CPACK_DEB_COMPONENT_INSTALL ON)
+  set(CPACK_COMPONENTS_GROUPING ONE_PER_GROUP)
+  set(CPACK_DEBIAN_NUMERANT_PACKAGE_NAME numerant)
+  # CPack puts the one summary above each package's own description.
+  set(CPACK_DEBIAN_NUMERANT_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
+  set(CPACK_DEBIAN_POSTGRESQL_PACKAGE_NAME numerant-postgresql)
+  set(CPACK_DEBIAN_POSTGRESQL_PACKAGE_SECTION database)
+  set(CPACK_DEBIAN_POSTGRESQL_PACKAGE_DEPENDS "postgresql-15")
+  set(CPACK_DEBIAN_POSTGRESQL_PACKAGE_SUGGESTS "")
+  set(CPACK_DEBIAN_POSTGRESQL_DESCRIPTION
+    "The PostgreSQL 15 extension numerant: numerant.check, calculate,\n"
+    "complete, explain, fields and schemes, for the same schemes as the\n"
+    "numerant package, usable in CHECK constraints, expression indexes and\n"
+    "generated columns. Load it with CREATE EXTENSION numerant.")
+  string(JOIN "" CPACK_DEBIAN_POSTGRESQL_DESCRIPTION ${CPACK_DEBIAN_POSTGRESQL_DESCRIPTION})
+endif()
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git" "/build.*/" "/\\\\.cache/")
 include(CPack)
+
+if(TARGET numerant_postgresql)
+  # Every component but the extension's makes up the package numerant.
+  cpack_add_component_group(numerant)
+  cpack_add_component_group(postgresql)
+  cpack_add_component(Unspecified GROUP numerant)
+  cpack_add_component(web GROUP numerant)
+  cpack_add_component(postgresql GROUP postgresql)
+endif()

@@ -4,7 +4,7 @@
 #
 #   scripts/test-ratio.sh
 #
-# Product: the C++ under core/, schemes/, window/, app/, cli/, python/ and
+# Product: the C++ under core/, schemes/, window/, app/, cli/, python/, databases/ and
 # web/, and the page's JavaScript. Tests: everything under tests/. The
 # worked examples beside each rule (the blocks between "// Examples begin"
 # and "// Examples end" in the scheme headers, markers included) and the
@@ -23,7 +23,7 @@ examples_in() {
        /\/\/ Examples end/ { inside = 0 } END { print n + 0 }' "$@"
 }
 
-mapfile -t product_cpp < <(find core schemes window app cli python web -type f \
+mapfile -t product_cpp < <(find core schemes window app cli python databases web -type f \
   \( -name '*.cpp' -o -name '*.h' -o -name '*.h.in' \) | sort)
 mapfile -t product_js < <(find web -type f -name '*.js' | sort)
 mapfile -t test_cpp < <(find tests -type f \( -name '*.cpp' -o -name '*.h' \) | sort)

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Each layer includes only itself and what lies below it:
-#   core <- schemes <- window <- app;  schemes <- cli, web, python
+#   core <- schemes <- window <- app;  schemes <- cli, web, python, databases
 set -euo pipefail
 root=${1:-$(cd "$(dirname "$0")/.." && pwd)}
 status=0
@@ -24,4 +24,5 @@ check cli 'core|schemes|cli'
 check app 'core|schemes|window|app'
 check web 'core|schemes|web'
 check python 'core|schemes|python'
+check databases 'core|schemes|databases'
 exit $status

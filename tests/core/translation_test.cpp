@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/translation.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 #include "core/example.h"
@@ -141,6 +142,7 @@ template <>
 struct Descriptor<EveryKind> {
   static constexpr std::string_view kName = "EveryKind";
   static constexpr std::string_view kDescription = "A property of every kind a getter returns";
+  static constexpr std::array<Example, 0> kExamples{};
   static constexpr std::tuple kProperties{
       Property{"Flag", &EveryKind::Flag},
       Property{"Byte", &EveryKind::Byte},
@@ -153,7 +155,6 @@ struct Descriptor<EveryKind> {
       Property{"Nothing", &EveryKind::Nothing},
       Property{"Empty", &EveryKind::Empty},
   };
-  static constexpr Example kExamples[] = {Valid("")};
 };
 
 namespace {

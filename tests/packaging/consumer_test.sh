@@ -12,7 +12,9 @@ rm -rf "$work"
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+# The component of the library and the programs: the PostgreSQL extension
+# goes to the server's own folders whatever the prefix.
+cmake --install "$build_dir" --prefix "$prefix" --component Unspecified >/dev/null
 
 # Our warning flags stay ours: nothing in the package names the target that
 # carries them.

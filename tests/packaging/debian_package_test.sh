@@ -64,6 +64,12 @@ python_module=$(cd "$build_dir/python" 2>/dev/null && ls numerant.*.so 2>/dev/nu
 if [ -n "$python_module" ]; then
   expected_files+=("$python_dir/$python_module" "$python_dir/numerant.pyi")
 fi
+# The SQLite extension, when the build made one, beside the library.
+sqlite_extension=
+if [ -f "$build_dir/databases/sqlite/libnumerant_sqlite.so" ]; then
+  sqlite_extension=usr/lib/libnumerant_sqlite.so
+  expected_files+=("$sqlite_extension")
+fi
 for file in "${expected_files[@]}"; do
   [ -f "$root/$file" ] || fail "missing $file"
 done
@@ -78,6 +84,7 @@ while IFS= read -r file; do
     usr/share/doc/numerant/copyright | usr/share/doc/numerant/changelog.gz) ;;
     "$python_dir/$python_module" | "$python_dir/numerant.pyi") [ -n "$python_module" ] || fail "unexpected file $file" ;;
     usr/share/numerant/web/*) ;; # the page, when it was built
+    usr/lib/libnumerant_sqlite.so) [ -n "$sqlite_extension" ] || fail "unexpected file $file" ;;
     *) fail "unexpected file $file" ;;
   esac
 done < <(cd "$root" && find . -type f | sed 's|^\./||')
@@ -141,6 +148,10 @@ done
 if [ -n "$python_module" ]; then
   [ "$(PYTHONPATH="$root/$python_dir" /usr/bin/python3 -c 'import numerant; print(numerant.calculate("Verhoeff", "236"))')" = 3 ] ||
     fail "the packaged Python module does not calculate Verhoeff 236"
+fi
+if [ -n "$sqlite_extension" ] && command -v sqlite3 >/dev/null; then
+  [ "$(sqlite3 :memory: ".load $root/${sqlite_extension%.so}" "SELECT numerant_calculate('Verhoeff', '236')")" = 3 ] ||
+    fail "the packaged SQLite extension does not calculate Verhoeff 236"
 fi
 QT_QPA_PLATFORM=offscreen "$root/usr/bin/numerant" --help | grep -q numerant-cli || fail "numerant --help"
 

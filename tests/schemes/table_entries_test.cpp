@@ -45,6 +45,8 @@ TEST(TableEntriesTest, EveryRemainder) {
   ExpectEach("IK", Vary("_850315123", 0), "6 7 8 9 10 0 1 2 3 4");
   ExpectEach("AHV", Vary("78234_5201", 5), "1 6 0 5 -1 4 9 3 8 2");
   ExpectEach("AHV", Vary("782346520_", 9), "0 9 7 5 3 1 -1 8 6 4");
+  // Verhoeff: the ten one-digit payloads end on every entry of the inverse.
+  ExpectEach("Verhoeff", Consecutive(0, 10, 1), "4576382091");
   ExpectEach("CPF", Consecutive(123456780, 19, 9),
              "62 43 24 05 96 77 58 39 10 09 34 15 04 87 68 49 20 00 91");
 }

@@ -232,7 +232,7 @@ class EveryScheme(PageTest):
     def test_every_scheme_checks_and_calculates_as_the_command_line(self):
         self.assertEqual(set(self.names) - set(self.samples), set(), "schemes without a sample")
         for scheme in self.names:
-            stem, number = self.samples[scheme]
+            stem, number, _ = self.samples[scheme]
             self.assertTrue(cli_json("check", scheme, [number])[0]["valid"], number)
             with self.subTest(scheme=scheme, number=number):
                 self.assert_check(scheme, number)
@@ -240,7 +240,7 @@ class EveryScheme(PageTest):
             with self.subTest(scheme=scheme, number=invalid):
                 self.assert_check(scheme, invalid)
         for scheme in self.names:
-            stem, number = self.samples[scheme]
+            stem, number, _ = self.samples[scheme]
             with self.subTest(scheme=scheme, payload=stem):
                 self.assert_calculation(scheme, stem)
                 self.assertEqual(self.read()["complete"], number)

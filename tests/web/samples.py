@@ -1,8 +1,10 @@
 # SPDX-License-Identifier: MIT
-"""The worked samples that the C++ tests and the benchmarks share
-(tests/schemes/samples.h, from the worked examples beside each rule), read
-for the browser tests: one stem and the valid number it completes to for
-every scheme class."""
+"""One sample of every scheme class, in catalogue order, read from the worked
+examples beside each rule (the "Examples" blocks of the scheme headers) as
+tests/schemes/samples.h reads them for the C++ tests: the first valid
+example, its stem without the check characters, and the stems of valid
+examples of other lengths. The browser tests and the Python module's tests
+share it."""
 
 import glob
 import json
@@ -10,42 +12,39 @@ import os
 import re
 import subprocess
 
-ROOT = os.path.join(os.path.dirname(__file__), "..", "..")
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..")
+
+_DESCRIPTOR = re.compile(r"struct Descriptor<\w+> \{(.*?)\n\};", re.S)
+_NAME = re.compile(r'kName = "([^"]*)"')
+_EXAMPLES = re.compile(r"// Examples begin(.*?)// Examples end", re.S)
+_VALID = re.compile(r'Valid\(\s*"([^"\\]*)"')
 
 
 def load(cli):
-    """{scheme: (stem, number)} of the 52 and the building blocks, in
-    catalogue order, taken as tests/schemes/samples.h takes them from the
-    worked examples beside each rule: the first valid example without
-    separators, and the stem left without its check characters."""
-    shapes = {}
-    listed = subprocess.run([cli, "list", "--all", "--json"], capture_output=True, text=True,
-                            check=True).stdout
-    for line in listed.splitlines():
-        entry = json.loads(line)
-        if "area" not in entry:
-            shapes[entry["name"]] = entry
+    """{scheme: (stem, number, more_stems)} in the order of `numerant-cli list
+    --json`. Only blanks and hyphens are taken out of an example, and one with
+    any other character besides letters and digits is passed over."""
     examples = {}
-    for header in sorted(glob.glob(os.path.join(ROOT, "schemes", "*", "*.h"))):
-        with open(header, encoding="utf-8") as source:
-            text = source.read()
-        for block in re.findall(r"struct Descriptor<\w+> \{(.*?)\n\};", text, re.DOTALL):
-            name = re.search(r'kName = "([^"]*)"', block)
-            if name:
-                examples[name.group(1)] = re.findall(r'Valid\("((?:[^"\\]|\\.)*)"', block)
+    for path in glob.glob(os.path.join(ROOT, "schemes", "*", "*.h")):
+        with open(path, encoding="utf-8") as header:
+            for body in _DESCRIPTOR.findall(header.read()):
+                block = _EXAMPLES.search(body)
+                examples[_NAME.search(body).group(1)] = _VALID.findall(block.group(1)) if block else []
+    listed = subprocess.run([cli, "list", "--json"], capture_output=True, text=True, check=True)
     samples = {}
-    for name, shape in shapes.items():
-        for example in examples.get(name, []):
-            number = "".join(c for c in example if c not in shape["separators"])
-            if shape["upper_case"]:
-                number = number.upper()
-            length = shape["check_length"]
-            if len(number) < length:
-                continue
-            place = shape["check_place"]
-            at = len(number) - length if place is None else min(place - 1, len(number) - length)
-            samples[name] = (number[:at] + number[at + length:], number)
-            break
+    for line in listed.stdout.splitlines():
+        entry = json.loads(line)
+        length, place = entry["check_length"], entry["check_place"]
+        numbers = []
+        for example in examples.get(entry["name"], []):
+            number = example.replace(" ", "").replace("-", "")
+            if re.fullmatch(r"[0-9A-Za-z]+", number) and all(len(n) != len(number) for n in numbers):
+                numbers.append(number)
+        stems = []
+        for number in numbers:
+            at = min(place - 1 if place is not None else len(number), len(number) - length)
+            stems.append(number[:at] + number[at + length:])
+        samples[entry["name"]] = (stems[0], numbers[0], stems[1:4])
     return samples
 
 

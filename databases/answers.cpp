@@ -1,0 +1,334 @@
+// SPDX-License-Identifier: MIT
+#include "databases/answers.h"
+
+#include <cstdint>
+#include <memory>
+#include <new>
+#include <span>
+#include <string>
+#include <type_traits>
+#include <variant>
+#include <vector>
+
+#include "core/translation.h"
+#include "schemes/catalogue.h"
+
+namespace numerant::databases {
+
+// One object of each scheme class a thread has asked for, made on first use
+// and kept: a scheme object is reset by every call, and making one for each
+// row would cost more than answering it.
+struct SchemeHandle {
+  std::unique_ptr<Scheme> scheme;
+  // What `Calculate` gives a payload without check characters ("-1" or ""
+  // by class), as numerant-cli tells its answers with none.
+  std::string unset_check_digit;
+};
+
+namespace {
+
+using CachedScheme = SchemeHandle;
+
+// Every entry of the catalogue, the listed schemes first.
+std::size_t EntryCount() {
+  return SchemeList().size() + BuildingBlocks().size();
+}
+
+const CatalogueEntry& EntryAt(std::size_t index) {
+  const std::span<const CatalogueEntry> list = SchemeList();
+  return index < list.size() ? list[index] : BuildingBlocks()[index - list.size()];
+}
+
+std::size_t IndexOf(const CatalogueEntry* entry) {
+  const std::span<const CatalogueEntry> list = SchemeList();
+  if (entry >= list.data() && entry < list.data() + list.size())
+    return static_cast<std::size_t>(entry - list.data());
+  return list.size() + static_cast<std::size_t>(entry - BuildingBlocks().data());
+}
+
+// What one thread keeps from call to call. PostgreSQL answers in one thread
+// a process; SQLite may call from several threads at once, each with its
+// own objects here.
+struct ThreadState {
+  std::vector<CachedScheme> schemes;
+  // The name asked for last, exactly as written, and its scheme: a column is
+  // mostly checked against one name written one way.
+  std::string last_name;
+  CachedScheme* last = nullptr;
+  std::string input;
+  std::string output;
+};
+
+thread_local ThreadState state;
+
+Answer Without(Outcome outcome) {
+  Answer answer;
+  answer.outcome = outcome;
+  return answer;
+}
+
+Answer ValidityAnswer(bool valid) {
+  Answer answer = Without(Outcome::kAnswer);
+  answer.valid = valid;
+  return answer;
+}
+
+// The text kept in the thread's output.
+Answer OutputAnswer() {
+  Answer answer = Without(Outcome::kAnswer);
+  answer.text = state.output;
+  return answer;
+}
+
+// The scheme of this name in any case, or null.
+CachedScheme* Find(std::string_view name) {
+  if (state.last != nullptr && name == state.last_name) return state.last;
+  const CatalogueEntry* entry = FindScheme(name);
+  if (entry == nullptr) return nullptr;
+  if (state.schemes.empty()) state.schemes.resize(EntryCount());
+  CachedScheme& cached = state.schemes[IndexOf(entry)];
+  if (!cached.scheme) {
+    auto scheme = entry->create();
+    cached.unset_check_digit = scheme->CalculateText("");
+    cached.scheme = std::move(scheme);
+  }
+  state.last_name.assign(name);
+  state.last = &cached;
+  return &cached;
+}
+
+std::string_view ToLatin1(std::string_view text, Encoding encoding) {
+  if (encoding == Encoding::kLatin1) return text;
+  return Latin1FromUtf8(text, state.input);
+}
+
+// Sets the answer's text to library text (ISO-8859-1) in the caller's
+// encoding.
+Answer TextAnswer(std::string_view latin1, Encoding encoding) {
+  if (encoding == Encoding::kLatin1 || IsAscii(latin1)) {
+    state.output.assign(latin1);
+  } else {
+    state.output.clear();
+    AppendUtf8FromLatin1(state.output, latin1);
+  }
+  return OutputAnswer();
+}
+
+// UTF-8 JSON, as the caller reads it.
+Answer JsonAnswer(Encoding encoding) {
+  if (encoding == Encoding::kLatin1 && !IsAscii(state.output)) {
+    state.output = Latin1FromUtf8(std::string(state.output));
+  }
+  return OutputAnswer();
+}
+
+// ---- JSON, written as numerant-cli --json writes it
+
+void AppendJsonString(std::string& out, std::string_view utf8) {
+  static constexpr char kHex[] = "0123456789abcdef";
+  out.push_back('"');
+  for (const char c : utf8) {
+    const auto byte = static_cast<unsigned char>(c);
+    switch (c) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        if (byte < 0x20 || byte == 0x7F) {
+          out += "\\u00";
+          out.push_back(kHex[byte >> 4]);
+          out.push_back(kHex[byte & 0xF]);
+        } else {
+          out.push_back(c);
+        }
+    }
+  }
+  out.push_back('"');
+}
+
+void AppendJsonLengths(std::string& out, const std::vector<LengthPair>& lengths) {
+  out.push_back('[');
+  for (std::size_t i = 0; i < lengths.size(); ++i) {
+    if (i != 0) out += ", ";
+    out += '[' + std::to_string(lengths[i].min) + ", ";
+    out += lengths[i].max ? std::to_string(*lengths[i].max) : "null";
+    out.push_back(']');
+  }
+  out.push_back(']');
+}
+
+void AppendJsonFinding(std::string& out, const FindingRecord& finding) {
+  out += "{\"kind\": ";
+  AppendJsonString(out, finding.kind);
+  if (finding.length) out += ", \"length\": " + std::to_string(*finding.length);
+  if (finding.lengths) {
+    out += ", \"lengths\": ";
+    AppendJsonLengths(out, *finding.lengths);
+  }
+  if (finding.place) out += ", \"place\": " + std::to_string(*finding.place);
+  if (finding.character) {
+    out += ", \"character\": ";
+    AppendJsonString(out, *finding.character);
+  }
+  if (finding.expected) {
+    out += ", \"expected\": ";
+    AppendJsonString(out, *finding.expected);
+  }
+  if (finding.found) {
+    out += ", \"found\": ";
+    AppendJsonString(out, *finding.found);
+  }
+  out.push_back('}');
+}
+
+void AppendJsonFields(std::string& out, const std::vector<FieldRecord>& fields) {
+  out.push_back('{');
+  for (std::size_t i = 0; i < fields.size(); ++i) {
+    if (i != 0) out += ", ";
+    AppendJsonString(out, fields[i].name);
+    out += ": ";
+    std::visit(
+        [&out](const auto& value) {
+          using T = std::decay_t<decltype(value)>;
+          if constexpr (std::is_same_v<T, std::monostate>) {
+            out += "null";
+          } else if constexpr (std::is_same_v<T, bool>) {
+            out += value ? "true" : "false";
+          } else if constexpr (std::is_same_v<T, std::int64_t>) {
+            out += std::to_string(value);
+          } else {
+            AppendJsonString(out, value);
+          }
+        },
+        fields[i].value);
+  }
+  out.push_back('}');
+}
+
+// A very long text once leaves its storage behind; a backend lives for
+// hours and should not hold it.
+void LetGoOfLongTexts() {
+  constexpr std::size_t kKeptCapacity = 64 * 1024;
+  if (state.input.capacity() > kKeptCapacity) std::string().swap(state.input);
+  if (state.output.capacity() > kKeptCapacity) std::string().swap(state.output);
+}
+
+// Runs one answer, turning whatever escapes the library into an outcome.
+template <typename Work>
+Answer Guarded(std::string_view scheme_name, Work&& work) noexcept {
+  try {
+    CachedScheme* scheme = Find(scheme_name);
+    if (scheme == nullptr) return Without(Outcome::kUnknownScheme);
+    LetGoOfLongTexts();
+    return work(*scheme);
+  } catch (const std::bad_alloc&) {
+    return Without(Outcome::kOutOfMemory);
+  } catch (...) {
+    return Without(Outcome::kFailure);
+  }
+}
+
+}  // namespace
+
+Answer Check(std::string_view scheme, std::string_view number, Encoding encoding) noexcept {
+  return Guarded(scheme, [&](CachedScheme& cached) {
+    return ValidityAnswer(cached.scheme->Check(ToLatin1(number, encoding)));
+  });
+}
+
+Outcome Resolve(std::string_view scheme, SchemeHandle*& handle) noexcept {
+  try {
+    handle = Find(scheme);
+    return handle == nullptr ? Outcome::kUnknownScheme : Outcome::kAnswer;
+  } catch (const std::bad_alloc&) {
+    return Outcome::kOutOfMemory;
+  } catch (...) {
+    return Outcome::kFailure;
+  }
+}
+
+Answer Check(SchemeHandle& scheme, std::string_view number, Encoding encoding) noexcept {
+  try {
+    LetGoOfLongTexts();
+    return ValidityAnswer(scheme.scheme->Check(ToLatin1(number, encoding)));
+  } catch (const std::bad_alloc&) {
+    return Without(Outcome::kOutOfMemory);
+  } catch (...) {
+    return Without(Outcome::kFailure);
+  }
+}
+
+Answer Calculate(std::string_view scheme, std::string_view payload, Encoding encoding) noexcept {
+  return Guarded(scheme, [&](CachedScheme& cached) {
+    const std::string result = cached.scheme->CalculateText(ToLatin1(payload, encoding));
+    if (result == cached.unset_check_digit) return Without(Outcome::kNull);
+    return TextAnswer(result, encoding);
+  });
+}
+
+Answer Complete(std::string_view scheme, std::string_view payload, Encoding encoding) noexcept {
+  return Guarded(scheme, [&](CachedScheme& cached) {
+    const std::string complete = cached.scheme->Complete(ToLatin1(payload, encoding));
+    if (complete.empty()) return Without(Outcome::kNull);
+    return TextAnswer(complete, encoding);
+  });
+}
+
+Answer Explain(std::string_view scheme, std::string_view number, Encoding encoding) noexcept {
+  return Guarded(scheme, [&](CachedScheme& cached) {
+    const FindingRecord finding = RecordFinding(cached.scheme->Explain(ToLatin1(number, encoding)));
+    state.output.clear();
+    AppendJsonFinding(state.output, finding);
+    return JsonAnswer(encoding);
+  });
+}
+
+Answer Fields(std::string_view scheme, std::string_view number, Encoding encoding) noexcept {
+  return Guarded(scheme, [&](CachedScheme& cached) {
+    cached.scheme->Check(ToLatin1(number, encoding));
+    state.output.clear();
+    AppendJsonFields(state.output, RecordFields(*cached.scheme));
+    return JsonAnswer(encoding);
+  });
+}
+
+std::size_t SchemeCount() noexcept {
+  return EntryCount();
+}
+
+Outcome SchemeAt(std::size_t index, SchemeRow& row) noexcept {
+  try {
+    // The accepted lengths of every entry, written once.
+    static const std::vector<std::string> lengths = [] {
+      std::vector<std::string> all;
+      for (std::size_t i = 0; i < EntryCount(); ++i) {
+        std::string text;
+        AppendJsonLengths(text, RecordLengths(EntryAt(i).create()->Shape().NumberLengths()));
+        all.push_back(std::move(text));
+      }
+      return all;
+    }();
+    if (index >= lengths.size()) return Outcome::kFailure;
+    const CatalogueEntry& entry = EntryAt(index);
+    row = {.name = entry.name, .description = entry.description, .lengths = lengths[index]};
+    return Outcome::kAnswer;
+  } catch (const std::bad_alloc&) {
+    return Outcome::kOutOfMemory;
+  } catch (...) {
+    return Outcome::kFailure;
+  }
+}
+
+}  // namespace numerant::databases
