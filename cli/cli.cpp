@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 #include "core/json_writer.h"
@@ -15,6 +16,7 @@
 #include "core/translation.h"
 #include "core/version.h"
 #include "schemes/catalogue.h"
+#include "schemes/further/conversions.h"
 #include "schemes/products/ean_upc.h"
 
 namespace numerant::cli {
@@ -104,16 +106,21 @@ void WriteList(Output& out, bool json, bool all) {
     describe(entry, "null");
 }
 
+// A free function that gives the other form of a number, "" for none.
+using Conversion = std::string (*)(std::string_view);
+
 // Answers numbers one at a time and counts the answers.
 class Session {
  public:
-  Session(const Options& options, std::unique_ptr<Scheme> scheme, UPC* converter, Output& out)
+  Session(const Options& options, std::unique_ptr<Scheme> scheme, UPC* converter,
+          Conversion conversion, Output& out)
       : command_(options.command),
         json_(options.json),
         explain_(options.explain),
         with_input_(options.with_input && !options.json),
         scheme_(std::move(scheme)),
         converter_(converter),
+        conversion_(conversion),
         out_(out) {
     if (command_ == Command::kIdentify) {
       for (const auto& list : {SchemeList(), BuildingBlocks()}) {
@@ -248,6 +255,14 @@ class Session {
   }
 
   bool AnswerConvert(std::string_view number, std::string& out) {
+    if (converter_ == nullptr) {
+      const std::string result = conversion_(number);
+      // The fields tell what the number holds: a whole number's, or those
+      // read while calculating the check characters of one typed without.
+      if (json_ && !result.empty() && !scheme_->Check(number)) scheme_->CalculateText(number);
+      WriteResult(result, out);
+      return !result.empty();
+    }
     const std::string result = converter_->Convert(number);
     if (json_ && !result.empty()) {
       // Converting resets the fields; decode the number again so that they
@@ -305,6 +320,7 @@ class Session {
   bool with_input_;
   std::unique_ptr<Scheme> scheme_;
   UPC* converter_;
+  Conversion conversion_;
   std::vector<std::unique_ptr<Scheme>> all_schemes_;
   std::string unset_check_digit_;
   Output& out_;
@@ -313,14 +329,32 @@ class Session {
   std::size_t negative_ = 0;
 };
 
+// The formats with two forms besides UPC, whose other form a free function
+// gives.
+constexpr std::pair<std::string_view, Conversion> kConversions[] = {
+    {"ISBN", ConvertIsbn},
+    {"ISSN", ConvertIssn},
+    {"ismn", ConvertIsmn},
+};
+
 // The scheme a command works on, or the message of a usage error.
-std::string ChooseScheme(const Options& options, std::unique_ptr<Scheme>& scheme, UPC*& converter) {
+std::string ChooseScheme(const Options& options, std::unique_ptr<Scheme>& scheme, UPC*& converter,
+                         Conversion& conversion) {
   if (options.command == Command::kIdentify) return {};
   const std::string name(options.scheme);
   if (options.command == Command::kConvert) {
-    if (name.empty()) return "missing SCHEME; 'convert' works on UPC only";
-    if (FindScheme(name) != FindScheme("UPC"))
-      return "'convert' works on UPC only, not '" + name + "'";
+    constexpr std::string_view kConvertible = "UPC, ISBN, ISSN or ismn";
+    if (name.empty()) return "missing SCHEME; 'convert' works on " + std::string(kConvertible);
+    const CatalogueEntry* entry = FindScheme(name);
+    for (const auto& [other, convert] : kConversions) {
+      if (entry != nullptr && entry == FindScheme(other)) {
+        scheme = entry->create();
+        conversion = convert;
+        return {};
+      }
+    }
+    if (entry != FindScheme("UPC"))
+      return "'convert' works on " + std::string(kConvertible) + ", not '" + name + "'";
     // `Convert` lies outside the common face, so the session keeps the UPC
     // itself beside the scheme that reports its fields.
     auto upc = std::make_unique<SchemeAdapter<UPC>>();
@@ -385,10 +419,12 @@ int Run(std::span<const std::string_view> arguments, std::FILE* in, std::FILE* o
 
   std::unique_ptr<Scheme> scheme;
   UPC* converter = nullptr;
-  if (const std::string message = ChooseScheme(options, scheme, converter); !message.empty())
+  Conversion conversion = nullptr;
+  if (const std::string message = ChooseScheme(options, scheme, converter, conversion);
+      !message.empty())
     return UsageError(err, message);
 
-  Session session(options, std::move(scheme), converter, output);
+  Session session(options, std::move(scheme), converter, conversion, output);
   if (options.sources.empty()) {
     failed = !AnswerLines(in, "standard input", session, output, err);
   }

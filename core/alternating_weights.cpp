@@ -60,29 +60,24 @@ std::optional<std::int16_t> LuhnCheckDigit(std::string_view digits) noexcept {
   return AlternatingCheckDigit(digits, kLuhnWeighed);
 }
 
-std::optional<std::int16_t> Modulo10CheckDigit(std::string_view digits) noexcept {
-  return AlternatingCheckDigit(digits, kModulo10Weighed);
-}
-
-std::optional<int> LuhnMod36CheckValue(std::string_view text) noexcept {
-  constexpr int kBase = 36;
-  int total = 0;
+std::optional<int> LuhnModNCheckValue(std::string_view text, std::string_view alphabet) noexcept {
+  const std::size_t n = alphabet.size();
+  if (text.empty() || n < 2 || n > 256) return std::nullopt;
+  // Each term is below 2N, so the total stays far inside 64 bits.
+  std::uint64_t total = 0;
   bool doubled = true;
   for (std::size_t i = text.size(); i-- > 0; doubled = !doubled) {
-    const char c = text[i];
-    int value = 0;
-    if (c >= '0' && c <= '9') {
-      value = c - '0';
-    } else if (c >= 'A' && c <= 'Z') {
-      value = c - 'A' + 10;
-    } else {
-      return std::nullopt;
-    }
-    if (doubled) value = 2 * value / kBase + 2 * value % kBase;
-    // Every term is below 36, so the total is kept below 36 too.
-    total = (total + value) % kBase;
+    const std::size_t value = alphabet.find(text[i]);
+    if (value == std::string_view::npos) return std::nullopt;
+    std::size_t term = doubled ? 2 * value : value;
+    if (term >= n) term = term - n + 1;
+    total += term;
   }
-  return (kBase - total) % kBase;
+  return static_cast<int>((n - total % n) % n);
+}
+
+std::optional<std::int16_t> Modulo10CheckDigit(std::string_view digits) noexcept {
+  return AlternatingCheckDigit(digits, kModulo10Weighed);
 }
 
 }  // namespace numerant

@@ -1,11 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The check digits of Luhn and Modulo10: the check digit brings a weighted
-// sum up to a multiple of 10. The weights are anchored at the right end: the
-// rightmost payload digit counts as the rule weighs it, the one before it
-// singly, and so on alternately to the left, so that a leading zero changes
-// nothing and every length is weighted alike. The sum is a 16-bit integer: a
-// payload whose sum leaves that range, or of more than 32767 digits, has no
-// check digit.
+// The check digits of Luhn and Modulo10, and Luhn over any alphabet: the check digit brings a
+// weighted sum up to a multiple of 10. The weights are anchored at the right end: the rightmost
+// payload digit counts as the rule weighs it, the one before it singly, and so on alternately to
+// the left, so that a leading zero changes nothing and every length is weighted alike. The sum is a
+// 16-bit integer: a payload whose sum leaves that range, or of more than 32767 digits, has no check
+// digit.
 #pragma once
 
 #include <cstdint>
@@ -30,11 +29,13 @@ std::optional<std::int16_t> LuhnCheckDigit(std::string_view digits) noexcept;
 // left count three times.
 std::optional<std::int16_t> Modulo10CheckDigit(std::string_view digits) noexcept;
 
-// Luhn over the 36 characters 0 to 9 and A to Z (values 0 to 35), as the
-// Indian GSTIN uses it: from the right, the first character counts twice and the next once,
-// alternately; a doubled value counts as the sum of its two base-36 digits. The check value 0 to 35
-// brings the total to a multiple of 36; nothing when a character is not a
-// digit or a capital letter.
-std::optional<int> LuhnMod36CheckValue(std::string_view text) noexcept;
+// Luhn over an alphabet of N characters ("Luhn mod N"): each character
+// counts its place in the alphabet; from the right, the last payload
+// character and every second one to its left count double, a doubled value
+// of N or more as the sum of its two base-N digits; the check value, an
+// index into the alphabet, brings the total to a multiple of N. Nothing for
+// an empty text, a character outside the alphabet, or an alphabet of fewer
+// than 2 or more than 256 characters.
+std::optional<int> LuhnModNCheckValue(std::string_view text, std::string_view alphabet) noexcept;
 
 }  // namespace numerant

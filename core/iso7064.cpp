@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "core/iso7064.h"
 
-#include "core/text.h"
+#include "core/modulo97.h"
 
 namespace numerant {
 
@@ -20,14 +20,66 @@ std::optional<int> Mod1110LastIntermediate(std::string_view digits) noexcept {
 }
 
 std::optional<int> Mod112CheckValue(std::string_view digits) noexcept {
-  // Horner's scheme: doubling the running remainder at each digit gives
-  // each digit its power of 2 by the time the check place is reached.
-  int remainder = 0;
+  if (digits.empty()) return std::nullopt;
+  int running = 0;
   for (char c : digits) {
     if (!IsDigit(c)) return std::nullopt;
-    remainder = (remainder + DigitValue(c)) * 2 % 11;
+    running = (2 * running + DigitValue(c)) % 11;
   }
-  return (12 - remainder) % 11;
+  // 2r + c = 1 (mod 11); adding 22 keeps the value positive.
+  return (23 - 2 * running) % 11;
+}
+
+std::optional<int> Mod372CheckValue(std::string_view text) noexcept {
+  if (text.empty()) return std::nullopt;
+  int running = 0;
+  for (char c : text) {
+    const int value = AlphanumericValue(c);
+    if (value < 0) return std::nullopt;
+    running = (2 * running + value) % 37;
+  }
+  return (75 - 2 * running) % 37;
+}
+
+std::optional<int> Mod9710CheckValue(std::string_view text) noexcept {
+  if (text.empty()) return std::nullopt;
+  Remainder97Builder remainder;
+  for (char c : text) {
+    if (!remainder.AppendAlphanumeric(c)) return std::nullopt;
+  }
+  // The check digits stand in the last two places: value x 100 + check
+  // digits = 1 (mod 97).
+  remainder.AppendTwoDigits(0);
+  return 98 - remainder.Remainder();
+}
+
+std::optional<int> Mod1110CheckDigit(std::string_view digits) noexcept {
+  const auto last = Mod1110LastIntermediate(digits);
+  if (!last) return std::nullopt;
+  // (2s mod 11 + c) mod 10 = 1.
+  return (11 - (2 * *last) % 11) % 10;
+}
+
+std::optional<int> Mod3736CheckValue(std::string_view text) noexcept {
+  if (text.empty()) return std::nullopt;
+  // Starting at 18 makes the first product 2 x 18 mod 37 = 36. As t stays
+  // within 1 to 36 and a value within 0 to 35, 2t is below 2 x 37 and
+  // value + product below 2 x 36: each remainder is at most one subtraction.
+  unsigned previous = 18;
+  for (char c : text) {
+    const int value = AlphanumericValue(c);
+    if (value < 0) return std::nullopt;
+    unsigned product = previous * 2;
+    if (product >= 37) product -= 37;
+    unsigned t = static_cast<unsigned>(value) + product;
+    if (t >= 36) t -= 36;
+    if (t == 0) t = 36;
+    previous = t;
+  }
+  unsigned product = previous * 2;
+  if (product >= 37) product -= 37;
+  // The product lies in 1 to 36; the check character's value brings it to 1.
+  return static_cast<int>((37 - product) % 36);
 }
 
 }  // namespace numerant

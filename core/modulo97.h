@@ -7,6 +7,8 @@
 #include <optional>
 #include <string_view>
 
+#include "core/text.h"
+
 namespace numerant {
 
 // The remainder of a number whose digits are given one piece at a time, for
@@ -18,6 +20,19 @@ class Remainder97Builder {
   constexpr void AppendDigit(unsigned digit) noexcept { Append(digit, 10); }
   // Appends two digits at once, 00 to 99.
   constexpr void AppendTwoDigits(unsigned two_digits) noexcept { Append(two_digits, 100); }
+  // Appends a digit as itself and a capital letter as its two digits, "A"
+  // 10 to "Z" 35, as ISO 7064 MOD 97-10 reads them; false for any other
+  // character, which is not appended.
+  constexpr bool AppendAlphanumeric(char c) noexcept {
+    if (IsDigit(c)) {
+      AppendDigit(static_cast<unsigned>(DigitValue(c)));
+    } else if (IsUpperLetter(c)) {
+      AppendTwoDigits(static_cast<unsigned>(c - 'A' + 10));
+    } else {
+      return false;
+    }
+    return true;
+  }
 
   // 0 to 96.
   constexpr std::int32_t Remainder() const noexcept {

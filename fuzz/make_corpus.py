@@ -19,6 +19,10 @@ CLASSES = ("ACL ACN AHV AK BI BIC BOL BSN BTW BZU CAS CNP CPF CPR Creditcard DEA
            "au.abn be.vat br.cnpj ca.bn in_.gstin in_.pan mx.rfc us.ein eu.banknote be.nn ch.ssn "
            "cl.rut cn.ric de.idnr dk.cpr ie.pps in_.aadhaar it.codicefiscale mx.curp "
            "no.fodselsnummer se.personnummer tr.tckimlik za.idnr").split()
+           "au.abn be.vat br.cnpj ca.bn eu.banknote be.nn ch.ssn cl.rut dk.cpr ie.pps "
+           "cusip figi gb.sedol isin iso11649 lei us.rtn gln gtin imei s10 sscc "
+           "isan ismn isni iswc orcid damm iso7064.mod_11_10 iso7064.mod_11_2 iso7064.mod_37_2 "
+           "iso7064.mod_37_36 iso7064.mod_97_10 luhn_mod_n").split()
 
 EXAMPLES = {
     "ACL": ["340156000000", "3401560000009"],
@@ -100,6 +104,30 @@ EXAMPLES = {
     "tr.tckimlik": ["17291716060", "072917160"],
     "us.ein": ["91-1144442", "07-1144442"],
     "za.idnr": ["7503305044089", "750330504430"],
+    "cusip": ["DUS0421C5", "03783310", "0378331@*"],
+    "figi": ["BBG000BLNQ16", "BBG000BLNQ1"],
+    "gb.sedol": ["B15KXQ8", "0263494", "B15KXQ"],
+    "isin": ["US0378331005", "GB00BYXJL75", "ZZ0378331005"],
+    "iso11649": ["RF18 5390 0754 7034", "RF539007547034", "RF97XX5ZIC"],
+    "lei": ["213800KUD8LAJWSQ9D15", "213800KUD8LAJWSQ9D"],
+    "us.rtn": ["111000025", "11100002"],
+    "gln": ["4012345123456", "401234512345"],
+    "gtin": ["98412345678908", "036000291452", "96385074"],
+    "imei": ["490154203237518", "3568680000414120", "49015420323751"],
+    "s10": ["RB123456785GB", "RB12345678GB"],
+    "sscc": ["376130321109103420", "37613032110910342"],
+    "isan": ["0000-0000-D07A-0090-Q-0000-0000-X", "000000018CFA0000", "1881-66C7-3420-6541-Y"],
+    "ismn": ["979-0-3452-4680-5", "M321765474", "M34524680"],
+    "isni": ["0000 0001 2281 955X", "000000012281955"],
+    "iswc": ["T-034.524.680-1", "T034524680"],
+    "orcid": ["0000-0002-1825-0097", "000000021825009"],
+    "damm": ["5724", "572"],
+    "iso7064.mod_11_10": ["07945", "0794"],
+    "iso7064.mod_11_2": ["079X", "079"],
+    "iso7064.mod_37_2": ["G123489654321Y", "G123489654321"],
+    "iso7064.mod_37_36": ["A12425GABC1234002M", "A12425GABC1234002"],
+    "iso7064.mod_97_10": ["213800KUD8LAJWSQ9D15", "539007547034RF"],
+    "luhn_mod_n": ["27AAPFU0939F1ZV", "27AAPFU0939F1Z"],
 }
 
 

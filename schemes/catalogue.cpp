@@ -22,8 +22,12 @@
 #include "schemes/further/cl/rut.h"
 #include "schemes/further/cn/ric.h"
 #include "schemes/further/de/idnr.h"
+#include "schemes/further/cusip.h"
 #include "schemes/further/dk/cpr.h"
 #include "schemes/further/eu/banknote.h"
+#include "schemes/further/figi.h"
+#include "schemes/further/gb/sedol.h"
+#include "schemes/further/gtin.h"
 #include "schemes/further/ie/pps.h"
 #include "schemes/further/in/aadhaar.h"
 #include "schemes/further/in/gstin.h"
@@ -36,7 +40,20 @@
 #include "schemes/further/tr/tckimlik.h"
 #include "schemes/further/us/ein.h"
 #include "schemes/further/za/idnr.h"
+#include "schemes/further/imei.h"
+#include "schemes/further/isan.h"
+#include "schemes/further/isin.h"
+#include "schemes/further/ismn.h"
+#include "schemes/further/isni.h"
+#include "schemes/further/iso11649.h"
+#include "schemes/further/iswc.h"
+#include "schemes/further/lei.h"
+#include "schemes/further/s10.h"
+#include "schemes/further/us/rtn.h"
+#include "schemes/general/damm.h"
+#include "schemes/general/iso7064.h"
 #include "schemes/general/luhn.h"
+#include "schemes/general/luhn_mod_n.h"
 #include "schemes/general/modulo10.h"
 #include "schemes/general/modulo97.h"
 #include "schemes/general/verhoeff.h"
@@ -147,14 +164,30 @@ constexpr std::array<CatalogueEntry, 3> kBuildingBlocks{{
     Entry<Modulo97>(),
 }};
 
-// The further formats, a block for each issue that brought them; the
-// catalogue lists them sorted (kFurtherFormats below).
+// The further formats, a block for each family of formats; the catalogue
+// lists them sorted (kFurtherFormats below).
 constexpr std::array kFormatsValidToday{
     FurtherEntry<AuAbn>(), FurtherEntry<BeVat>(),      FurtherEntry<BrCnpj>(),
     FurtherEntry<CaBn>(),  FurtherEntry<EuBanknote>(), FurtherEntry<BeNn>(),
     FurtherEntry<ChSsn>(), FurtherEntry<ClRut>(),      FurtherEntry<DkCpr>(),
     FurtherEntry<IePps>(),
 };
+
+// Securities and finance; trade and logistics; publishing, media and
+// research; the building blocks they share.
+// clang-format off
+constexpr std::array kIdentifiers{
+    FurtherEntry<Cusip>(), FurtherEntry<Figi>(), FurtherEntry<GbSedol>(), FurtherEntry<Isin>(),
+    FurtherEntry<Iso11649>(), FurtherEntry<Lei>(), FurtherEntry<UsRtn>(),
+    FurtherEntry<Gln>(), FurtherEntry<Gtin>(), FurtherEntry<Imei>(), FurtherEntry<S10>(),
+    FurtherEntry<Sscc>(),
+    FurtherEntry<Isan>(), FurtherEntry<Ismn>(), FurtherEntry<Isni>(), FurtherEntry<Iswc>(),
+    FurtherEntry<Orcid>(),
+    FurtherEntry<Damm>(), FurtherEntry<Iso7064Mod1110>(), FurtherEntry<Iso7064Mod112>(),
+    FurtherEntry<Iso7064Mod372>(), FurtherEntry<Iso7064Mod3736>(), FurtherEntry<Iso7064Mod9710>(),
+    FurtherEntry<LuhnModN>(),
+};
+// clang-format on
 
 // National tax and identity numbers.
 constexpr std::array kNationalNumbers{
@@ -187,7 +220,7 @@ constexpr auto SortedFurtherFormats(const std::array<CatalogueEntry, N>&... bloc
   return all;
 }
 
-constexpr auto kFurtherFormats = SortedFurtherFormats(kFormatsValidToday, kNationalNumbers);
+constexpr auto kFurtherFormats = SortedFurtherFormats(kFormatsValidToday, kIdentifiers, kNationalNumbers);
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;

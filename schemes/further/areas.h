@@ -12,6 +12,13 @@ inline constexpr std::string_view kCompanies = "Companies and tax";
 inline constexpr std::string_view kPayments = "Payments";
 inline constexpr std::string_view kPersonal = "Personal numbers";
 
-inline constexpr std::array<std::string_view, 3> kInOrder{kCompanies, kPayments, kPersonal};
+// The international identifiers, and the building blocks they share.
+inline constexpr std::string_view kSecurities = "Securities and finance";
+inline constexpr std::string_view kTrade = "Trade and logistics";
+inline constexpr std::string_view kPublishing = "Publishing, media and research";
+inline constexpr std::string_view kBuildingBlocks = "Building blocks";
+
+inline constexpr std::array<std::string_view, 7> kInOrder{
+    kCompanies, kPayments, kPersonal, kSecurities, kTrade, kPublishing, kBuildingBlocks};
 
 }  // namespace numerant::area

@@ -16,11 +16,6 @@ constexpr std::size_t kCheckLength = 2;
 constexpr std::size_t kShortestPayload = kCountryLength;
 constexpr std::size_t kLongestPayload = 32;
 
-// What a character counts: a digit itself, a letter 10 ("A") to 35 ("Z").
-constexpr int LetterValue(char letter) {
-  return letter - 'A' + 10;
-}
-
 }  // namespace
 
 IBAN::IBAN()
@@ -45,13 +40,8 @@ std::optional<FieldValue> IBAN::ComputeCheckDigit(std::string_view payload) {
   Remainder97Builder remainder;
   for (std::string_view part :
        {std::string_view(fields_.account_number), std::string_view(fields_.country_code)}) {
-    for (char c : part) {
-      if (IsDigit(c)) {
-        remainder.AppendDigit(static_cast<unsigned>(DigitValue(c)));
-      } else {
-        remainder.AppendTwoDigits(static_cast<unsigned>(LetterValue(c)));
-      }
-    }
+    for (char c : part)
+      remainder.AppendAlphanumeric(c);
   }
   remainder.AppendTwoDigits(0);
   return FieldValue(TwoDigits(98 - remainder.Remainder()));

@@ -104,7 +104,11 @@ TEST(CliTest, DefectCases) {
       {{"-x"}, "", "", kFailure, "unknown option '-x'"},
       {{"-v", "list"}, "", "", kFailure, "unknown option '-v'"},
       {{"check", "-V", "Luhn", "1"}, "", "", kFailure, "unknown option '-V'"},
-      {{"convert"}, "", "", kFailure, "missing SCHEME; 'convert' works on UPC only\n"},
+      {{"convert"},
+       "",
+       "",
+       kFailure,
+       "missing SCHEME; 'convert' works on UPC, ISBN, ISSN or ismn\n"},
       // calc says when a number got no check digit.
       {{"calc", "Verhoeff", "236", "x"}, "", "3\n-1\n", kNegativeAnswer, "1 of 2 numbers"},
       {{"calc", "DNI"}, "12345678\n\n", "Z\n\n", kNegativeAnswer, "1 of 2 numbers"},

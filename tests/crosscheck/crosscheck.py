@@ -62,6 +62,10 @@ try:
     from stdnum.tr import tckimlik
     from stdnum.us import ein
     from stdnum.za import idnr as za_idnr
+    from stdnum import cusip, damm, figi, imei, isan, isin, ismn, iso11649, lei
+    from stdnum.gb import sedol
+    from stdnum.iso7064 import mod_11_2, mod_11_10, mod_37_2, mod_37_36, mod_97_10
+    from stdnum.us import rtn
 except ImportError as error:  # pragma: no cover - the CMake set-up tests this first
     print(f"python-stdnum is not importable ({error}); install python3-stdnum", file=sys.stderr)
     sys.exit(1)
@@ -1246,6 +1250,293 @@ EIN_PREFIXES = [p for p in range(1, 100) if p not in
 def make_ein(rng):
     number = "%02d%s" % (rng.choice(EIN_PREFIXES), rand_digits(rng, 7))
     return number[:2] + "-" + number[2:] if rng.random() < 0.5 else number
+# --- Securities, trade, logistics, publishing and research ------------------------
+#
+# python-stdnum 1.18 has no module for sscc, s10 and iswc, so they are not
+# cross-checked; isni and orcid go against its generic MOD 11-2, gtin and gln
+# against its ean.
+
+CONSONANTS = "BCDFGHJKLMNPQRSTVWXYZ"
+HEX = "0123456789ABCDEF"
+
+
+def alnum(rng, n, alphabet=ALNUM):
+    return "".join(rng.choice(alphabet) for _ in range(n))
+
+
+def alnum_any_length(rng):
+    """1 to 20 digits and capitals, at least one a digit (which mutations change)."""
+    return rng.choice(string.digits) + alnum(rng, rng.randint(0, 19))
+
+
+def double_add(text, alphabet):
+    """Every second value from the left doubled, the decimal digits added."""
+    total = 0
+    for i, c in enumerate(text):
+        value = alphabet.index(c) * (2 if i % 2 else 1)
+        total += value // 10 + value % 10
+    return str(-total % 10)
+
+
+def mod97_10(text):
+    """The two ISO 7064 MOD 97-10 check digits that follow the text."""
+    return "%02d" % (98 - iso7064_97(text + "00"))
+
+
+def mod97_alternative(rng, make, split):
+    while True:
+        number = make(rng)
+        head, digits, tail = split(number)
+        other = {"97": "00", "98": "01", "02": "99"}.get(digits)
+        if other:
+            return head + other + tail
+
+
+ISIN_COUNTRIES = ["US", "CA", "GB", "IE", "DE", "FR", "JP", "AU", "XS", "EU", "CH", "NL", "LU"]
+
+
+@scheme("isin", isin.is_valid,
+        examples=["US0378331005", "AU0000XVGZA3", "GB0002634946", "GB00BYXJL758", "US0378331013",
+                  "US0378331006", "ZZ0378331005", "us0378331005"])
+def make_isin(rng):
+    body = rng.choice(ISIN_COUNTRIES) + alnum(rng, 9)
+    return body + luhn_digit("".join(str(int(c, 36)) for c in body))
+
+
+CUSIP_ALPHABET = ALNUM + "*@#"
+
+
+@scheme("cusip", cusip.is_valid,
+        examples=["DUS0421C5", "00141V267", "17275R102", "037833100", "DUS0421CN"])
+def make_cusip(rng):
+    body = alnum(rng, 8, ALNUM if rng.random() < 0.8 else CUSIP_ALPHABET)
+    return body + double_add(body, CUSIP_ALPHABET)
+
+
+SEDOL_ALPHABET = string.digits + CONSONANTS
+
+
+def sedol_digit(body):
+    return str(-sum(w * int(c, 36) for w, c in zip([1, 3, 1, 7, 3, 9], body)) % 10)
+
+
+@scheme("gb.sedol", sedol.is_valid,
+        examples=["B15KXQ8", "0016308", "0059585", "0263494", "B15KXQ7", "A15KXQ8", "0B5KXQ8"])
+def make_sedol(rng):
+    if rng.random() < 0.5:
+        body = rand_digits(rng, 6)
+    else:
+        body = rng.choice(CONSONANTS) + alnum(rng, 5, SEDOL_ALPHABET)
+    return body + sedol_digit(body)
+
+
+FIGI_ALPHABET = string.digits + CONSONANTS
+
+
+@scheme("figi", figi.is_valid,
+        examples=["BBG000BLNQ16", "BBG000002KG4", "BBG00002MG40", "BBG000BLNQ14", "BSG000BLNQ16"])
+def make_figi(rng):
+    while True:
+        prefix = alnum(rng, 2, CONSONANTS)
+        if prefix not in ("BS", "BM", "GG", "GB", "VG"):
+            break
+    body = prefix + "G" + alnum(rng, 8, FIGI_ALPHABET)
+    return body + double_add(body, ALNUM)
+
+
+def make_lei_body(rng):
+    body = alnum(rng, 4, string.digits + UPPER) + "00" + alnum(rng, 12)
+    return body + mod97_10(body)
+
+
+@scheme("lei", lei.is_valid,
+        examples=["213800KUD8LAJWSQ9D15", "5493001KJTIIGC8Y1R12", "213800KUD8LXJWSQ9D15"],
+        edges=[lambda rng: mod97_alternative(rng, make_lei_body, lambda n: (n[:18], n[18:], ""))],
+        rules=[Rule("check-digits-00-01-99", False, True, lambda n: n[18:] in ("00", "01", "99"))])
+def make_lei(rng):
+    return make_lei_body(rng)
+
+
+@scheme("us.rtn", rtn.is_valid, examples=["111000025", "112000025", "11100002B"])
+def make_rtn(rng):
+    body = rand_digits(rng, 8)
+    return body + str(-weighted(body, [3, 7, 1, 3, 7, 1, 3, 7]) % 10)
+
+
+def make_rf(rng):
+    reference = alnum(rng, rng.randint(1, 21), string.digits if rng.random() < 0.5 else ALNUM)
+    return "RF" + mod97_10(reference + "RF") + reference
+
+
+@scheme("iso11649", iso11649.is_valid,
+        examples=["RF18539007547034", "RF18 5390 0754 7034", "RF18 5390 0754 70Y", "RF97XX5ZIC",
+                  "RF03SW3EZRUFBK", "RF17 5390 0754 7034"],
+        edges=[lambda rng: mod97_alternative(rng, make_rf, lambda n: (n[:2], n[2:4], n[4:]))],
+        rules=[Rule("check-digits-00-01-99", False, True, lambda n: n[2:4] in ("00", "01", "99"))])
+def make_iso11649(rng):
+    return make_rf(rng)
+
+
+@scheme("gtin", ean.is_valid,
+        examples=["98412345678908", "4006381333931", "036000291452", "96385074", "98412345678907"])
+def make_gtin(rng):
+    return ean_of_length(rng, rng.choice([8, 12, 13, 14]))
+
+
+@scheme("gln", ean.is_valid, examples=["4012345123456", "4012345123457"])
+def make_gln(rng):
+    return ean_of_length(rng, 13)
+
+
+@scheme("imei", imei.is_valid,
+        examples=["490154203237518", "35-686800-004141-8", "3568680000414120", "490154203237519",
+                  "49015420323751"],
+        edges=[lambda rng: rand_digits(rng, 14), lambda rng: rand_digits(rng, 16)],
+        rules=[Rule("fourteen-digits", False, True, lambda n: len(n) == 14)])
+def make_imei(rng):
+    body = rand_digits(rng, 14)
+    return body + luhn_digit(body)
+
+
+@scheme("ismn", ismn.is_valid,
+        examples=["979-0-3452-4680-5", "9790345246805", "979-0-3217-6543-6", "M321765474",
+                  "M-3452-4680-5", "979-1-3452-4680-5", "N345246805"])
+def make_ismn(rng):
+    digits = rand_digits(rng, 8)
+    check = mod10_31("9790" + digits)
+    return ("M" if rng.random() < 0.5 else "9790") + digits + check
+
+
+def isan_with(rng, version, checks=True):
+    work = alnum(rng, 16, HEX)
+    number = work + (mod37_36(work) if checks else "")
+    if version:
+        hex_version = alnum(rng, 8, HEX)
+        number += hex_version + (mod37_36(work + hex_version) if checks else "")
+    return number
+
+
+@scheme("isan", isan.is_valid, check_alphabet=ALNUM,
+        examples=["0000-0000-D07A-0090-Q-0000-0000-X", "1881-66C7-3420-6541-Y-9F3A-0245-O",
+                  "0000-0001-8CFA-0000-I-0000-0000-K", "0000-0000-D07A-0090-R-0000-0000-X"],
+        edges=[lambda rng: isan_with(rng, rng.random() < 0.5, checks=False)],
+        rules=[Rule("without-check-characters", False, True, lambda n: len(n) in (16, 24))])
+def make_isan(rng):
+    return isan_with(rng, rng.random() < 0.5)
+
+
+def mod11_2_digit(payload):
+    check = 0
+    for c in payload:
+        check = (2 * check + int(c)) % 11
+    value = (1 - 2 * check) % 11
+    return "X" if value == 10 else str(value)
+
+
+def name_identifier(rng):
+    body = rand_digits(rng, 15)
+    return body + mod11_2_digit(body)
+
+
+@scheme("isni", mod_11_2.is_valid, check_alphabet=string.digits + "X",
+        examples=["000000012281955X", "0000000218250097"])
+def make_isni(rng):
+    return name_identifier(rng)
+
+
+@scheme("orcid", mod_11_2.is_valid, check_alphabet=string.digits + "X",
+        examples=["0000000218250097", "000000021694233X", "0000000216942330"])
+def make_orcid(rng):
+    return name_identifier(rng)
+
+
+def damm_digit(payload):
+    interim = 0
+    for c in payload:
+        interim = DAMM[interim][int(c)]
+    return str(interim)
+
+
+DAMM = [[0, 3, 1, 7, 5, 9, 8, 6, 4, 2], [7, 0, 9, 2, 1, 5, 4, 8, 6, 3],
+        [4, 2, 0, 6, 8, 7, 1, 3, 5, 9], [1, 7, 5, 0, 9, 8, 3, 4, 2, 6],
+        [6, 1, 2, 3, 0, 4, 5, 9, 7, 8], [3, 6, 7, 4, 2, 0, 9, 5, 8, 1],
+        [5, 8, 6, 9, 7, 2, 0, 1, 3, 4], [8, 9, 4, 5, 3, 6, 2, 0, 1, 7],
+        [9, 4, 3, 8, 6, 1, 7, 2, 0, 5], [2, 5, 8, 1, 4, 3, 6, 7, 9, 0]]
+
+
+@scheme("damm", damm.is_valid, examples=["5724", "438812345679", "5723"])
+def make_damm(rng):
+    body = rand_digits(rng, rng.randint(1, 20))
+    return body + damm_digit(body)
+
+
+@scheme("iso7064.mod_11_2", mod_11_2.is_valid, check_alphabet=string.digits + "X",
+        examples=["079X", "0794", "0000000218250097"])
+def make_mod_11_2(rng):
+    body = rand_digits(rng, rng.randint(1, 20))
+    return body + mod11_2_digit(body)
+
+
+MOD37_2 = ALNUM + "*"
+
+
+@scheme("iso7064.mod_37_2", mod_37_2.is_valid, check_alphabet=MOD37_2,
+        examples=["G123489654321Y", "G123489654321Z"])
+def make_mod_37_2(rng):
+    body = alnum_any_length(rng)
+    check = 0
+    for c in body:
+        check = (2 * check + int(c, 36)) % 37
+    return body + MOD37_2[(1 - 2 * check) % 37]
+
+
+def make_mod_97_10_body(rng):
+    body = rand_digits(rng, rng.randint(1, 20)) if rng.random() < 0.5 else alnum_any_length(rng)
+    return body + mod97_10(body)
+
+
+@scheme("iso7064.mod_97_10", mod_97_10.is_valid,
+        examples=["213800KUD8LAJWSQ9D15", "539007547034RF18", "213800KUD8LAJWSQ9D16"],
+        edges=[lambda rng: mod97_alternative(rng, make_mod_97_10_body, lambda n: (n[:-2], n[-2:], ""))],
+        rules=[Rule("check-digits-00-01-99", False, True, lambda n: n[-2:] in ("00", "01", "99"))])
+def make_mod_97_10(rng):
+    return make_mod_97_10_body(rng)
+
+
+def mod11_10_digit(payload):
+    product = 10
+    for c in payload:
+        s = (product % 11 + int(c)) % 10 or 10
+        product = 2 * s
+    return str((1 - product % 11) % 10)
+
+
+@scheme("iso7064.mod_11_10", mod_11_10.is_valid, examples=["07945", "07946"])
+def make_mod_11_10(rng):
+    body = rand_digits(rng, rng.randint(1, 20))
+    return body + mod11_10_digit(body)
+
+
+@scheme("iso7064.mod_37_36", mod_37_36.is_valid, check_alphabet=ALNUM,
+        examples=["A12425GABC1234002M", "A12425GABC1234002N"])
+def make_mod_37_36(rng):
+    body = alnum_any_length(rng)
+    return body + mod37_36(body)
+
+
+def luhn_36(payload):
+    total = 0
+    for i, c in enumerate(reversed(payload)):
+        value = int(c, 36) * (2 if i % 2 == 0 else 1)
+        total += value // 36 + value % 36
+    return ALNUM[-total % 36]
+
+
+@scheme("luhn_mod_n", lambda n: luhn.is_valid(n, alphabet=ALNUM), check_alphabet=ALNUM,
+        examples=["27AAPFU0939F1ZV", "27AAPFU0939F1ZW"])
+def make_luhn_mod_n(rng):
+    body = alnum_any_length(rng)
+    return body + luhn_36(body)
 
 
 # --- Running ------------------------------------------------------------------------

@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <random>
+#include <span>
 #include <string>
 #include <variant>
 #include <vector>
@@ -227,7 +228,8 @@ class SingleDigitErrorTest : public PropertyTest {};
 
 std::vector<Sample> SamplesCatchingSingleDigitErrors() {
   std::vector<Sample> samples;
-  for (const auto& list : {kSamples, kFurtherSamples}) {
+  for (const auto& list :
+       {std::span<const Sample>(kSamples), std::span<const Sample>(kFurtherSamples)}) {
     for (const Sample& sample : list) {
       if (sample.catches_single_digit_errors) samples.push_back(sample);
     }

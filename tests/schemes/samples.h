@@ -11,6 +11,7 @@
 #include <deque>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "schemes/catalogue.h"
@@ -67,8 +68,16 @@ inline std::vector<Sample> SamplesOfTheCatalogue(bool further = false) {
   static std::deque<std::string> texts;
   const auto keep = [](std::string text) { return texts.emplace_back(std::move(text)).c_str(); };
   constexpr std::string_view kCatchingSingleDigitErrors[] = {
-      "BI",   "BSN",    "NHS",     "REGON",       "TFN",    "Verhoeff",
-      "Luhn", "cn.ric", "de.idnr", "in_.aadhaar", "za.idnr"};
+      "BI",      "BSN",    "NHS",     "REGON",       "TFN",     "Verhoeff",
+      "Luhn",    "cn.ric", "de.idnr", "in_.aadhaar", "za.idnr", "imei",
+      "isni",    "orcid",  "damm",    "iso7064.mod_11_2",        "iso7064.mod_11_10"};
+  // The openings every number of a format shares (the prefix 756 of ch.ssn,
+  // the "G" of a FIGI, the "RF" of a creditor reference), which generated
+  // numbers keep; the first digit of in_.aadhaar and tr.tckimlik is never 0
+  // (nor 1 for Aadhaar).
+  constexpr std::pair<std::string_view, std::size_t> kFixedPrefixes[] = {
+      {"ch.ssn", 3}, {"figi", 3},        {"iso11649", 2},   {"ismn", 4},
+      {"iswc", 1},   {"in_.aadhaar", 1}, {"tr.tckimlik", 1}};
   std::vector<Sample> samples;
   const auto lists =
       further ? std::vector{FurtherFormats()} : std::vector{SchemeList(), BuildingBlocks()};
@@ -107,9 +116,9 @@ inline std::vector<Sample> SamplesOfTheCatalogue(bool further = false) {
           sample.more_stems[more++] = keep(stem);
         }
       }
-      if (entry.name == "ch.ssn") sample.fixed_prefix = 3;
-      // The first digit of these is never 0 (nor 1 for Aadhaar).
-      if (entry.name == "in_.aadhaar" || entry.name == "tr.tckimlik") sample.fixed_prefix = 1;
+      for (const auto& [name, length] : kFixedPrefixes) {
+        if (entry.name == name) sample.fixed_prefix = length;
+      }
       sample.kept_places = KeptPlaces(entry.name);
       samples.push_back(sample);
     }

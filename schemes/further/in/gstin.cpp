@@ -3,6 +3,7 @@
 
 #include "core/alternating_weights.h"
 #include "core/calendar.h"
+#include "core/iso7064.h"
 #include "core/text.h"
 #include "schemes/further/in/pan.h"
 
@@ -14,7 +15,6 @@ constexpr std::size_t kPanPlace = 2;
 constexpr std::size_t kPanLength = 10;
 constexpr std::size_t kEntityPlace = 12;
 constexpr std::size_t kDefaultPlace = 13;
-constexpr std::string_view kAlphabet = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ";
 
 // The states and union territories 01 to 38 (38 Ladakh, from 2020) and 97,
 // "other territory".
@@ -45,9 +45,9 @@ std::optional<std::string> InGstin::ComputeCheckDigit(std::string_view payload) 
   if (!(IsUpperLetter(entity) || (IsDigit(entity) && entity != '0')))
     return RejectCharacter(kEntityPlace);
   if (payload[kDefaultPlace] != 'Z') return RejectCharacter(kDefaultPlace);
-  const auto value = LuhnMod36CheckValue(payload);
+  const auto value = LuhnModNCheckValue(payload, kAlphanumeric);
   if (!value) return std::nullopt;
-  return std::string(1, kAlphabet[static_cast<std::size_t>(*value)]);
+  return std::string(1, kAlphanumeric[static_cast<std::size_t>(*value)]);
 }
 
 }  // namespace numerant
