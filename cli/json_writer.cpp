@@ -197,6 +197,10 @@ void AppendJsonFinding(std::string& out, const Finding& finding) {
       out += ", \"date\": ";
       AppendJsonString(out, finding.date);
       break;
+    case Finding::Kind::kUnknownPrefix:
+      out += ", \"found\": ";
+      AppendJsonValue(out, PropertyValue(finding.found));
+      break;
     case Finding::Kind::kValid:
     case Finding::Kind::kEmpty:
     case Finding::Kind::kNoCheckDigit:

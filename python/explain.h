@@ -44,6 +44,9 @@ inline pybind11::dict FindingToPython(const Finding& finding) {
     case Finding::Kind::kNoSuchDate:
       reason["date"] = ToPython(finding.date);
       break;
+    case Finding::Kind::kUnknownPrefix:
+      reason["found"] = ToPython(finding.found);
+      break;
     case Finding::Kind::kValid:
     case Finding::Kind::kEmpty:
     case Finding::Kind::kNoCheckDigit:

@@ -22,6 +22,7 @@
 #include "schemes/further/dk/cpr.h"
 #include "schemes/further/eu/banknote.h"
 #include "schemes/further/ie/pps.h"
+#include "schemes/further/vat_formats.h"
 #include "schemes/general/luhn.h"
 #include "schemes/general/modulo10.h"
 #include "schemes/general/modulo97.h"
@@ -135,10 +136,49 @@ constexpr std::array<CatalogueEntry, 3> kBuildingBlocks{{
 
 // The further formats, area by area, by name within an area.
 constexpr std::array kFurtherFormats{
-    FurtherEntry<AuAbn>(), FurtherEntry<BeVat>(),      FurtherEntry<BrCnpj>(),
-    FurtherEntry<CaBn>(),  FurtherEntry<EuBanknote>(), FurtherEntry<BeNn>(),
-    FurtherEntry<ChSsn>(), FurtherEntry<ClRut>(),      FurtherEntry<DkCpr>(),
+    FurtherEntry<AuAbn>(),
+    FurtherEntry<BeVat>(),
+    FurtherEntry<BrCnpj>(),
+    FurtherEntry<CaBn>(),
+    FurtherEntry<EuBanknote>(),
+    FurtherEntry<BeNn>(),
+    FurtherEntry<ChSsn>(),
+    FurtherEntry<ClRut>(),
+    FurtherEntry<DkCpr>(),
     FurtherEntry<IePps>(),
+    // VAT numbers
+    FurtherEntry<AtUid>(),
+    FurtherEntry<BgVat>(),
+    FurtherEntry<ChVat>(),
+    FurtherEntry<CyVat>(),
+    FurtherEntry<CzDic>(),
+    FurtherEntry<DeVat>(),
+    FurtherEntry<DkCvr>(),
+    FurtherEntry<EeKmkr>(),
+    FurtherEntry<EsCif>(),
+    FurtherEntry<EsNie>(),
+    FurtherEntry<EsNif>(),
+    FurtherEntry<FiAlv>(),
+    FurtherEntry<FrTva>(),
+    FurtherEntry<GbVat>(),
+    FurtherEntry<GrVat>(),
+    FurtherEntry<HrOib>(),
+    FurtherEntry<HuAnum>(),
+    FurtherEntry<IeVat>(),
+    FurtherEntry<ItIva>(),
+    FurtherEntry<LtPvm>(),
+    FurtherEntry<LuTva>(),
+    FurtherEntry<LvPvn>(),
+    FurtherEntry<MtVat>(),
+    FurtherEntry<NlBtw>(),
+    FurtherEntry<NoMva>(),
+    FurtherEntry<PlNip>(),
+    FurtherEntry<PtNif>(),
+    FurtherEntry<RoCf>(),
+    FurtherEntry<SeVat>(),
+    FurtherEntry<SiDdv>(),
+    FurtherEntry<SkDph>(),
+    FurtherEntry<Vat>(),
 };
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {

@@ -116,6 +116,9 @@ val FindingToJs(const Finding& finding) {
     case Finding::Kind::kNoSuchDate:
       object.set("date", Text(finding.date));
       break;
+    case Finding::Kind::kUnknownPrefix:
+      object.set("found", Text(finding.found));
+      break;
     case Finding::Kind::kValid:
     case Finding::Kind::kEmpty:
     case Finding::Kind::kNoCheckDigit:

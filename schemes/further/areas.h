@@ -11,7 +11,8 @@ namespace numerant::area {
 inline constexpr std::string_view kCompanies = "Companies and tax";
 inline constexpr std::string_view kPayments = "Payments";
 inline constexpr std::string_view kPersonal = "Personal numbers";
+inline constexpr std::string_view kVat = "VAT numbers";
 
-inline constexpr std::array<std::string_view, 3> kInOrder{kCompanies, kPayments, kPersonal};
+inline constexpr std::array<std::string_view, 4> kInOrder{kCompanies, kPayments, kPersonal, kVat};
 
 }  // namespace numerant::area

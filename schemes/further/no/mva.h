@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+// no.mva: the Norwegian VAT number, the nine-digit organisation number
+// followed by MVA. Its first eight digits weigh 3 2 7 6 5 4 3 2; the check
+// digit is 11 minus the remainder modulo 11, 0 for a remainder of 0, and 10
+// is never issued.
+//   NoMva mva;
+//   mva.Calculate("99552582MVA");       // 8
+//   mva.Check("NO 995 525 828 MVA");    // true
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <tuple>
+
+#include "core/check_digit_number.h"
+#include "core/scheme.h"
+#include "schemes/further/areas.h"
+
+namespace numerant {
+
+// The check digit is -1 until known.
+class NoMva final : public CheckDigitNumber<std::int16_t> {
+ public:
+  NoMva();
+
+ private:
+  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
+};
+
+template <>
+struct Descriptor<NoMva> {
+  static constexpr std::string_view kName = "no.mva";
+  static constexpr std::string_view kDisplayName = "MVA number (Norway)";
+  static constexpr std::string_view kDescription =
+      "Norwegian VAT number, the 9-digit organisation number followed by MVA; weights 3 2 7 6 5 4 "
+      "3 2, modulo 11";
+  static constexpr std::string_view kArea = area::kVat;
+  static constexpr std::tuple kProperties{Property{"CheckDigit", &NoMva::CheckDigit}};
+};
+
+}  // namespace numerant
