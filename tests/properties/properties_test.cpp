@@ -33,9 +33,11 @@ std::vector<std::string> Stems(const Sample& sample) {
 
 constexpr int kPayloadsPerClass = 400;
 
-std::string Vary(const std::string& example, std::mt19937& random, std::size_t keep = 0) {
+std::string Vary(const std::string& example, std::mt19937& random, std::size_t keep = 0,
+                 std::size_t keep_end = 0) {
   std::string text = example;
-  for (char& c : text) {
+  for (std::size_t i = 0; i + keep_end < text.size(); ++i) {
+    char& c = text[i];
     if (keep > 0) {
       --keep;
       continue;
@@ -79,7 +81,7 @@ TEST_P(PropertyTest, CompletedPayloadsPassCheck) {
   int completed = 0;
   for (const std::string& example : Stems(sample)) {
     for (int i = 0; i < kPayloadsPerClass; ++i) {
-      const std::string payload = Vary(example, random, sample.fixed_prefix);
+      const std::string payload = Vary(example, random, sample.fixed_prefix, sample.fixed_suffix);
       const std::string check = Fresh()->CalculateText(payload);
       if (!Carriable(sample, check)) continue;
       ++completed;
@@ -96,7 +98,7 @@ TEST_P(PropertyTest, SeparatorsNeverChangeAResult) {
   std::mt19937 random(2);
   for (const std::string& example : Stems(sample)) {
     for (int i = 0; i < kPayloadsPerClass / 4; ++i) {
-      const std::string payload = Vary(example, random, sample.fixed_prefix);
+      const std::string payload = Vary(example, random, sample.fixed_prefix, sample.fixed_suffix);
       const std::string number = WithCheck(sample, payload, Fresh()->CalculateText(payload));
       const auto spread = [&](const std::string& text) {
         std::string spread_text;
@@ -140,7 +142,7 @@ std::vector<std::string> Texts(const Sample& sample, std::mt19937& random) {
   const std::string alphabet = "0123456789AKXZak -./+?";
   std::vector<std::string> texts = {"", " ", sample.number, sample.stem};
   for (int i = 0; i < kPayloadsPerClass / 2; ++i) {
-    std::string text = Vary(sample.number, random, sample.fixed_prefix);
+    std::string text = Vary(sample.number, random, sample.fixed_prefix, sample.fixed_suffix);
     switch (random() % 4) {
       case 0:
         text[random() % text.size()] = alphabet[random() % alphabet.size()];
@@ -184,7 +186,7 @@ TEST_P(PropertyTest, CompleteGivesANumberThatPassesCheck) {
   std::mt19937 random(6);
   for (const std::string& example : Stems(sample)) {
     for (int i = 0; i < kPayloadsPerClass / 4; ++i) {
-      const std::string payload = Vary(example, random, sample.fixed_prefix);
+      const std::string payload = Vary(example, random, sample.fixed_prefix, sample.fixed_suffix);
       const std::string complete = Fresh()->Complete(payload);
       const std::string check = Fresh()->CalculateText(payload);
       if (complete.empty()) {
@@ -213,7 +215,7 @@ TEST_P(SingleDigitErrorTest, EveryChangeOfOneDigitIsCaught) {
   std::mt19937 random(4);
   for (const std::string& example : Stems(sample)) {
     for (int i = 0; i < kPayloadsPerClass / 4; ++i) {
-      const std::string payload = Vary(example, random, sample.fixed_prefix);
+      const std::string payload = Vary(example, random, sample.fixed_prefix, sample.fixed_suffix);
       const std::string check = Fresh()->CalculateText(payload);
       if (!Carriable(sample, check)) continue;
       const std::string valid = WithCheck(sample, payload, check);

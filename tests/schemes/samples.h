@@ -30,6 +30,9 @@ struct Sample {
   // How many leading characters every number of the format shares (the
   // prefix 756 of ch.ssn), which generated numbers keep.
   std::size_t fixed_prefix = 0;
+  // How many trailing characters every number of the format shares (the 01
+  // of se.vat), which generated numbers keep too.
+  std::size_t fixed_suffix = 0;
 };
 
 // Test parameters print as their scheme's name.
@@ -108,7 +111,40 @@ inline constexpr Sample kFurtherSamples[] = {
     {.scheme = "ch.ssn", .stem = "756921707698", .number = "7569217076985", .separators = " .", .fixed_prefix = 3},
     {.scheme = "cl.rut", .stem = "12531909", .number = "125319092", .separators = " .-", .more_stems = {"7727230"}},
     {.scheme = "dk.cpr", .stem = "0101801234", .number = "0101801234", .check_length = 0},
-    {.scheme = "ie.pps", .stem = "6433435A", .number = "6433435OA", .check_place = 7, .more_stems = {"1234567", "1234567H"}},
+    {.scheme = "ie.pps", .stem = "6433435A", .number = "6433435OA", .check_place = 7, .more_stems = {"1234567", "1234567H"}},    // VAT numbers. Letters in small type stay as they are when the numbers
+    // are varied: the marks MVA and MWST.
+    {.scheme = "at.uid", .stem = "U1358562", .number = "U13585627", .separators = " -./", .fixed_prefix = 1},
+    {.scheme = "bg.vat", .stem = "17507475", .number = "175074752", .separators = " -.", .more_stems = {"752316926"}},
+    {.scheme = "ch.vat", .stem = "10778757", .number = "107787577", .check_place = 8, .separators = " -.", .more_stems = {"10778757mwst", "10778757iva"}},
+    {.scheme = "cy.vat", .stem = "10259033", .number = "10259033P"},
+    {.scheme = "cz.dic", .stem = "2512389", .number = "25123891", .separators = " /", .more_stems = {"64090392", "710319274"}},
+    {.scheme = "de.vat", .stem = "13669597", .number = "136695976", .separators = " -./,"},
+    {.scheme = "dk.cvr", .stem = "1358562", .number = "13585628", .separators = " -.,/:"},
+    {.scheme = "ee.kmkr", .stem = "10059410", .number = "100594102", .separators = " "},
+    {.scheme = "es.cif", .stem = "J9921658", .number = "J99216582", .more_stems = {"Q2876031"}},
+    {.scheme = "es.nie", .stem = "X2482300", .number = "X2482300W", .fixed_prefix = 1},
+    {.scheme = "es.nif", .stem = "B6471783", .number = "B64717838", .more_stems = {"X5253868", "54362315"}},
+    {.scheme = "fi.alv", .stem = "2077474", .number = "20774740"},
+    {.scheme = "fr.tva", .stem = "303265045", .number = "40303265045", .check_place = 0, .check_length = 2, .separators = " -.", .more_stems = {"954506077", "409414364"}},
+    {.scheme = "gb.vat", .stem = "9807806", .number = "980780684", .check_place = 7, .check_length = 2, .separators = " -.", .more_stems = {"9807806001", "3408043"}},
+    {.scheme = "gr.vat", .stem = "09425921", .number = "094259216", .separators = " -./:", .more_stems = {"9425921"}},
+    {.scheme = "hr.oib", .stem = "3339200596", .number = "33392005961"},
+    {.scheme = "hu.anum", .stem = "1289231", .number = "12892312"},
+    {.scheme = "ie.vat", .stem = "6433435A", .number = "6433435OA", .check_place = 7, .more_stems = {"6433435", "8D79739"}},
+    {.scheme = "it.iva", .stem = "0074311015", .number = "00743110157", .separators = " -:", .more_stems = {"0140448020", "0011843999"}},
+    {.scheme = "lt.pvm", .stem = "11951151", .number = "119511515", .more_stems = {"10000191901"}},
+    {.scheme = "lu.tva", .stem = "150274", .number = "15027442", .check_length = 2, .separators = " :.-"},
+    {.scheme = "lv.pvn", .stem = "4000352160", .number = "40003521600", .more_stems = {"1611751999"}},
+    {.scheme = "mt.vat", .stem = "116791", .number = "11679112", .check_length = 2},
+    {.scheme = "nl.btw", .stem = "002455799B", .number = "002455799B11", .check_length = 2, .separators = " -.", .fixed_suffix = 1},
+    {.scheme = "no.mva", .stem = "99552582mva", .number = "995525828MVA", .check_place = 8, .separators = " "},
+    {.scheme = "pl.nip", .stem = "856734621", .number = "8567346215"},
+    {.scheme = "pt.nif", .stem = "50196484", .number = "501964843", .separators = " -."},
+    {.scheme = "ro.cf", .stem = "1854729", .number = "18547290", .more_stems = {"163061512345", "12"}},
+    {.scheme = "se.vat", .stem = "12345678901", .number = "123456789701", .check_place = 9, .separators = " -.", .fixed_suffix = 2},
+    {.scheme = "si.ddv", .stem = "5022305", .number = "50223054"},
+    {.scheme = "sk.dph", .stem = "202274961", .number = "2022749619"},
+    {.scheme = "vat", .stem = "DE13669597", .number = "DE136695976", .more_stems = {"EL09425921", "PL856734621"}, .fixed_prefix = 2},
 };
 // clang-format on
 
