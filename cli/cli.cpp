@@ -9,10 +9,10 @@
 #include <unistd.h>
 #include <vector>
 
-#include "cli/encoding.h"
 #include "cli/json_writer.h"
 #include "cli/options.h"
 #include "cli/streams.h"
+#include "core/translation.h"
 #include "core/version.h"
 #include "schemes/catalogue.h"
 #include "schemes/products/ean_upc.h"
@@ -132,7 +132,7 @@ class Session {
   }
 
   void Answer(std::string_view utf8_input) {
-    const std::string_view number = Utf8ToLatin1(utf8_input, latin1_);
+    const std::string_view number = Latin1FromUtf8(utf8_input, latin1_);
     std::string& out = out_.buffer();
     if (with_input_) {
       out += utf8_input;
@@ -203,15 +203,10 @@ class Session {
       return valid;
     }
     // Explain leaves the object as Check does and tells why.
-    const Finding finding = scheme_->Explain(number);
+    const FindingRecord finding = RecordFinding(scheme_->Explain(number));
     if (!json_) {
-      if (finding.valid()) {
-        // "valid", or "valid (no check digit)" for a format without one.
-        out += Describe(finding);
-      } else {
-        out += "invalid: ";
-        AppendLatin1AsUtf8(out, Describe(finding));
-      }
+      // "valid", or "valid (no check digit)" for a format without one.
+      out += finding.valid() ? finding.description : "invalid: " + finding.description;
       return finding.valid();
     }
     out += finding.valid() ? ", \"valid\": true" : ", \"valid\": false";
@@ -225,13 +220,13 @@ class Session {
   bool AnswerComplete(std::string_view number, std::string& out) {
     const std::string complete = scheme_->Complete(number);
     if (!json_) {
-      AppendLatin1AsUtf8(out, complete);
+      AppendUtf8FromLatin1(out, complete);
     } else {
       out += ", \"complete\": ";
       if (complete.empty()) {
         out += "null";
       } else {
-        AppendJsonValue(out, PropertyValue(complete));
+        AppendJsonText(out, complete);
       }
       out += ", \"fields\": ";
       AppendJsonFields(out, *scheme_);
@@ -288,11 +283,11 @@ class Session {
 
   void WriteResult(const std::string& result, std::string& out) {
     if (!json_) {
-      AppendLatin1AsUtf8(out, result);
+      AppendUtf8FromLatin1(out, result);
       return;
     }
     out += ", \"result\": ";
-    AppendJsonValue(out, PropertyValue(result));
+    AppendJsonText(out, result);
     out += ", \"fields\": ";
     AppendJsonFields(out, *scheme_);
   }

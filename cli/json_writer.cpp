@@ -3,8 +3,6 @@
 
 #include <type_traits>
 
-#include "cli/encoding.h"
-
 namespace numerant::cli {
 namespace {
 
@@ -40,57 +38,39 @@ void AppendEscapedAscii(std::string& out, char c) {
   }
 }
 
-void AppendLatin1AsJsonString(std::string& out, std::string_view latin1) {
-  std::string utf8;
-  AppendLatin1AsUtf8(utf8, latin1);
-  AppendJsonString(out, utf8);
-}
-
-// Calls visit(name, value) for each property of the scheme, with `first`
-// telling whether a separator is due.
-template <typename Visit>
-void AppendObject(std::string& out, const Scheme& scheme, Visit&& visit) {
-  out.push_back('{');
-  bool first = true;
-  scheme.VisitProperties([&](std::string_view name, const PropertyValue& value) {
-    out += first ? "\"" : ", \"";
-    first = false;
-    out += name;
-    out += "\": ";
-    visit(value);
-  });
-  out.push_back('}');
-}
-
-}  // namespace
-
-std::string_view JsonTypeName(JsonType type) {
-  switch (type) {
-    case JsonType::kBoolean:
-      return "boolean";
-    case JsonType::kNumber:
-      return "number";
-    case JsonType::kString:
-      break;
-  }
-  return "string";
-}
-
-JsonType DeclaredJsonType(const PropertyValue& value) {
-  return std::visit(
-      [](const auto& held) {
+void AppendJsonContent(std::string& out, const FieldContent& value) {
+  std::visit(
+      [&out](const auto& held) {
         using T = std::decay_t<decltype(held)>;
-        if constexpr (std::is_same_v<T, bool>) {
-          return JsonType::kBoolean;
-        } else if constexpr (std::is_same_v<T, std::string> || std::is_same_v<T, FieldValue>) {
-          return JsonType::kString;
+        if constexpr (std::is_same_v<T, std::monostate>) {
+          out += "null";
+        } else if constexpr (std::is_same_v<T, bool>) {
+          out += held ? "true" : "false";
+        } else if constexpr (std::is_same_v<T, std::string>) {
+          AppendJsonString(out, held);
         } else {
-          static_assert(std::is_integral_v<T>);
-          return JsonType::kNumber;
+          out += std::to_string(held);
         }
       },
       value);
 }
+
+// Appends {"Name": ..., ...} with what `write` writes of each field record.
+template <typename Write>
+void AppendObject(std::string& out, const Scheme& scheme, Write&& write) {
+  out.push_back('{');
+  bool first = true;
+  for (const FieldRecord& field : RecordFields(scheme)) {
+    out += first ? "\"" : ", \"";
+    first = false;
+    out += field.name;
+    out += "\": ";
+    write(field);
+  }
+  out.push_back('}');
+}
+
+}  // namespace
 
 void AppendJsonString(std::string& out, std::string_view utf8) {
   out.push_back('"');
@@ -112,99 +92,58 @@ void AppendJsonString(std::string& out, std::string_view utf8) {
   out.push_back('"');
 }
 
-void AppendJsonValue(std::string& out, const PropertyValue& value) {
-  std::visit(
-      [&out](const auto& held) {
-        using T = std::decay_t<decltype(held)>;
-        if constexpr (std::is_same_v<T, bool>) {
-          out += held ? "true" : "false";
-        } else if constexpr (std::is_same_v<T, std::string>) {
-          AppendLatin1AsJsonString(out, held);
-        } else if constexpr (std::is_same_v<T, FieldValue>) {
-          if (held.IsString()) {
-            AppendLatin1AsJsonString(out, held.Text());
-          } else if (held.IsNothing()) {
-            out += "null";
-          } else {
-            out += std::to_string(held.Number());
-          }
-        } else {
-          out += std::to_string(held);
-        }
-      },
-      value);
-}
-
-void AppendJsonField(std::string& out, const PropertyValue& value) {
-  // Before decoding, a FieldValue holds the integer it was reset to, which
-  // stands for "not decoded"; written as a number it would change the
-  // member's type from line to line.
-  const auto* field = std::get_if<FieldValue>(&value);
-  if (field != nullptr && !field->IsString()) {
-    out += "null";
-  } else {
-    AppendJsonValue(out, value);
-  }
+void AppendJsonText(std::string& out, std::string_view latin1) {
+  AppendJsonString(out, Utf8FromLatin1(latin1));
 }
 
 void AppendJsonFields(std::string& out, const Scheme& scheme) {
-  AppendObject(out, scheme, [&out](const PropertyValue& value) { AppendJsonField(out, value); });
+  AppendObject(out, scheme,
+               [&out](const FieldRecord& field) { AppendJsonContent(out, field.value); });
 }
 
 void AppendJsonFieldTypes(std::string& out, const Scheme& fresh_scheme) {
-  AppendObject(out, fresh_scheme, [&out](const PropertyValue& value) {
-    out.push_back('"');
-    out += JsonTypeName(DeclaredJsonType(value));
-    out.push_back('"');
+  AppendObject(out, fresh_scheme, [&out](const FieldRecord& field) {
+    AppendJsonString(out, JsonTypeName(field.type));
   });
 }
 
-void AppendJsonLengths(std::string& out, const Lengths& lengths) {
+void AppendJsonLengths(std::string& out, const std::vector<LengthPair>& lengths) {
   out.push_back('[');
   bool first = true;
-  for (const LengthRange& range : lengths.ranges()) {
+  for (const LengthPair& pair : lengths) {
     if (!first) out += ", ";
     first = false;
-    out += '[' + std::to_string(range.min) + ", ";
-    out += range.max == LengthRange::kUnbounded ? "null" : std::to_string(range.max);
+    out += '[' + std::to_string(pair.min) + ", ";
+    out += pair.max ? std::to_string(*pair.max) : "null";
     out.push_back(']');
   }
   out.push_back(']');
 }
 
-void AppendJsonFinding(std::string& out, const Finding& finding) {
+void AppendJsonFinding(std::string& out, const FindingRecord& finding) {
   out += "{\"kind\": ";
-  AppendJsonString(out, KindName(finding.kind));
-  switch (finding.kind) {
-    case Finding::Kind::kWrongLength:
-      out += ", \"length\": " + std::to_string(finding.length) + ", \"lengths\": ";
-      AppendJsonLengths(out, finding.lengths);
-      break;
-    case Finding::Kind::kBadCharacter: {
-      out += ", \"place\": " + std::to_string(finding.place) + ", \"character\": ";
-      std::string character;
-      AppendLatin1AsUtf8(character, std::string_view(&finding.character, 1));
-      AppendJsonString(out, character);
-      break;
-    }
-    case Finding::Kind::kWrongCheckDigit:
-      out += ", \"expected\": ";
-      AppendJsonValue(out, PropertyValue(finding.expected));
-      out += ", \"found\": ";
-      AppendJsonValue(out, PropertyValue(finding.found));
-      break;
-    case Finding::Kind::kNoSuchDate:
-      out += ", \"date\": ";
-      AppendJsonString(out, finding.date);
-      break;
-    case Finding::Kind::kUnknownPrefix:
-      out += ", \"found\": ";
-      AppendJsonValue(out, PropertyValue(finding.found));
-      break;
-    case Finding::Kind::kValid:
-    case Finding::Kind::kEmpty:
-    case Finding::Kind::kNoCheckDigit:
-      break;
+  AppendJsonString(out, finding.kind);
+  if (finding.length) out += ", \"length\": " + std::to_string(*finding.length);
+  if (finding.lengths) {
+    out += ", \"lengths\": ";
+    AppendJsonLengths(out, *finding.lengths);
+  }
+  if (finding.place) out += ", \"place\": " + std::to_string(*finding.place);
+  if (finding.character) {
+    out += ", \"character\": ";
+    AppendJsonString(out, *finding.character);
+  }
+  if (finding.expected) {
+    out += ", \"expected\": ";
+    AppendJsonString(out, *finding.expected);
+  }
+  if (finding.found) {
+    out += ", \"found\": ";
+    AppendJsonString(out, *finding.found);
+  }
+  if (finding.date) {
+    out += ", \"date\": ";
+    AppendJsonString(out, *finding.date);
   }
   out.push_back('}');
 }
@@ -231,9 +170,9 @@ void AppendJsonShape(std::string& out, const NumberShape& shape) {
   // Counted from 1, as a finding's place is.
   out += shape.check_place == NumberShape::kAtEnd ? "null" : std::to_string(shape.check_place + 1);
   out += ", \"payload_lengths\": ";
-  AppendJsonLengths(out, shape.payload_lengths);
+  AppendJsonLengths(out, RecordLengths(shape.payload_lengths));
   out += ", \"lengths\": ";
-  AppendJsonLengths(out, shape.NumberLengths());
+  AppendJsonLengths(out, RecordLengths(shape.NumberLengths()));
 }
 
 }  // namespace numerant::cli

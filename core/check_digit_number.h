@@ -8,9 +8,10 @@
 // the number, or a fixed place inside it), computes on the rest and compares:
 // a numeric check digit with `DigitMatches`, so that a computed value outside
 // 0 to 9 (10, 11, or -1 where a rule maps a remainder to it) is matched by no
-// character; a check text exactly, case included. `Explain` walks the same
-// course as `Check` and says where it ended; `Complete` gives the payload with
-// its check characters in their place.
+// character; a check text exactly, case included. `Check` and `Explain` are
+// one walk: `Check` answers whether the walk ends valid, `Explain` says where
+// it ended. `Complete` gives the payload with its check characters in their
+// place.
 //
 // A scheme derives from `CheckDigitNumber<V, F>` with V its kind of check
 // digit (std::int16_t, std::string or FieldValue) and F the struct of its
@@ -203,6 +204,13 @@ class CheckDigitNumber : public NumberCourse {
     return std::nullopt;
   }
 
+  // The one fields hook of the family bases: reads the fields from their
+  // positions in the payload before its characters are tested, so that a
+  // rejected number of the right length still shows what could be read.
+  // False when a field cannot be read, with the fields read so far kept and
+  // the character that failed given to RejectCharacter.
+  virtual bool DecodeFields(std::string_view /*payload*/) { return true; }
+
   const Fields& fields() const { return fields_; }
   Fields fields_;
 
@@ -216,8 +224,21 @@ class CheckDigitNumber : public NumberCourse {
   }
 
  private:
-  // Check's course up to its verdict, with what an explanation needs.
-  Finding Walk(std::string_view number);
+  // Where the course of a number ended: its verdict, and what an
+  // explanation of it needs.
+  struct Walked {
+    Finding::Kind kind = Finding::Kind::kValid;
+    // The length of the number without separators.
+    std::size_t length = 0;
+    // The place, counted from 0 in the number without separators, of a
+    // character that may not stand there.
+    std::size_t at = 0;
+    CheckText found;
+  };
+
+  // The one course of `Check` and `Explain`: normalise, cut out the check
+  // characters, compute on the payload, compare, and on a mismatch say why.
+  Walked Walk(std::string_view number);
 
   Value unset_;
   Value check_digit_;
@@ -263,67 +284,77 @@ Value CheckDigitNumber<Value, Fields>::Calculate(std::string_view number) {
 }
 
 template <typename Value, typename Fields>
-bool CheckDigitNumber<Value, Fields>::Check(std::string_view number) {
+auto CheckDigitNumber<Value, Fields>::Walk(std::string_view number) -> Walked {
+  Walked walked;
+  const std::string_view whole = Normalise(number);
   std::string_view payload;
-  CheckText check_text;
-  if (!Split(Normalise(number), payload, check_text)) return false;
-  auto computed = ComputeCheckDigitAgainst(payload, check_text.view());
-  if (!computed) return false;
+  if (!Split(whole, payload, walked.found)) {
+    walked.kind = whole.empty() ? Finding::Kind::kEmpty : Finding::Kind::kWrongLength;
+    walked.length = whole.size();
+    return walked;
+  }
+  const std::size_t check_place = CheckPlace(whole.size());
+  auto computed = ComputeCheckDigitAgainst(payload, walked.found.view());
+  if (!computed) {
+    if (rejected_at_ && *rejected_at_ < payload.size()) {
+      // A payload character after the check characters stands behind them.
+      walked.kind = Finding::Kind::kBadCharacter;
+      walked.at = *rejected_at_ < check_place ? *rejected_at_ : *rejected_at_ + walked.found.size;
+    } else if (impossible_date_) {
+      walked.kind = Finding::Kind::kNoSuchDate;
+    } else {
+      walked.kind = Finding::Kind::kNoCheckDigit;
+    }
+    return walked;
+  }
   check_digit_ = std::move(*computed);
-  return course::Matches(check_digit_, check_text.view());
+  if (course::Matches(check_digit_, walked.found.view())) return walked;
+  for (std::size_t i = 0; i < walked.found.size; ++i) {
+    if (!OfCheckKind(walked.found.chars[i])) {
+      walked.kind = Finding::Kind::kBadCharacter;
+      walked.at = check_place + i;
+      return walked;
+    }
+  }
+  // A value that no check character carries is matched by none.
+  walked.kind = course::CheckText(check_digit_, walked.found.size) ? Finding::Kind::kWrongCheckDigit
+                                                                   : Finding::Kind::kNoCheckDigit;
+  return walked;
+}
+
+template <typename Value, typename Fields>
+bool CheckDigitNumber<Value, Fields>::Check(std::string_view number) {
+  return Walk(number).kind == Finding::Kind::kValid;
 }
 
 template <typename Value, typename Fields>
 Finding CheckDigitNumber<Value, Fields>::Explain(std::string_view number) {
-  // The same steps as Check, in the same order, so that the object is left
-  // as Check leaves it and the verdict is Check's.
+  const Walked walked = Walk(number);
   Finding finding;
+  finding.kind = walked.kind;
   finding.shape = Shape();
-  const std::string_view whole = Normalise(number);
-  std::string_view payload;
-  CheckText check_text;
-  if (!Split(whole, payload, check_text)) {
-    finding.kind = whole.empty() ? Finding::Kind::kEmpty : Finding::Kind::kWrongLength;
-    finding.length = whole.size();
-    finding.lengths = Shape().NumberLengths();
-    return finding;
-  }
-  const std::size_t check_place = CheckPlace(whole.size());
-  auto computed = ComputeCheckDigitAgainst(payload, check_text.view());
-  if (!computed) {
-    if (rejected_at_ && *rejected_at_ < payload.size()) {
-      // A payload character after the check characters stands behind them.
-      std::size_t index = *rejected_at_;
-      if (index >= check_place) index += check_text.size;
-      finding.kind = Finding::Kind::kBadCharacter;
-      finding.place = TypedPlace(number, index);
+  switch (walked.kind) {
+    case Finding::Kind::kEmpty:
+    case Finding::Kind::kWrongLength:
+      finding.length = walked.length;
+      finding.lengths = Shape().NumberLengths();
+      break;
+    case Finding::Kind::kBadCharacter:
+      finding.place = TypedPlace(number, walked.at);
       finding.character = number[finding.place - 1];
-    } else if (impossible_date_) {
-      finding.kind = Finding::Kind::kNoSuchDate;
-      finding.date = *impossible_date_;
-    } else {
-      finding.kind = Finding::Kind::kNoCheckDigit;
-    }
-    return finding;
+      break;
+    case Finding::Kind::kWrongCheckDigit:
+      finding.expected = course::CheckText(check_digit_, walked.found.size).value_or("");
+      finding.found = std::string(walked.found.view());
+      break;
+    case Finding::Kind::kNoSuchDate:
+      finding.date = impossible_date_.value_or("");
+      break;
+    case Finding::Kind::kValid:
+    case Finding::Kind::kNoCheckDigit:
+    case Finding::Kind::kUnknownPrefix:
+      break;
   }
-  check_digit_ = std::move(*computed);
-  if (course::Matches(check_digit_, check_text.view())) return finding;
-  for (std::size_t i = 0; i < check_text.size; ++i) {
-    if (!OfCheckKind(check_text.chars[i])) {
-      finding.kind = Finding::Kind::kBadCharacter;
-      finding.place = TypedPlace(number, check_place + i);
-      finding.character = number[finding.place - 1];
-      return finding;
-    }
-  }
-  auto expected = course::CheckText(check_digit_, check_text.size);
-  if (!expected) {
-    finding.kind = Finding::Kind::kNoCheckDigit;
-    return finding;
-  }
-  finding.kind = Finding::Kind::kWrongCheckDigit;
-  finding.expected = std::move(*expected);
-  finding.found = std::string(check_text.view());
   return finding;
 }
 

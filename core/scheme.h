@@ -20,12 +20,14 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <span>
 #include <string>
 #include <string_view>
 #include <tuple>
 #include <type_traits>
 #include <variant>
 
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/finding.h"
 #include "core/number_shape.h"
@@ -48,12 +50,13 @@ template <typename Class, typename Result>
 Property(std::string_view, Result (Class::*)() const) -> Property<Class, Result>;
 
 // Specialised beside each scheme class: the class name, a one-line
-// description (UTF-8, as the README's scheme table shows it) and the public
-// properties.
+// description (UTF-8, as the README's scheme table shows it), the public
+// properties and the worked examples (core/example.h).
 //   template <> struct Descriptor<Luhn> {
 //     static constexpr std::string_view kName = "Luhn";
 //     static constexpr std::string_view kDescription = "...";
 //     static constexpr std::tuple kProperties{Property{"CheckDigit", &Luhn::CheckDigit}};
+//     static constexpr Example kExamples[] = {Valid("79927398713")};
 //   };
 template <typename SchemeClass>
 struct Descriptor;
@@ -63,6 +66,7 @@ concept DescribedScheme = requires(T scheme, std::string_view text) {
   { Descriptor<T>::kName } -> std::convertible_to<std::string_view>;
   { Descriptor<T>::kDescription } -> std::convertible_to<std::string_view>;
   Descriptor<T>::kProperties;
+  {std::span<const Example>(Descriptor<T>::kExamples)};
   scheme.Calculate(text);
   { scheme.Check(text) } -> std::same_as<bool>;
 };

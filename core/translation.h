@@ -17,6 +17,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -41,7 +42,7 @@ constexpr char Latin1FromCodePoint(std::uint32_t code_point) noexcept {
 // buffers Python keeps a str in): one byte each, a unit above 0xFF (a lone
 // surrogate among them) one "?". A signed unit below 0 is no character either.
 template <typename Unit>
-std::string Latin1FromCodePoints(std::basic_string_view<Unit> units) {
+std::string Latin1FromCodePoints(std::span<const Unit> units) {
   std::string latin1(units.size(), kNotLatin1);
   for (std::size_t i = 0; i < units.size(); ++i) {
     if constexpr (std::is_signed_v<Unit>) {
@@ -94,8 +95,8 @@ std::vector<LengthPair> RecordLengths(const Lengths& lengths);
 // The members are declared in the order the faces write them.
 struct FindingRecord {
   // "valid", "empty", "length", "character", "no-check-digit",
-  // "check-digit" or "date" (KindName).
-  std::string_view kind;
+  // "check-digit", "date" or "prefix" (KindName).
+  std::string_view kind = {};
   // Kind "length": how many characters were read, and the accepted lengths.
   std::optional<std::size_t> length = std::nullopt;
   std::optional<std::vector<LengthPair>> lengths = std::nullopt;
@@ -111,7 +112,7 @@ struct FindingRecord {
   std::optional<std::string> date = std::nullopt;
   // The finding in the library's words (Describe): "check digit should be
   // 3, not 4".
-  std::string description;
+  std::string description = {};
 
   bool valid() const { return kind == KindName(Finding::Kind::kValid); }
   friend bool operator==(const FindingRecord&, const FindingRecord&) = default;

@@ -3,7 +3,8 @@
 """Writes the fuzzer's seed corpus from the worked examples of each scheme.
 
 Each seed is one byte that picks the class (its position in the scheme list,
-then the building blocks Luhn, Modulo10 and Modulo97) followed by the text.
+then the building blocks Luhn, Modulo10 and Modulo97, then the further
+formats in catalogue order) followed by the text.
 
     fuzz/make_corpus.py fuzz/corpus
 """
@@ -14,7 +15,11 @@ import sys
 CLASSES = ("ACL ACN AHV AK BI BIC BOL BSN BTW BZU CAS CNP CPF CPR Creditcard DEA DNI DUNS EAN "
            "EUR GRid HETU IBAN IK INSZ ISBN ISSN JMBG MRN NHS NID NIH NIP NPI OGM OPC PESEL PNR "
            "PPS PZN REGON RUN SIN SIREN SIS TFN UIC UPC Verhoeff VIN VSNR WSDLN "
-           "Luhn Modulo10 Modulo97").split()
+           "Luhn Modulo10 Modulo97 "
+           "au.abn be.vat br.cnpj ca.bn eu.banknote be.nn ch.ssn cl.rut dk.cpr ie.pps "
+           "at.uid bg.vat ch.vat cy.vat cz.dic de.vat dk.cvr ee.kmkr es.cif es.nie es.nif fi.alv "
+           "fr.tva gb.vat gr.vat hr.oib hu.anum ie.vat it.iva lt.pvm lu.tva lv.pvn mt.vat nl.btw "
+           "no.mva pl.nip pt.nif ro.cf se.vat si.ddv sk.dph vat").split()
 
 EXAMPLES = {
     "ACL": ["340156000000", "3401560000009"],
@@ -72,6 +77,48 @@ EXAMPLES = {
     "Luhn": ["7992739871", "79927398713"],
     "Modulo10": ["400638133393", "05"],
     "Modulo97": ["1-2.3+4/5", "2147483648", "12326"],
+    "au.abn": ["83 914 571 673", "914571673"],
+    "be.vat": ["BE 0403.019.261", "(0)403019261", "10016866"],
+    "br.cnpj": ["16.727.230/0001-97", "12.ABC.345/01DE-35", "12ABC34501DE"],
+    "ca.bn": ["123026635RC0001", "12302663", "12302663RT0001"],
+    "eu.banknote": ["EA4100181598", "P36007033744", "X0002504180"],
+    "be.nn": ["17.07.30-033.84", "00022900145", "17273003301"],
+    "ch.ssn": ["756.9217.0769.85", "756921707698"],
+    "cl.rut": ["12.531.909-2", "7.727.230-5", "10626628k"],
+    "dk.cpr": ["010180-1234", "300280-1234", "290236-4000"],
+    "ie.pps": ["6433435OA", "1234567OB", "6433435A"],
+    "at.uid": ["U13585627", "AT U13585627", "U1358562"],
+    "bg.vat": ["175074752", "BG 175 074 752", "7523169263"],
+    "ch.vat": ["107787577", "CHE-107.787.577 IVA", "CHE-109.910.570 MWST"],
+    "cy.vat": ["10259033P", "CY-10259033P", "10259033"],
+    "cz.dic": ["25123891", "CZ 25123891", "7103192745"],
+    "de.vat": ["136695976", "DE 136,695 976", "DE113866163"],
+    "dk.cvr": ["13585628", "DK 13585628", "1358562"],
+    "ee.kmkr": ["100594102", "EE 100 931 558", "10059410"],
+    "es.cif": ["J99216582", "Q2876031B", "ES B-58378431"],
+    "es.nie": ["X2482300W", "x-2482300w", "X2482300"],
+    "es.nif": ["B64717838", "ES B-58378431", "54362315K"],
+    "fi.alv": ["20774740", "FI 20774740", "2077474"],
+    "fr.tva": ["40303265045", "Fr 40 303 265 045", "FR61954506077"],
+    "gb.vat": ["980780684", "GB 980 7806 84", "GB340804329"],
+    "gr.vat": ["094259216", "EL 094259216", "GR 94259216"],
+    "hr.oib": ["33392005961", "HR 33392005961", "3339200596"],
+    "hu.anum": ["12892312", "HU-12892312", "1289231"],
+    "ie.vat": ["6433435OA", "IE 6433435F", "8D79739I"],
+    "it.iva": ["00743110157", "IT 00743110157", "IT01404480202"],
+    "lt.pvm": ["119511515", "LT 100001919017", "100004801610"],
+    "lu.tva": ["15027442", "LU 150 274 42", "150274"],
+    "lv.pvn": ["40003521600", "LV 4000 3521 600", "161175-19997"],
+    "mt.vat": ["11679112", "MT 1167-9112", "116791"],
+    "nl.btw": ["002455799B11", "NL004495445B01", "NL001162938B28"],
+    "no.mva": ["995525828MVA", "NO 995 525 828 MVA", "99552582MVA"],
+    "pl.nip": ["8567346215", "PL 8567346215", "856734621"],
+    "pt.nif": ["501964843", "PT 501 964 843", "50196484"],
+    "ro.cf": ["18547290", "RO 185 472 90", "1630615123457"],
+    "se.vat": ["123456789701", "SE 123456789701", "12345678901"],
+    "si.ddv": ["50223054", "SI 5022 3054", "5022305"],
+    "sk.dph": ["2022749619", "SK 202 274 96 19", "7103192745"],
+    "vat": ["DE136695976", "EL 094259216", "XI980780684"],
 }
 
 

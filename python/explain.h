@@ -4,59 +4,41 @@
 #pragma once
 
 #include <pybind11/pybind11.h>
-#include <string>
 #include <string_view>
 
-#include "core/finding.h"
 #include "core/scheme.h"
+#include "core/translation.h"
 #include "python/python_text.h"
 
 namespace numerant::python {
 
-// The finding as the command line's "reason" writes it: "kind" and only the
-// members that apply to that kind; an accepted length without an upper end
-// has None there.
-inline pybind11::dict FindingToPython(const Finding& finding) {
-  pybind11::dict reason;
-  reason["kind"] = std::string(KindName(finding.kind));
-  switch (finding.kind) {
-    case Finding::Kind::kWrongLength: {
-      reason["length"] = pybind11::int_(finding.length);
-      pybind11::list lengths;
-      for (const LengthRange& range : finding.lengths.ranges()) {
-        pybind11::list pair;
-        pair.append(pybind11::int_(range.min));
-        pair.append(range.max == LengthRange::kUnbounded ? pybind11::object(pybind11::none())
-                                                         : pybind11::int_(range.max));
-        lengths.append(pair);
-      }
-      reason["lengths"] = lengths;
-      break;
+// The finding record as the command line's "reason" writes it: "kind" and
+// the members it holds, an upper end of None for lengths without one.
+inline pybind11::dict FindingToPython(const FindingRecord& finding) {
+  namespace py = pybind11;
+  py::dict reason;
+  reason["kind"] = FromUtf8(finding.kind);
+  if (finding.length) reason["length"] = py::int_(*finding.length);
+  if (finding.lengths) {
+    py::list lengths;
+    for (const LengthPair& pair : *finding.lengths) {
+      py::list range;
+      range.append(py::int_(pair.min));
+      range.append(pair.max ? py::object(py::int_(*pair.max)) : py::object(py::none()));
+      lengths.append(range);
     }
-    case Finding::Kind::kBadCharacter:
-      reason["place"] = pybind11::int_(finding.place);
-      reason["character"] = ToPython(std::string_view(&finding.character, 1));
-      break;
-    case Finding::Kind::kWrongCheckDigit:
-      reason["expected"] = ToPython(finding.expected);
-      reason["found"] = ToPython(finding.found);
-      break;
-    case Finding::Kind::kNoSuchDate:
-      reason["date"] = ToPython(finding.date);
-      break;
-    case Finding::Kind::kUnknownPrefix:
-      reason["found"] = ToPython(finding.found);
-      break;
-    case Finding::Kind::kValid:
-    case Finding::Kind::kEmpty:
-    case Finding::Kind::kNoCheckDigit:
-      break;
+    reason["lengths"] = lengths;
   }
+  if (finding.place) reason["place"] = py::int_(*finding.place);
+  if (finding.character) reason["character"] = FromUtf8(*finding.character);
+  if (finding.expected) reason["expected"] = FromUtf8(*finding.expected);
+  if (finding.found) reason["found"] = FromUtf8(*finding.found);
+  if (finding.date) reason["date"] = FromUtf8(*finding.date);
   return reason;
 }
 
 inline pybind11::dict Explain(Scheme& scheme, std::string_view number) {
-  return FindingToPython(scheme.Explain(number));
+  return FindingToPython(RecordFinding(scheme.Explain(number)));
 }
 
 inline pybind11::str Complete(Scheme& scheme, std::string_view payload) {

@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
-// Text between Python and the schemes. Python hands over `str`; the schemes
-// read ISO-8859-1 bytes, exactly as the window hands over its text: every
-// character up to U+00FF is that byte, and any other character becomes "?".
+// Text between Python and the schemes. Python hands over `str`, whole code
+// points; the library's translation (core/translation.h) turns them into the
+// ISO-8859-1 bytes the schemes read, and its UTF-8 back into `str`.
 #pragma once
 
 #include <Python.h>
 #include <pybind11/pybind11.h>
+#include <string>
 #include <string_view>
 
 namespace numerant::python {
@@ -18,14 +19,18 @@ class Latin1Text {
   // Throws TypeError, naming `what`, when `text` is not a str.
   Latin1Text(pybind11::handle text, const char* what);
 
-  std::string_view view() const { return view_; }
+  std::string_view view() const { return converted_ ? std::string_view(storage_) : view_; }
   // Whether `text` is a str; a check the batch loops make without throwing.
   static bool Accepts(pybind11::handle text) { return PyUnicode_Check(text.ptr()) != 0; }
 
  private:
   std::string_view view_;
-  pybind11::object converted_;
+  bool converted_ = false;
+  std::string storage_;
 };
+
+// A Python str of UTF-8 text from the library's records.
+pybind11::str FromUtf8(std::string_view utf8);
 
 // A Python str of ISO-8859-1 text from the schemes.
 pybind11::str ToPython(std::string_view latin1);

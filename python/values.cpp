@@ -9,17 +9,16 @@ namespace numerant::python {
 
 namespace py = pybind11;
 
-py::object ValueToPython(const PropertyValue& value) {
+py::object ContentToPython(const FieldContent& value) {
   return std::visit(
       [](const auto& held) -> py::object {
         using T = std::decay_t<decltype(held)>;
-        if constexpr (std::is_same_v<T, bool>) {
+        if constexpr (std::is_same_v<T, std::monostate>) {
+          return py::none();
+        } else if constexpr (std::is_same_v<T, bool>) {
           return py::bool_(held);
         } else if constexpr (std::is_same_v<T, std::string>) {
-          return ToPython(std::string_view(held));
-        } else if constexpr (std::is_same_v<T, FieldValue>) {
-          if (held.IsString()) return ToPython(held.Text());
-          return py::none();
+          return FromUtf8(held);
         } else {
           return py::int_(held);
         }
@@ -29,24 +28,22 @@ py::object ValueToPython(const PropertyValue& value) {
 
 py::dict Fields(const Scheme& scheme) {
   py::dict fields;
-  scheme.VisitProperties([&fields](std::string_view name, const PropertyValue& value) {
-    fields[ToPython(name)] = ValueToPython(value);
-  });
+  for (const FieldRecord& field : RecordFields(scheme))
+    fields[FromUtf8(field.name)] = ContentToPython(field.value);
   return fields;
 }
 
 py::object ReadProperty(const Scheme& scheme, std::string_view name) {
-  py::object found;
-  scheme.VisitProperties([&](std::string_view property, const PropertyValue& value) {
-    if (!found && property == name) found = ValueToPython(value);
-  });
-  return found;
+  for (const FieldRecord& field : RecordFields(scheme)) {
+    if (field.name == name) return ContentToPython(field.value);
+  }
+  return {};
 }
 
 py::list PropertyNames(const Scheme& scheme) {
   py::list names;
-  scheme.VisitProperties(
-      [&names](std::string_view name, const PropertyValue&) { names.append(ToPython(name)); });
+  for (const FieldRecord& field : RecordFields(scheme))
+    names.append(FromUtf8(field.name));
   return names;
 }
 

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: MIT
-// The properties of a scheme object as Python values, typed as the command
-// line's JSON writes them: a boolean as bool, a byte or an integer as int, a
-// string as str, and a FieldValue as str while it holds text and None
-// otherwise (an unset check digit or a field not decoded yet).
+// The properties of a scheme object as Python values, from the library's
+// field records: a boolean as bool, a number as int, a string as str, and
+// null as None (an unset check digit or a field not decoded yet).
 #pragma once
 
 #include <pybind11/pybind11.h>
 #include <string_view>
 
 #include "core/scheme.h"
+#include "core/translation.h"
 
 namespace numerant::python {
 
-pybind11::object ValueToPython(const PropertyValue& value);
+pybind11::object ContentToPython(const FieldContent& value);
 
 // Every property of the object, by name, in declaration order.
 pybind11::dict Fields(const Scheme& scheme);

@@ -20,25 +20,28 @@ struct CatalogueEntry {
   std::string_view description;
   // Creates a fresh object of the class.
   SchemeFactory create;
+  // The worked examples beside the rule, run as tests.
+  std::span<const Example> examples;
   // Of a further format: the name people know it by and the area it is
   // listed under.
   std::string_view display_name = {};
   std::string_view area = {};
 };
 
-// The entry of a class, with its name and description read from its
-// `Descriptor`.
+// The entry of a class, with its name, description and examples read from
+// its `Descriptor`.
 template <DescribedScheme T>
 constexpr CatalogueEntry Entry() {
-  return {Descriptor<T>::kName, Descriptor<T>::kDescription, MakeScheme<T>};
+  return {Descriptor<T>::kName, Descriptor<T>::kDescription, MakeScheme<T>,
+          Descriptor<T>::kExamples};
 }
 
 // The entry of a further format, whose `Descriptor` also gives its display
 // name and its area.
 template <DescribedScheme T>
 constexpr CatalogueEntry FurtherEntry() {
-  return {Descriptor<T>::kName, Descriptor<T>::kDescription, MakeScheme<T>,
-          Descriptor<T>::kDisplayName, Descriptor<T>::kArea};
+  return {Descriptor<T>::kName,     Descriptor<T>::kDescription, MakeScheme<T>,
+          Descriptor<T>::kExamples, Descriptor<T>::kDisplayName, Descriptor<T>::kArea};
 }
 
 // The 52 rows of the window's list, in list order.

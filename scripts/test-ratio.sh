@@ -6,9 +6,10 @@
 #
 # Product: the C++ under core/, schemes/, window/, app/, cli/, python/ and
 # web/, and the page's JavaScript. Tests: everything under tests/. The
-# worked examples beside each rule (schemes/**/*_examples.*, and the
-# `Examples` blocks of the scheme headers) and the cross-check data are
-# counted apart: they are neither.
+# worked examples beside each rule (the blocks between "// Examples begin"
+# and "// Examples end" in the scheme headers, markers included) and the
+# cross-check against python-stdnum (tests/crosscheck/, its generators and
+# edge rows) are counted apart: they are neither.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
@@ -17,16 +18,17 @@ count() { [ $# -eq 0 ] && { echo 0; return; }; cat "$@" | grep -cv '^[[:space:]]
 
 # The lines between "// Examples begin" and "// Examples end" in a file.
 examples_in() {
-  awk '/\/\/ Examples begin/ { inside = 1; next } /\/\/ Examples end/ { inside = 0; next }
-       inside && !/^[[:space:]]*$/ { n++ } END { print n + 0 }' "$@"
+  awk '/\/\/ Examples begin/ { inside = 1 }
+       inside && !/^[[:space:]]*$/ { n++ }
+       /\/\/ Examples end/ { inside = 0 } END { print n + 0 }' "$@"
 }
 
 mapfile -t product_cpp < <(find core schemes window app cli python web -type f \
   \( -name '*.cpp' -o -name '*.h' -o -name '*.h.in' \) | sort)
 mapfile -t product_js < <(find web -type f -name '*.js' | sort)
 mapfile -t test_cpp < <(find tests -type f \( -name '*.cpp' -o -name '*.h' \) | sort)
-mapfile -t test_all < <(find tests -type f ! -path 'tests/crosscheck/*data*' | sort)
-mapfile -t crosscheck_data < <(find tests/crosscheck -type f -path '*data*' | sort)
+mapfile -t test_all < <(find tests -type f ! -path 'tests/crosscheck/*' | sort)
+mapfile -t crosscheck_data < <(find tests/crosscheck -type f | sort)
 
 cpp_with_examples=$(count "${product_cpp[@]}")
 examples=$(examples_in "${product_cpp[@]}")

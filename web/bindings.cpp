@@ -2,16 +2,18 @@
 // The scheme library for the browser: the catalogue and the `Scheme`
 // interface, bound with embind. The page asks these and nothing else.
 //
-// Text crosses as the window hands it over: JavaScript strings arrive as
-// UTF-32 (embind's std::wstring) and reach the schemes as ISO-8859-1 bytes,
-// each character outside ISO-8859-1 becoming "?"; what the schemes give back
-// travels the other way. Findings and fields arrive as plain objects in the
-// form that numerant-cli --json writes them.
+// Text crosses through the library's translation: JavaScript strings arrive
+// as UTF-32 (embind's std::wstring) and reach the schemes as ISO-8859-1
+// bytes, each character outside ISO-8859-1 becoming "?"; what the schemes
+// give back returns as UTF-8 (embind's std::string). Findings and fields
+// arrive as plain objects made from the library's records, in the form that
+// numerant-cli --json writes them.
 //
 // From JavaScript:
 //   const numerant = await createNumerant();
 //   numerant.version                 "1.0.0"
 //   numerant.schemeList()            ["ACL", "ACN", ...], the 52 names in list order
+//   numerant.furtherFormats()        [{name: "au.abn", displayName, description, area}, ...]
 //   numerant.buildingBlocks()        ["Luhn", "Modulo10", "Modulo97"]
 //   const s = numerant.createScheme(22);   // a fresh IBAN; null outside the list
 //   const t = numerant.findScheme("iban"); // by name, any case; null when unknown
@@ -32,8 +34,8 @@
 #include <type_traits>
 #include <variant>
 
-#include "core/finding.h"
 #include "core/scheme.h"
+#include "core/translation.h"
 #include "core/version.h"
 #include "schemes/catalogue.h"
 
@@ -42,93 +44,57 @@ namespace {
 
 using emscripten::val;
 
-// One ISO-8859-1 byte per character; "?" for a character outside that set.
+// JavaScript strings arrive as UTF-32, one code point a unit.
 std::string ToLatin1(const std::wstring& text) {
-  std::string latin1(text.size(), '?');
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] >= 0 && text[i] <= 0xFF) latin1[i] = static_cast<char>(text[i]);
-  }
-  return latin1;
+  return Latin1FromCodePoints(std::span<const wchar_t>(text));
 }
 
-std::wstring FromLatin1(std::string_view latin1) {
-  std::wstring text(latin1.size(), L'\0');
-  for (std::size_t i = 0; i < latin1.size(); ++i)
-    text[i] = static_cast<wchar_t>(static_cast<unsigned char>(latin1[i]));
-  return text;
+// A std::string crosses to JavaScript as UTF-8.
+std::string FromLatin1(std::string_view latin1) {
+  return Utf8FromLatin1(latin1);
 }
 
-val Text(std::string_view latin1) {
-  return val(FromLatin1(latin1));
-}
-
-// A property value as numerant-cli --json writes a field: booleans, numbers
-// and strings as themselves, and a FieldValue as its string once the number
-// has set one, null before (it holds the integer it was reset to).
-val PropertyToJs(const PropertyValue& value) {
+val ContentToJs(const FieldContent& value) {
   return std::visit(
       [](const auto& held) -> val {
         using T = std::decay_t<decltype(held)>;
-        if constexpr (std::is_same_v<T, bool>) {
-          return val(held);
-        } else if constexpr (std::is_same_v<T, std::string>) {
-          return Text(held);
-        } else if constexpr (std::is_same_v<T, FieldValue>) {
-          return held.IsString() ? Text(held.Text()) : val::null();
+        if constexpr (std::is_same_v<T, std::monostate>) {
+          return val::null();
+        } else if constexpr (std::is_same_v<T, std::int64_t>) {
+          return val(static_cast<double>(held));
         } else {
-          return val(static_cast<int>(held));
+          return val(held);
         }
       },
       value);
 }
 
-val LengthsToJs(const Lengths& lengths) {
-  val ranges = val::array();
-  for (const LengthRange& range : lengths.ranges()) {
-    val pair = val::array();
-    pair.call<void>("push", static_cast<double>(range.min));
-    pair.call<void>("push", range.max == LengthRange::kUnbounded
-                                ? val::null()
-                                : val(static_cast<double>(range.max)));
-    ranges.call<void>("push", pair);
-  }
-  return ranges;
-}
-
-// A finding with the members that apply to its kind, as numerant-cli --json
+// The finding record with the members it holds, as numerant-cli --json
 // writes its "reason", and `description`, the finding in the library's words.
-val FindingToJs(const Finding& finding) {
+val FindingToJs(const FindingRecord& finding) {
   val object = val::object();
-  object.set("kind", std::string(KindName(finding.kind)));
-  switch (finding.kind) {
-    case Finding::Kind::kWrongLength:
-      object.set("length", static_cast<double>(finding.length));
-      object.set("lengths", LengthsToJs(finding.lengths));
-      break;
-    case Finding::Kind::kBadCharacter:
-      object.set("place", static_cast<double>(finding.place));
-      object.set("character", Text(std::string_view(&finding.character, 1)));
-      break;
-    case Finding::Kind::kWrongCheckDigit:
-      object.set("expected", Text(finding.expected));
-      object.set("found", Text(finding.found));
-      break;
-    case Finding::Kind::kNoSuchDate:
-      object.set("date", Text(finding.date));
-      break;
-    case Finding::Kind::kUnknownPrefix:
-      object.set("found", Text(finding.found));
-      break;
-    case Finding::Kind::kValid:
-    case Finding::Kind::kEmpty:
-    case Finding::Kind::kNoCheckDigit:
-      break;
+  object.set("kind", std::string(finding.kind));
+  if (finding.length) object.set("length", static_cast<double>(*finding.length));
+  if (finding.lengths) {
+    val ranges = val::array();
+    for (const LengthPair& pair : *finding.lengths) {
+      val range = val::array();
+      range.call<void>("push", static_cast<double>(pair.min));
+      range.call<void>("push", pair.max ? val(static_cast<double>(*pair.max)) : val::null());
+      ranges.call<void>("push", range);
+    }
+    object.set("lengths", ranges);
   }
-  object.set("description", Text(Describe(finding)));
+  if (finding.place) object.set("place", static_cast<double>(*finding.place));
+  if (finding.character) object.set("character", *finding.character);
+  if (finding.expected) object.set("expected", *finding.expected);
+  if (finding.found) object.set("found", *finding.found);
+  if (finding.date) object.set("date", *finding.date);
+  object.set("description", finding.description);
   return object;
 }
 
-std::wstring Calculate(Scheme& scheme, const std::wstring& number) {
+std::string Calculate(Scheme& scheme, const std::wstring& number) {
   return FromLatin1(scheme.CalculateText(ToLatin1(number)));
 }
 
@@ -138,11 +104,11 @@ bool Check(Scheme& scheme, const std::wstring& number) {
 
 // The finding behind Check's answer; leaves the object as Check does.
 val Explain(Scheme& scheme, const std::wstring& number) {
-  return FindingToJs(scheme.Explain(ToLatin1(number)));
+  return FindingToJs(RecordFinding(scheme.Explain(ToLatin1(number))));
 }
 
 // The number with its check characters in place; "" when there are none.
-std::wstring Complete(Scheme& scheme, const std::wstring& payload) {
+std::string Complete(Scheme& scheme, const std::wstring& payload) {
   return FromLatin1(scheme.Complete(ToLatin1(payload)));
 }
 
@@ -153,9 +119,8 @@ std::string Name(const Scheme& scheme) {
 // Every public property of the scheme object after its last call, by name.
 val Fields(const Scheme& scheme) {
   val fields = val::object();
-  scheme.VisitProperties([&fields](std::string_view name, const PropertyValue& value) {
-    fields.set(std::string(name), PropertyToJs(value));
-  });
+  for (const FieldRecord& field : RecordFields(scheme))
+    fields.set(std::string(field.name), ContentToJs(field.value));
   return fields;
 }
 
@@ -172,6 +137,21 @@ val SchemeListNames() {
 
 val BuildingBlockNames() {
   return Names(BuildingBlocks());
+}
+
+// The further formats in catalogue order, area by area: name, display name,
+// description and area of each.
+val FurtherFormatList() {
+  val formats = val::array();
+  for (const CatalogueEntry& entry : FurtherFormats()) {
+    val format = val::object();
+    format.set("name", std::string(entry.name));
+    format.set("displayName", std::string(entry.display_name));
+    format.set("description", std::string(entry.description));
+    format.set("area", std::string(entry.area));
+    formats.call<void>("push", format);
+  }
+  return formats;
 }
 
 // JavaScript owns the object it receives and frees it with delete().
@@ -191,6 +171,7 @@ EMSCRIPTEN_BINDINGS(numerant) {
   emscripten::constant("version", std::string(kVersion));
   emscripten::function("schemeList", &SchemeListNames);
   emscripten::function("buildingBlocks", &BuildingBlockNames);
+  emscripten::function("furtherFormats", &FurtherFormatList);
   emscripten::function("createScheme", &CreateAt, allow_raw_pointers());
   emscripten::function("findScheme", &CreateByName, allow_raw_pointers());
   emscripten::class_<Scheme>("Scheme")

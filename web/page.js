@@ -32,7 +32,8 @@
     const calculating = calculateBox.checked;
     const answer = {calculating, text};
     if (text === '') return answer;
-    const scheme = numerant.createScheme(schemeList.selectedIndex);
+    // By name: the 52 and the further formats alike.
+    const scheme = schemeList.value === '' ? null : numerant.findScheme(schemeList.value);
     if (scheme === null) {
       if (calculating) answer.checkDigits = ''; else answer.valid = false;
       return answer;
@@ -154,9 +155,48 @@
     numerant = library;
     window.numerant = library;
 
+    // The 52 first, as the window lists them; then the further formats, one
+    // group an area, each shown with the name people know it by.
     const names = library.schemeList();
-    schemeList.replaceChildren(...names.map((name) => new Option(name, name)));
+    const further = library.furtherFormats();
+    const groups = new Map();
+    for (const format of further) {
+      if (!groups.has(format.area)) {
+        const group = document.createElement('optgroup');
+        group.label = format.area;
+        groups.set(format.area, group);
+      }
+      const option = new Option(`${format.name} (${format.displayName})`, format.name);
+      option.title = format.description;
+      option.dataset.search = `${format.name} ${format.displayName} ${format.description}`.toLowerCase();
+      groups.get(format.area).append(option);
+    }
+    schemeList.replaceChildren(...names.map((name) => new Option(name, name)), ...groups.values());
     const linked = readAddress();
+
+    // Typing in the filter keeps the schemes whose name or description holds
+    // every word typed; the selection moves to the first one left when its
+    // own scheme is filtered out.
+    const filter = element('filter');
+    filter.addEventListener('input', () => {
+      const words = filter.value.toLowerCase().split(/\s+/).filter((word) => word !== '');
+      for (const option of schemeList.options) {
+        const text = option.dataset.search || option.value.toLowerCase();
+        option.hidden = !words.every((word) => text.includes(word));
+      }
+      for (const group of groups.values()) {
+        group.hidden = [...group.children].every((option) => option.hidden);
+      }
+      const selected = schemeList.options[schemeList.selectedIndex];
+      if (selected === undefined || selected.hidden) {
+        const first = [...schemeList.options].find((option) => !option.hidden);
+        if (first !== undefined) {
+          schemeList.value = first.value;
+          writeAddress();
+          refresh();
+        }
+      }
+    });
 
     schemeList.addEventListener('change', () => {
       writeAddress();
@@ -174,10 +214,11 @@
     element('calculator').addEventListener('submit', (event) => event.preventDefault());
     element('copy').addEventListener('click', copyComplete);
 
-    for (const control of [schemeList, calculateBox, numberField]) control.disabled = false;
+    for (const control of [filter, schemeList, calculateBox, numberField]) control.disabled = false;
     refresh();
     (linked ? numberField : schemeList).focus();
-    setText(element('version'), `Numerant ${library.version}, ${names.length} schemes.`);
+    setText(element('version'),
+      `Numerant ${library.version}, ${names.length} schemes and ${further.length} further formats.`);
     status.textContent = '';
     status.hidden = true;
     document.documentElement.dataset.ready = 'true';

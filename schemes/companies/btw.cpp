@@ -3,6 +3,8 @@
 
 namespace numerant {
 
-BTW::BTW() : Modulo97Number({.separators = " -.", .payload_length = 7, .reverse = true}) {}
+BTW::BTW()
+    : Modulo97Number(
+          {.separators = " -.", .payload_lengths = Lengths::Exactly(7), .reverse = true}) {}
 
 }  // namespace numerant

@@ -3,6 +3,6 @@
 
 namespace numerant {
 
-DUNS::DUNS() : LuhnNumber({.payload_length = 8}) {}
+DUNS::DUNS() : LuhnNumber({.payload_lengths = Lengths::Exactly(8)}) {}
 
 }  // namespace numerant

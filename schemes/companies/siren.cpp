@@ -3,6 +3,6 @@
 
 namespace numerant {
 
-SIREN::SIREN() : LuhnNumber({.payload_length = 8}) {}
+SIREN::SIREN() : LuhnNumber({.payload_lengths = Lengths::Exactly(8)}) {}
 
 }  // namespace numerant

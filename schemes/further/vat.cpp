@@ -63,7 +63,8 @@ constexpr std::array kCountries{
 // clang-format on
 
 // What may stand before and inside the prefix: the separators of the
-// countries' formats.
+// countries' formats. Of these only the blank is stripped by every country,
+// and so only it is the separator of `vat`'s own shape.
 constexpr std::string_view kSeparators = " -./:,";
 
 constexpr char Upper(char c) {
@@ -73,7 +74,7 @@ constexpr char Upper(char c) {
 }  // namespace
 
 Vat::Vat()
-    : shape_{.separators = kSeparators,
+    : shape_{.separators = " ",
              .upper_case = true,
              .payload_letters = true,
              .payload_lengths = {{3, 18}},

@@ -18,6 +18,7 @@
 #include <string_view>
 #include <tuple>
 
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/finding.h"
 #include "core/number_shape.h"
@@ -91,6 +92,20 @@ struct Descriptor<Vat> {
       Property{"Country", &Vat::Country},
       Property{"Format", &Vat::Format},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("DE136695976", R"(Country="DE" Format="de.vat")"),
+      Valid("EL 094259216"),
+      Valid("XI980780684"),
+      Valid("CHE-107.787.577 MWST"),
+      Valid("AU83914571673"),
+      Calculates("DE13669597", "6"),
+      Calculates("FR303265045", "40"),
+      Invalid("QQ123", "unknown country prefix QQ"),
+      Invalid("DE 136695978", "check digit should be 6, not 8"),
+      Invalid("AU 8X914571673", "the letter X cannot stand at place 5"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

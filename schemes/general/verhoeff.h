@@ -3,9 +3,6 @@
 //
 // It catches every single-digit error and every swap of adjacent digits, for
 // payloads of any length:
-//   Verhoeff v;
-//   v.Calculate("236");   // 3
-//   v.Check("2-3 6 3");   // true: blanks and hyphens are ignored
 #pragma once
 
 #include <cstdint>
@@ -14,6 +11,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 
 namespace numerant {
@@ -33,6 +31,22 @@ struct Descriptor<Verhoeff> {
       "Any string of digits; the Verhoeff scheme, which catches every single-digit error and every "
       "swap of neighbours";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &Verhoeff::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("2363"),
+      Valid("123451"),
+      Valid("84736430950"),
+      // blanks and hyphens are ignored
+      Valid("2-3 6 3"),
+      Valid("04"),
+      Calculates("236", "3"),
+      Calculates("0", "4"),
+      Calculates("8473643095", "0"),
+      Calculates("23a6", "-1"),
+      // the payload's digit stays
+      Invalid("1234", "check digit should be 3, not 4", "CheckDigit=3"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

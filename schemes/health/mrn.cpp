@@ -4,7 +4,7 @@
 #include <cstddef>
 
 #include "core/checked.h"
-#include "core/remainder_tables.h"
+#include "core/families/remainder_tables.h"
 
 namespace numerant {
 namespace {

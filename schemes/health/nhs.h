@@ -5,16 +5,14 @@
 // 0, and a remainder of 1 gives -1, a number that no final digit completes.
 // 943 476 591: 90 + 36 + 24 + 28 + 42 + 30 + 20 + 27 + 2 = 299 = 27 x 11 + 2,
 // so 9.
-//   NHS nhs;
-//   nhs.Calculate("943 476 591");   // 9
-//   nhs.Check("943-476-5919");      // true
 #pragma once
 
 #include <string_view>
 #include <tuple>
 
+#include "core/example.h"
+#include "core/families/weighted_sum_number.h"
 #include "core/scheme.h"
-#include "core/weighted_sum_number.h"
 
 namespace numerant {
 
@@ -29,6 +27,31 @@ struct Descriptor<NHS> {
   static constexpr std::string_view kDescription =
       "UK National Health Service number; weights 10 to 2, modulo 11";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &NHS::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("9434765919"),
+      Valid("943-476-5919"),
+      Calculates("943 476 591", "9"),
+      // remainder 1: no final digit completes it
+      Calculates("123456789", "-1"),
+      Calculates("943.476.591", "-1"),
+      // Remainders 0 to 10 of the weighted sum in turn.
+      Calculates("000000000", "0"),
+      Calculates("000000006", "-1"),
+      Calculates("000000001", "9"),
+      Calculates("000000007", "8"),
+      Calculates("000000002", "7"),
+      Calculates("000000008", "6"),
+      Calculates("000000003", "5"),
+      Calculates("000000009", "4"),
+      Calculates("000000004", "3"),
+      Calculates("000000013", "2"),
+      Calculates("000000005", "1"),
+      Invalid("9434765918", "check digit should be 9, not 8"),
+      Invalid("943 476 591", "10 digits expected, 9 typed"),
+      Invalid("1234567890", "no check digit exists for this number"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -3,6 +3,6 @@
 
 namespace numerant {
 
-NPI::NPI() : LuhnNumber({.payload_length = 9, .prefix = "80840"}) {}
+NPI::NPI() : LuhnNumber({.payload_lengths = Lengths::Exactly(9), .prefix = "80840"}) {}
 
 }  // namespace numerant

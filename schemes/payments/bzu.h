@@ -6,9 +6,6 @@
 // when that remainder is 1, and then no final digit matches. 100000000000:
 // the 1 gives s 1, the eleven zeros run s through 2, 4, 8, 5, 10, 9, 7, 3, 6,
 // 1 and 2, and 11 - (2 x 2) mod 11 = 7.
-//   BZU bzu;
-//   bzu.Calculate("1234 5678 9012");   // 4
-//   bzu.Check("1234-5678-9012-4");     // true
 #pragma once
 
 #include <cstdint>
@@ -17,6 +14,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 
 namespace numerant {
@@ -36,6 +34,24 @@ struct Descriptor<BZU> {
   static constexpr std::string_view kDescription =
       "BZÜ structured payment reference; ISO 7064 MOD 11,10 (check value 1 to 10)";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &BZU::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("1234567890124"),
+      Valid("0000000000004"),
+      Valid("1234-5678-9012-4"),
+      Calculates("1234 5678 9012", "4"),
+      Calculates("100000000000", "7"),
+      Calculates("000000000007", "10"),
+      // The rule is 11 minus the doubled last value modulo 11, not ISO 7064
+      // MOD 11,10, which would give 0 here: 10 is no digit, so no valid number
+      // starts 100000000004.
+      Calculates("100000000004", "10"),
+      Invalid("1000000000040", "no check digit exists for this number"),
+      Calculates("1234.5678.9012", "-1"),
+      Invalid("0000000000070", "no check digit exists for this number"),
+      Invalid("1234 5678 9012", "13 digits expected, 12 typed"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -4,10 +4,6 @@
 // identification number (first six characters) and the account part (the
 // seventh character up to the check digit). No card length or issuer prefix
 // is checked.
-//   Creditcard card;
-//   card.Calculate("4111 1111 1111 111");   // 1; IssuerCode() "411111",
-//                                           // AccountNumber() "111111111"
-//   card.Check("4111-1111-1111-1111");      // true
 #pragma once
 
 #include <cstdint>
@@ -15,7 +11,8 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
+#include "core/example.h"
+#include "core/families/luhn_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 
@@ -27,7 +24,7 @@ struct CreditcardFields {
   std::uint8_t major_industry_code = 0;
 };
 
-class Creditcard final : public CheckDigitNumber<std::int16_t, CreditcardFields> {
+class Creditcard final : public LuhnNumber<CreditcardFields> {
  public:
   Creditcard();
 
@@ -36,7 +33,7 @@ class Creditcard final : public CheckDigitNumber<std::int16_t, CreditcardFields>
   std::uint8_t MajorIndustryCode() const { return fields().major_industry_code; }
 
  private:
-  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
+  bool DecodeFields(std::string_view payload) override;
 };
 
 template <>
@@ -48,6 +45,26 @@ struct Descriptor<Creditcard> {
       Property{"CheckDigit", &Creditcard::CheckDigit},
       Property{"IssuerCode", &Creditcard::IssuerCode},
       Property{"MajorIndustryCode", &Creditcard::MajorIndustryCode}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("4111111111111111"),
+      Valid("59"),
+      Valid("4111-1111-1111-1111"),
+      Calculates("4111 1111 1111 111", "1",
+                 R"(AccountNumber="111111111" IssuerCode="411111" MajorIndustryCode=4)"),
+      Calculates("5", "9", R"(AccountNumber="" IssuerCode="5" MajorIndustryCode=5)"),
+      // The account part starts at the seventh character.
+      Calculates("411111", "8", R"(AccountNumber="" IssuerCode="411111")"),
+      Calculates("4111112", "1", R"(AccountNumber="2" IssuerCode="411111")"),
+      // The fields are cut from text that is not all digits too.
+      Calculates("A1234", "-1", R"(AccountNumber="" IssuerCode="A1234" MajorIndustryCode=0)"),
+      Calculates("4111.1111", "-1",
+                 R"(AccountNumber="111" IssuerCode="4111.1" MajorIndustryCode=4)"),
+      Invalid("79927398710", "check digit should be 3, not 0",
+              R"(AccountNumber="9871" CheckDigit=3 IssuerCode="799273" MajorIndustryCode=7)"),
+      Invalid("4111.1111", "the character \".\" cannot stand at place 5"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -6,9 +6,6 @@
 // 9, and is 9, never 0, when the total is 8 modulo 9 already. X0123456789:
 // 6 for X (24) and 45 for the digits make 51, 6 modulo 9, and 2 brings it to
 // 53, 8 modulo 9.
-//   EUR eur;
-//   eur.Calculate("X0123456789");   // 2, CountryCode() "X"
-//   eur.Check("x01234567892");      // true
 #pragma once
 
 #include <cstdint>
@@ -18,6 +15,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 
 namespace numerant {
@@ -47,6 +45,26 @@ struct Descriptor<EUR> {
       Property{"CheckDigit", &EUR::CheckDigit},
       Property{"CountryCode", &EUR::CountryCode},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("X01234567892"),
+      Valid("x01234567892"),
+      Valid("A00000000079"),
+      Calculates("X0123456789", "2", R"(CountryCode="X")"),
+      Calculates("x 0123-456789", "2", R"(CountryCode="X")"),
+      Calculates("10123456789", "-1", R"(CountryCode="")"),
+      Calculates("\xE9"
+                 "0123456789",
+                 "-1", R"(CountryCode="")"),
+      Calculates("X012345678A", "-1", R"(CountryCode="X")"),
+      // a total of 8 modulo 9 takes 9, never 0
+      Invalid("A00000000070", "check digit should be 9, not 0"),
+      Invalid("X0123456789X", "the letter X cannot stand at place 12"),
+      Invalid("10123456789 2", "the digit 1 cannot stand at place 1"),
+      Invalid("X0123 45678A2", "the letter A cannot stand at place 12"),
+      Invalid("X01234567893", "check digit should be 2, not 3"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

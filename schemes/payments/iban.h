@@ -8,9 +8,6 @@
 // 370400440532013000131400, whose remainder 9 gives "89". No country's length
 // or format is tested: any country code and any account part of digits and
 // letters within the length bounds is accepted.
-//   IBAN iban;
-//   iban.Calculate("DE370400440532013000");       // "89"
-//   iban.Check("DE89 3704 0044 0532 0130 00");    // true
 #pragma once
 
 #include <optional>
@@ -19,6 +16,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 
@@ -56,6 +54,38 @@ struct Descriptor<IBAN> {
       Property{"CheckDigit", &IBAN::CheckDigit},
       Property{"CountryCode", &IBAN::CountryCode},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("DE89370400440532013000"),
+      Valid("GB82WEST12345698765432"),
+      Valid("DE89 3704 0044 0532 0130 00",
+            R"(AccountNumber="370400440532013000" CountryCode="DE")"),
+      Valid("DE36"),
+      // 34, the longest
+      Valid("DE75111111111111111111111111111111"),
+      Calculates("DE370400440532013000", "89",
+                 R"(AccountNumber="370400440532013000" CountryCode="DE")"),
+      Calculates("de37 0400-4405 3201 3000", "89"),
+      Calculates("GBWEST12345698765432", "82"),
+      // Every letter has its own value, 10 to 35.
+      Calculates("DEABCDEFGHIJKLMNOPQRSTUVWXYZ", "10"),
+      Calculates("DE", "36", R"(AccountNumber="" CountryCode="DE")"),
+      // not tested to be letters
+      Calculates("12345", "61", R"(CountryCode="12")"),
+      // 32, the longest
+      Calculates("DE111111111111111111111111111111", "75"),
+      Calculates("DE1111111111111111111111111111111", "-1", R"(AccountNumber="" CountryCode="")"),
+      // The fields are set before the characters are tested.
+      Calculates("DE89.3704", "-1", R"(AccountNumber="89.3704" CheckDigit=-1 CountryCode="DE")"),
+      Calculates("DE3704\xE9", "-1"),
+      Invalid("DE751111111111111111111111111111111", "4 to 34 characters expected, 35 typed"),
+      Invalid("DE00370400440532013000", "check digits should be 89, not 00", R"(CheckDigit="89")"),
+      Invalid(" - ", "no number typed"),
+      Invalid("DE7511111111111111111111111111111111", "4 to 34 characters expected, 36 typed"),
+      Invalid("DE89.3704", "the character \".\" cannot stand at place 5"),
+      Invalid("D_89 3704", "the character \"_\" cannot stand at place 2"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

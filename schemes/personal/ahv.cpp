@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "core/characters.h"
+#include "core/families/remainder_tables.h"
 #include "core/text.h"
 
 namespace numerant {
@@ -13,15 +14,11 @@ namespace {
 constexpr std::array<std::int16_t, 10> kWeights{5, 4, 3, 2, 7, 6, 5, 4, 3, 2};
 constexpr std::array<Weights, 1> kTenDigits{kWeights};
 
-// 11 minus the remainder, 0 for remainder 0; remainder 1 would need the
-// digit 10 and so leaves the payload without a check digit (-1).
-constexpr std::array<std::int16_t, 11> kCheckDigitOfRemainder{0, -1, 9, 8, 7, 6, 5, 4, 3, 2, 1};
-
 // Full stops group the digits; a hyphen stays in the text and makes the
 // number invalid.
 constexpr WeightedSumRule kRule{.separators = " .",
                                 .weights_by_length = kTenDigits,
-                                .check_digit_of_remainder = kCheckDigitOfRemainder};
+                                .check_digit_of_remainder = kElevenMinusRemainderNoneForOne};
 
 // The sex digit also carries the quarter of the birth date: 1 to 4 for men,
 // 5 to 8 for women.

@@ -11,18 +11,16 @@
 // removed and makes it invalid.
 //   7823465201: 35 + 32 + 6 + 6 + 28 + 36 + 25 + 8 + 0 + 2 = 178 = 16 x 11 +
 //   2, so 11 - 2 = 9.
-//   AHV ahv;
-//   ahv.Calculate("782.34.652.01");  // 9, Gender 2, Citizen true
-//   ahv.Check("782.34.652.019");     // true
 #pragma once
 
 #include <cstdint>
 #include <string_view>
 #include <tuple>
 
+#include "core/example.h"
+#include "core/families/weighted_sum_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
-#include "core/weighted_sum_number.h"
 
 namespace numerant {
 
@@ -67,6 +65,34 @@ struct Descriptor<AHV> {
                                           Property{"QuarterDay", &AHV::QuarterDay},
                                           Property{"SerialNumber", &AHV::SerialNumber},
                                           Property{"Year", &AHV::Year}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("78234652019"),
+      Valid("782.34.652.019"),
+      Valid("78234652043", "Citizen=true"),
+      // Gender 2, Citizen true
+      Calculates(
+          "782.34.652.01", "9",
+          R"(AlphabetGroup="782" Citizen=true Gender=2 QuarterDay="52" SerialNumber=0 Year="34")"),
+      // remainder 1
+      Calculates("3564856112", "-1", "Citizen=true Gender=2 SerialNumber=1"),
+      Calculates("3564856118", "9", "Citizen=false"),
+      // The origin digit is read first, then the sex digit, the day and the
+      // serial digit, and last the year.
+      Calculates(
+          "782346520A", "-1",
+          R"(AlphabetGroup="782" Citizen=false Gender=0 QuarterDay=0 SerialNumber=0 Year=0)"),
+      Calculates("78234X5201", "-1", R"(Citizen=true Gender=0 QuarterDay=0)"),
+      Calculates("78234652X1", "-1", R"(Gender=2 QuarterDay="52" SerialNumber=0 Year=0)"),
+      // hyphens stay
+      Calculates("782-34-652-01", "-1", "AlphabetGroup=0"),
+      Invalid("782-34-652-019", "11 digits expected, 14 typed"),
+      Invalid("", "no number typed"),
+      Invalid("782.34.X52.019", "the letter X cannot stand at place 8"),
+      Invalid("356.48.561.120", "no check digit exists for this number"),
+      Invalid("78234652018", "check digit should be 9, not 8"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -10,11 +10,6 @@
 // and leaves 10 standing, which no digit can match.
 //   4850315123: 4 + 16 + 15 + 0 + 15 + 6 + 35 + 8 + 18 + 3 = 120, remainder
 //   10; again 12 + 32 + 25 + 0 + 21 + 8 + 45 + 1 + 4 + 9 = 157, remainder 3.
-//   AK ak;
-//   ak.Calculate("4850315123");    // 3, Century 19, Gender 2
-//   IK ik;
-//   ik.Calculate("4850315123");    // 10, Century 20
-//   ik.Check("390010-10000");      // true
 #pragma once
 
 #include <array>
@@ -22,9 +17,10 @@
 #include <string_view>
 #include <tuple>
 
+#include "core/example.h"
+#include "core/families/weighted_sum_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
-#include "core/weighted_sum_number.h"
 
 namespace numerant {
 
@@ -83,6 +79,26 @@ struct Descriptor<AK> {
       Property{"BirthDate", &AK::BirthDate}, Property{"Century", &AK::Century},
       Property{"CheckDigit", &AK::CheckDigit}, Property{"Gender", &AK::Gender},
       Property{"SerialNumber", &AK::SerialNumber}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("48503151233"),
+      // Century 19, Gender 2
+      // The first weighting leaves 10: AK weighs again, IK keeps 10.
+      Calculates("4850315123", "3", R"(BirthDate="850315" Century=19 Gender=2 SerialNumber="123")"),
+      Calculates("3900101000", "0", R"(BirthDate="900101" Century=19 Gender=1 SerialNumber="000")"),
+      Calculates("3870318015", "7"),
+      // both weightings leave 10
+      Calculates("3900101059", "0"),
+      Calculates("5020814263", "4"),
+      // A first character that is not a digit keeps only the birth date.
+      Calculates("A900101000", "-1", R"(BirthDate="900101" Century=0 Gender=0 SerialNumber=0)"),
+      Calculates("39001010000", "-1", "BirthDate=0"),
+      Invalid(" - ", "no number typed"),
+      Invalid("4850315123", "11 digits expected, 10 typed"),
+      Invalid("A8503151233", "the letter A cannot stand at place 1"),
+      Invalid("4850-315123-4", "check digit should be 3, not 4"),
+  };
+  // Examples end
 };
 
 template <>
@@ -94,6 +110,23 @@ struct Descriptor<IK> {
       Property{"BirthDate", &IK::BirthDate}, Property{"Century", &IK::Century},
       Property{"CheckDigit", &IK::CheckDigit}, Property{"Gender", &IK::Gender},
       Property{"SerialNumber", &IK::SerialNumber}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("39001010000"),
+      Valid("390010-10000"),
+      Valid("3 9001-01 0000"),
+      // Century 20
+      Calculates("4850315123", "10", "Century=20 Gender=2"),
+      Calculates("39001-01000", "0", "Century=20"),
+      Calculates("3870318015", "10"),
+      Calculates("5020814263", "4"),
+      Calculates("390010100X", "-1",
+                 R"(BirthDate="900101" Century=20 Gender=1 SerialNumber="00X")"),
+      Invalid("48503151231", "no check digit exists for this number", "CheckDigit=10"),
+      Invalid("48503151230", "no check digit exists for this number"),
+      Invalid("48503151X33", "the letter X cannot stand at place 9"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

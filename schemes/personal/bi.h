@@ -4,17 +4,14 @@
 // digit is 11 minus the weighted sum modulo 11, so 10 or 11 where the sum
 // leaves 1 or 0, and then no final digit matches. 12345678: 9 + 16 + 21 + 24
 // + 25 + 24 + 21 + 16 = 156 = 14 x 11 + 2, so 9.
-//   BI bi;
-//   bi.Calculate("12345678");   // 9
-//   bi.Calculate("00000000");   // 11
-//   bi.Check("12345678-9");     // true
 #pragma once
 
 #include <string_view>
 #include <tuple>
 
+#include "core/example.h"
+#include "core/families/weighted_sum_number.h"
 #include "core/scheme.h"
-#include "core/weighted_sum_number.h"
 
 namespace numerant {
 
@@ -30,6 +27,27 @@ struct Descriptor<BI> {
       "Portuguese identity card number; weights 9 to 2, 11 minus the remainder modulo 11 (can be "
       "10 or 11)";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &BI::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("123456789"),
+      Valid("12345678-9"),
+      Calculates("12345678", "9"),
+      // 11 minus the remainder, 11 and 10 included.
+      Calculates("00000000", "11"),
+      Calculates("1234 5678", "9"),
+      Calculates("00000006", "10"),
+      Calculates("00000001", "9"),
+      Calculates("00000007", "8"),
+      Calculates("00000002", "7"),
+      Calculates("00000008", "6"),
+      Calculates("00000003", "5"),
+      Calculates("00000009", "4"),
+      Calculates("00000004", "3"),
+      Calculates("00000013", "2"),
+      Calculates("00000005", "1"),
+      Invalid("000000000", "no check digit exists for this number"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

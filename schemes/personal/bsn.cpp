@@ -4,7 +4,7 @@
 #include <array>
 #include <cstdint>
 
-#include "core/remainder_tables.h"
+#include "core/families/remainder_tables.h"
 
 namespace numerant {
 namespace {

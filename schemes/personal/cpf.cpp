@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "core/families/remainder_tables.h"
 #include "core/weighted_sum.h"
 
 namespace numerant {
@@ -16,11 +17,9 @@ constexpr std::array<std::int16_t, 9> kSecondWeights{11, 10, 9, 8, 7, 6, 5, 4, 3
 // The second sum also counts the first check digit, with this weight.
 constexpr std::int16_t kFirstCheckDigitWeight = 2;
 
-// Remainders 0 and 1 give 0, a remainder r from 2 to 10 gives 11 - r.
-constexpr std::array<std::int16_t, 11> kCheckDigitOfRemainder{0, 0, 9, 8, 7, 6, 5, 4, 3, 2, 1};
-
 std::int16_t CheckDigitOf(std::int16_t sum) {
-  return kCheckDigitOfRemainder[static_cast<std::size_t>(sum) % kCheckDigitOfRemainder.size()];
+  return kElevenMinusRemainderZeroForOne[static_cast<std::size_t>(sum) %
+                                         kElevenMinusRemainderZeroForOne.size()];
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "core/characters.h"
+#include "core/families/remainder_tables.h"
 #include "core/text.h"
 #include "schemes/personal/decoding.h"
 
@@ -14,13 +15,9 @@ namespace {
 constexpr std::array<std::int16_t, 9> kWeights{4, 3, 2, 7, 6, 5, 4, 3, 2};
 constexpr std::array<Weights, 1> kNineDigits{kWeights};
 
-// 11 minus the remainder, 0 for remainder 0; remainder 1 would need the
-// digit 10 and so leaves the payload without a check digit (-1).
-constexpr std::array<std::int16_t, 11> kCheckDigitOfRemainder{0, -1, 9, 8, 7, 6, 5, 4, 3, 2, 1};
-
 constexpr WeightedSumRule kRule{.separators = " -",
                                 .weights_by_length = kNineDigits,
-                                .check_digit_of_remainder = kCheckDigitOfRemainder};
+                                .check_digit_of_remainder = kElevenMinusRemainderNoneForOne};
 
 // The first sequence digit and the two-digit birth year give the century
 // together: years below `year_limit` belong to `below`, the others to `from`.

@@ -8,18 +8,16 @@
 // is valid. The first sequence digit and the year YY give the century.
 //   150385412: 4 + 15 + 0 + 21 + 48 + 25 + 16 + 3 + 4 = 136 = 12 x 11 + 4,
 //   so 11 - 4 = 7; sequence digit 4 and year 85 give the 1900s (Century 20).
-//   CPR cpr;
-//   cpr.Calculate("150385412");      // 7
-//   cpr.Check("150385-4127");        // true
 #pragma once
 
 #include <cstdint>
 #include <string_view>
 #include <tuple>
 
+#include "core/example.h"
+#include "core/families/weighted_sum_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
-#include "core/weighted_sum_number.h"
 
 namespace numerant {
 
@@ -53,6 +51,26 @@ struct Descriptor<CPR> {
   static constexpr std::tuple kProperties{
       Property{"BirthDate", &CPR::BirthDate}, Property{"Century", &CPR::Century},
       Property{"CheckDigit", &CPR::CheckDigit}, Property{"SequenceNumber", &CPR::SequenceNumber}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("1503854127"),
+      Valid("150385-4127"),
+      Calculates("150385412", "7", R"(BirthDate="150385" Century=20 SequenceNumber="412")"),
+      // remainder 1
+      Calculates("010150512", "-1", R"(Century=21 SequenceNumber="512")"),
+      Calculates("241290019", "-1"),
+      // The year is read only where the century depends on it.
+      Calculates("0101XX012", "-1", R"(BirthDate="0101XX" Century=20 SequenceNumber="012")"),
+      Calculates("0101XX512", "-1", R"(BirthDate="0101XX" Century=0 SequenceNumber=0)"),
+      Invalid("1503854126", "check digit should be 7, not 6", "CheckDigit=7"),
+      Invalid("-", "no number typed"),
+      Invalid("150385412", "10 digits expected, 9 typed"),
+      Invalid("0101XX5123", "the letter X cannot stand at place 5"),
+      Invalid("150385-X127", "the letter X cannot stand at place 8"),
+      Invalid("010150-5120", "no check digit exists for this number"),
+      Invalid("1503854128", "check digit should be 7, not 8"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -8,9 +8,6 @@
 // The hyphen is a century sign and so stays in the text; only blanks are
 // removed, and nothing is upper-cased.
 //   010100A123: 10100123 = 325810 x 31 + 13, and place 13 holds "D".
-//   HETU hetu;
-//   hetu.Calculate("010100A123");    // "D", Century 21, Gender 1
-//   hetu.Check("150385-1230");       // true
 #pragma once
 
 #include <cstdint>
@@ -20,6 +17,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 
@@ -59,6 +57,37 @@ struct Descriptor<HETU> {
       Property{"BirthDate", &HETU::BirthDate}, Property{"Century", &HETU::Century},
       Property{"CheckDigit", &HETU::CheckDigit}, Property{"Gender", &HETU::Gender},
       Property{"IdentificationNumber", &HETU::IdentificationNumber}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("010100A123D"),
+      Valid("311299-1236"),
+      Valid("010100+999N"),
+      Valid("150385-1230"),
+      Valid("010100a123D"),
+      Valid("010100 A123D"),
+      Valid("131052-308T"),
+      // Century 21, Gender 1
+      Calculates("010100A123", "D"),
+      Calculates("0101 00A1 23", "D",
+                 R"(BirthDate="010100" Century=21 Gender=1 IdentificationNumber="123")"),
+      Calculates("311299+987", "2", "Century=19 Gender=1"),
+      // the hyphen is a sign
+      Calculates("150385-123", "0", "Century=20"),
+      // Any other sign still computes, without a century; no upper-casing.
+      Calculates("010100B124", "E", "Century=0 Gender=2"),
+      Calculates("010100a123", "D", "Century=0"),
+      Calculates("0101X0A123", "",
+                 R"(BirthDate="0101X0" Century=21 Gender=0 IdentificationNumber=0)"),
+      Calculates("010100A12X", "", "IdentificationNumber=0"),
+      // the check character's case counts
+      Invalid("010100A123d", "the letter d cannot stand at place 11"),
+      Invalid(" ", "no number typed"),
+      Invalid("010100A12", "11 characters expected, 9 typed"),
+      Invalid("0101X0A123D", "the letter X cannot stand at place 5"),
+      Invalid("010100A12XD", "the letter X cannot stand at place 10"),
+      Invalid("010100A123E", "check character should be D, not E"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -12,9 +12,6 @@
 // remainder one of the characters below it, digits among them.
 //   850315123: -8 + 5x2 + 0x3 + 3x4 + 1x5 + 5x6 + 1x7 + 2x8 + 3x9 = 99 =
 //   4 x 23 + 7, so "G".
-//   NID nid;
-//   nid.Calculate("850315123");      // "G", BirthDate "850315", Gender 1
-//   nid.Check("H55315123O");         // true: a woman born 2075
 #pragma once
 
 #include <cstdint>
@@ -24,6 +21,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 
@@ -64,6 +62,36 @@ struct Descriptor<NID> {
       Property{"BirthDate", &NID::BirthDate}, Property{"Century", &NID::Century},
       Property{"CheckDigit", &NID::CheckDigit}, Property{"Gender", &NID::Gender},
       Property{"SequenceNumber", &NID::SequenceNumber}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("850315123G"),
+      Valid("850315104@"),
+      // a woman born 2075
+      Valid("H55315123O"),
+      Valid("0000000000"),
+      // BirthDate "850315", Gender 1
+      Calculates("850315123", "G"),
+      Calculates("85-0315-123", "G",
+                 R"(BirthDate="850315" Century=19 Gender=1 SequenceNumber="123")"),
+      Calculates("H55315123", "O", R"(BirthDate="750315" Century=20 Gender=2)"),
+      Calculates("K55131512", "G", R"(BirthDate="050131" Century=21 Gender=2)"),
+      // remainder 0
+      Calculates("850315104", "@"),
+      // The sum -16 keeps its sign.
+      Calculates("000000000", "0", R"(BirthDate="000000" Century=19 Gender=0)"),
+      // A first character outside the three ranges counts by its code.
+      Calculates("U12345678", "H", R"(BirthDate=0 Century=0 Gender=0 SequenceNumber="678")"),
+      Calculates("h55315123", "A", R"(BirthDate=0 Century=0 Gender=2)"),
+      Calculates("8503X5123", "", R"(BirthDate="8503X5" Century=19 Gender=1)"),
+      Calculates("85X315123", "", R"(BirthDate=0 Century=0 Gender=0 SequenceNumber=0)"),
+      Invalid("850315123g", "check character should be G, not g"),
+      Invalid("", "no number typed"),
+      Invalid("850315123", "10 characters expected, 9 typed"),
+      Invalid("85-X3-15123G", "the letter X cannot stand at place 4"),
+      Invalid("8503X5123G", "the letter X cannot stand at place 5"),
+      Invalid("850315123H", "check character should be G, not H"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

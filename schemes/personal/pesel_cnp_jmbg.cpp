@@ -5,7 +5,7 @@
 #include <cstddef>
 
 #include "core/characters.h"
-#include "core/remainder_tables.h"
+#include "core/families/remainder_tables.h"
 #include "core/text.h"
 #include "schemes/personal/decoding.h"
 
@@ -29,12 +29,9 @@ constexpr WeightedSumRule kCnpRule{.separators = " -",
 
 constexpr std::array<std::int16_t, 12> kJmbgWeights{7, 6, 5, 4, 3, 2, 7, 6, 5, 4, 3, 2};
 constexpr std::array<Weights, 1> kJmbgLength{kJmbgWeights};
-// 11 minus the remainder, with 0 for the remainders 0 and 1 that leave no
-// single digit.
-constexpr std::array<std::int16_t, 11> kJmbgCheckDigit{0, 0, 9, 8, 7, 6, 5, 4, 3, 2, 1};
 constexpr WeightedSumRule kJmbgRule{.separators = " -",
                                     .weights_by_length = kJmbgLength,
-                                    .check_digit_of_remainder = kJmbgCheckDigit};
+                                    .check_digit_of_remainder = kElevenMinusRemainderZeroForOne};
 
 // The CNP's first digit gives sex and century together: 1 and 2 for births
 // from 1900, 3 and 4 from 1800, 5 and 6 from 2000, and 7 and 8 for residents

@@ -16,19 +16,16 @@
 //                           political region, BBB below 500 for men
 //   150398571012: 7 + 30 + 0 + 12 + 27 + 16 + 35 + 42 + 5 + 0 + 3 + 4 = 181
 //   = 16 x 11 + 5, so 11 - 5 = 6.
-//   CNP cnp;
-//   cnp.Calculate("185031512345");   // 5, Century 20, CountyCode "12"
-//   PESEL pesel;
-//   pesel.Check("850315 12344");     // true
 #pragma once
 
 #include <cstdint>
 #include <string_view>
 #include <tuple>
 
+#include "core/example.h"
+#include "core/families/weighted_sum_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
-#include "core/weighted_sum_number.h"
 
 namespace numerant {
 
@@ -104,6 +101,21 @@ struct Descriptor<PESEL> {
       Property{"BirthDate", &PESEL::BirthDate}, Property{"CheckDigit", &PESEL::CheckDigit},
       Property{"Gender", &PESEL::Gender},
       Property{"IdentificationNumber", &PESEL::IdentificationNumber}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("85031512344"),
+      Valid("850315 12344"),
+      Valid("850315 123-44"),
+      Calculates("85-0315 1234", "4", R"(BirthDate="850315" Gender=2 IdentificationNumber="123")"),
+      Calculates("4405140135", "9"),
+      Calculates("850315123A", "-1", R"(BirthDate="850315" Gender=0 IdentificationNumber=0)"),
+      Calculates("85031512X4", "-1", R"(BirthDate="850315" Gender=2 IdentificationNumber="12X")"),
+      Invalid("85031512345", "check digit should be 4, not 5", "CheckDigit=4"),
+      Invalid("", "no number typed"),
+      Invalid("850315123445", "11 digits expected, 12 typed"),
+      Invalid("850315123A4", "the letter A cannot stand at place 10"),
+  };
+  // Examples end
 };
 
 template <>
@@ -115,6 +127,23 @@ struct Descriptor<CNP> {
       Property{"BirthDate", &CNP::BirthDate},   Property{"Century", &CNP::Century},
       Property{"CheckDigit", &CNP::CheckDigit}, Property{"CountyCode", &CNP::CountyCode},
       Property{"Gender", &CNP::Gender},         Property{"SerialNumber", &CNP::SerialNumber}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("1850315123455"),
+      // Century 20, CountyCode "12"
+      Calculates("185031512345", "5",
+                 R"(BirthDate="850315" Century=20 CountyCode="12" Gender=1 SerialNumber="345")"),
+      // remainder 10
+      Calculates("185031512348", "1"),
+      // remainder 1
+      Calculates("602041040008", "1"),
+      Calculates("296120300123", "6"),
+      Calculates("X85031512345", "-1",
+                 R"(BirthDate="850315" Century=0 CountyCode=0 Gender=0 SerialNumber=0)"),
+      Invalid("1850315X23455", "the letter X cannot stand at place 8"),
+      Invalid("1850315123456", "check digit should be 5, not 6"),
+  };
+  // Examples end
 };
 
 template <>
@@ -127,6 +156,25 @@ struct Descriptor<JMBG> {
       Property{"BirthDate", &JMBG::BirthDate}, Property{"CheckDigit", &JMBG::CheckDigit},
       Property{"Gender", &JMBG::Gender},
       Property{"PoliticalRegionCode", &JMBG::PoliticalRegionCode}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("1503985710126"),
+      Valid("1503985710240"),
+      Calculates("150398571012", "6", R"(BirthDate="1503985" Gender=1 PoliticalRegionCode="71")"),
+      // remainder 1
+      Calculates("150398571024", "0"),
+      // remainder 0
+      Calculates("150398571015", "0"),
+      // remainder 10
+      Calculates("010199071009", "1"),
+      // Serials from 500 on are women's.
+      Calculates("150398571499", "7", "Gender=1"),
+      Calculates("150398571500", "4", "Gender=2"),
+      Calculates("1503985710A2", "-1", R"(BirthDate="1503985" Gender=0 PoliticalRegionCode=0)"),
+      Invalid("150398571024O", "the letter O cannot stand at place 13"),
+      Invalid("15039857 10A26", "the letter A cannot stand at place 12"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -6,9 +6,6 @@
 // every second digit to its left counts with the digit sum of its double, and
 // the check digit brings the total to a multiple of 10.
 //   850315123: 7 + 5 + 0 + 3 + 2 + 5 + 2 + 2 + 6 = 32, so 8.
-//   PNR pnr;
-//   pnr.Calculate("850315123");  // 8, BirthDate "850315", Gender 1
-//   pnr.Check("850315-1238");    // true
 #pragma once
 
 #include <cstdint>
@@ -16,7 +13,8 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
+#include "core/example.h"
+#include "core/families/luhn_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 
@@ -27,7 +25,7 @@ struct PnrFields {
   std::int32_t gender = 0;
 };
 
-class PNR final : public CheckDigitNumber<std::int16_t, PnrFields> {
+class PNR final : public LuhnNumber<PnrFields> {
  public:
   PNR();
 
@@ -37,7 +35,7 @@ class PNR final : public CheckDigitNumber<std::int16_t, PnrFields> {
   std::int32_t Gender() const { return fields().gender; }
 
  private:
-  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
+  bool DecodeFields(std::string_view payload) override;
 };
 
 template <>
@@ -47,6 +45,23 @@ struct Descriptor<PNR> {
   static constexpr std::tuple kProperties{Property{"BirthDate", &PNR::BirthDate},
                                           Property{"CheckDigit", &PNR::CheckDigit},
                                           Property{"Gender", &PNR::Gender}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("8503151238"),
+      Valid("850315-1238"),
+      Valid("850315 1238"),
+      // BirthDate "850315", Gender 1
+      Calculates("850315123", "8", R"(BirthDate="850315" Gender=1)"),
+      Calculates("850315-124", "6", "Gender=2"),
+      Calculates("8503151A3", "-1", R"(BirthDate="850315" Gender=1)"),
+      Calculates("85031512A", "-1", R"(BirthDate="850315" Gender=0)"),
+      Invalid("8503151239", "check digit should be 8, not 9", "CheckDigit=8"),
+      Invalid("850315.1238", "10 digits expected, 11 typed"),
+      Invalid("", "no number typed"),
+      Invalid("8503151A38", "the letter A cannot stand at place 8"),
+      Invalid("850315-12A8", "the letter A cannot stand at place 10"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -4,9 +4,6 @@
 // gives "0" for 0, "K" for 1 and the digit 11 - r for the others. Blanks and
 // full stops are removed, a hyphen is not; "K" is compared as typed.
 //   12345678: 3 + 4 + 21 + 24 + 25 + 24 + 21 + 16 = 138 = 12 x 11 + 6, so 5.
-//   RUN run;
-//   run.Calculate("12.345.678");    // "5"
-//   run.Check("12.345.678 5");      // true; a hyphen before the 5 is not removed
 #pragma once
 
 #include <optional>
@@ -15,6 +12,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 
 namespace numerant {
@@ -35,6 +33,24 @@ struct Descriptor<RUN> {
   static constexpr std::string_view kDescription =
       "Chilean national number; check character 0 to 9 or K, modulo 11";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &RUN::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("123456785"),
+      // a hyphen before the 5 is not removed
+      Valid("12.345.678 5"),
+      Valid("10000013K"),
+      Calculates("12.345.678", "5"),
+      Calculates("10000013", "K"),
+      Calculates("9876543", "-1", R"(CheckDigit="-1")"),
+      // a hyphen is not removed
+      Calculates("1234-567", "-1"),
+      Invalid("12.345.678-5", "9 digits expected, 10 typed", R"(CheckDigit="-1")"),
+      Invalid("10000013k", "the letter k cannot stand at place 9", R"(CheckDigit="K")"),
+      Invalid("", "no number typed"),
+      Invalid("1234567X5", "the letter X cannot stand at place 8"),
+      Invalid("12.345.678 4", "check character should be 5, not 4"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -5,12 +5,13 @@
 
 namespace numerant {
 
-SIN::SIN() : LuhnNumber({.payload_length = 8}) {}
+SIN::SIN() : LuhnNumber({.payload_lengths = Lengths::Exactly(8)}) {}
 
-void SIN::DecodeFields(std::string_view payload) {
+bool SIN::DecodeFields(std::string_view payload) {
   if (!payload.empty() && IsDigit(payload.front())) {
     fields_.region_code = static_cast<std::uint8_t>(DigitValue(payload.front()));
   }
+  return true;
 }
 
 }  // namespace numerant

@@ -3,6 +3,6 @@
 
 namespace numerant {
 
-SIS::SIS() : Modulo97Number({.separators = " -.", .payload_length = 8}) {}
+SIS::SIS() : Modulo97Number({.separators = " -.", .payload_lengths = Lengths::Exactly(8)}) {}
 
 }  // namespace numerant

@@ -9,9 +9,6 @@
 // upper-cased first.
 //   15070649C10: 2 + 5 + 0 + (3+5) + 0 + 6 + 8 + 9, C = 03 gives 0 + 3, the
 //   serial 2 + 0: 43, so 3.
-//   VSNR vsnr;
-//   vsnr.Calculate("15070649C10");   // 3
-//   vsnr.Check("15 070649 c 103");   // true
 #pragma once
 
 #include <cstdint>
@@ -21,6 +18,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 
@@ -58,6 +56,31 @@ struct Descriptor<VSNR> {
       Property{"BirthDate", &VSNR::BirthDate}, Property{"CheckDigit", &VSNR::CheckDigit},
       Property{"Gender", &VSNR::Gender}, Property{"RegionCode", &VSNR::RegionCode},
       Property{"RegistrantLetter", &VSNR::RegistrantLetter}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("15070649C103"),
+      Valid("15 070649 c 103"),
+      Valid("15-070649-C-10-3"),
+      Calculates("15070649C10", "3",
+                 R"(BirthDate="070649" Gender=1 RegionCode="15" RegistrantLetter="C")"),
+      Calculates("15 070649-c 10", "3"),
+      Calculates("12345678Z99", "7"),
+      Calculates("53270172M53", "3"),
+      // Serials from 50 on are women's.
+      Calculates("12010150A49", "9", "Gender=1"),
+      Calculates("12010150A50", "3", R"(BirthDate="010150" Gender=2 RegionCode="12")"),
+      // The serial is read second, before the region and the letter.
+      Calculates("15070649CX0", "-1",
+                 R"(BirthDate="070649" Gender=0 RegionCode=0 RegistrantLetter="")"),
+      Calculates("15070649110", "-1", R"(RegionCode="15" RegistrantLetter="1")"),
+      Invalid("150706491103", "the digit 1 cannot stand at place 9"),
+      Invalid("", "no number typed"),
+      Invalid("15070649C10", "12 characters expected, 11 typed"),
+      Invalid("15 070649 1 10 3", "the digit 1 cannot stand at place 11"),
+      Invalid("15070649C1X3", "the letter X cannot stand at place 11"),
+      Invalid("15070649c104", "check digit should be 3, not 4"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -9,9 +9,6 @@
 // subtracted in turn, and the total modulo 10, taken from 0 to 9 also for a
 // negative total, is the check digit. Letters are upper-cased first.
 //   SMITHJA55BG: 2 - 4 + 9 - 3 + 8 - 1 + 1 - 5 + 5 - 2 + 7 = 17, so 7.
-//   WSDLN wsdln;
-//   wsdln.Calculate("SMITHJA55BG");   // 7: the licence without its check digit
-//   wsdln.Check("smith-ja557-bg");    // true
 #pragma once
 
 #include <cstdint>
@@ -21,6 +18,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 
@@ -66,6 +64,34 @@ struct Descriptor<WSDLN> {
                                           Property{"MiddleNameInitial", &WSDLN::MiddleNameInitial},
                                           Property{"MonthCode", &WSDLN::MonthCode},
                                           Property{"YearCode", &WSDLN::YearCode}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("SMITHJA557BG"),
+      Valid("AJAXZZZ115Z1"),
+      Valid("smith-ja557-bg"),
+      Valid("SMITH-JA557-BG"),
+      // the licence without its check digit
+      Calculates(
+          "SMITHJA55BG", "7",
+          R"(DayCode="G" FirstNameInitial="J" LastName="SMITH" MiddleNameInitial="A" MonthCode="B" YearCode="55")"),
+      Calculates("smith-ja55 bg", "7"),
+      Calculates("DOE**JM30BA", "2"),
+      // Negative totals -5, -1 and -10 still give a digit from 0 to 9.
+      Calculates("AJAXZZZ11Z1", "5"),
+      Calculates("01000000000", "9"),
+      Calculates("09010000000", "0"),
+      Calculates("***********", "4"),
+      Calculates("SMITHJA5.BG", "-1", R"(LastName="SMITH" YearCode="5." DayCode="G")"),
+      // the check digit stands tenth
+      Invalid("SMITHJA55BG7", "the letter B cannot stand at place 10"),
+      Invalid("", "no number typed"),
+      Invalid("SMITHJA55BG", "12 characters expected, 11 typed"),
+      Invalid("SMITHJA5.7BG", "the character \".\" cannot stand at place 9"),
+      Invalid("SMITHJA557B!", "the character \"!\" cannot stand at place 12"),
+      Invalid("SMITHJA55XBG", "the letter X cannot stand at place 10"),
+      Invalid("SMITHJA558BG", "check digit should be 7, not 8"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -4,9 +4,6 @@
 // twelve payload digits, then 1 and 3 alternately to the left, and the digit
 // that brings the sum up to a multiple of 10.
 //   340156000000: 3+12+0+3+5+18+0+0+0+0+0+0 = 41, so the check digit is 9.
-//   ACL acl;
-//   acl.Calculate("340156000000");   // 9; PrefixCode() == "3401", CategoryCode() == 5
-//   acl.Check("3401-5600 0000 9");   // true
 #pragma once
 
 #include <cstdint>
@@ -14,7 +11,8 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
+#include "core/example.h"
+#include "core/families/modulo10_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 
@@ -25,7 +23,7 @@ struct AclFields {
   FieldValue prefix_code = std::int16_t{0};
 };
 
-class ACL final : public CheckDigitNumber<std::int16_t, AclFields> {
+class ACL final : public Modulo10Number<AclFields> {
  public:
   ACL();
 
@@ -33,7 +31,7 @@ class ACL final : public CheckDigitNumber<std::int16_t, AclFields> {
   const FieldValue& PrefixCode() const { return fields().prefix_code; }
 
  private:
-  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
+  bool DecodeFields(std::string_view payload) override;
 };
 
 template <>
@@ -45,6 +43,19 @@ struct Descriptor<ACL> {
   static constexpr std::tuple kProperties{Property{"CategoryCode", &ACL::CategoryCode},
                                           Property{"CheckDigit", &ACL::CheckDigit},
                                           Property{"PrefixCode", &ACL::PrefixCode}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("3401560000009"),
+      Valid("3401-5600 0000 9"),
+      Calculates("340156000000", "9", R"(PrefixCode="3401" CategoryCode=5)"),
+      Calculates("3401-5600 0000", "9", R"(CategoryCode=5 PrefixCode="3401")"),
+      Calculates("34015600000A", "-1", R"(CategoryCode=5 PrefixCode="3401")"),
+      // A fifth character that is no digit stops the step before the prefix.
+      Calculates("3401A6000000", "-1", R"(CategoryCode=0 PrefixCode=0)"),
+      Invalid("3401560000008", "check digit should be 9, not 8", "CheckDigit=9 CategoryCode=5"),
+      Invalid("3401A60000009", "the letter A cannot stand at place 5"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

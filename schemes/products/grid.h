@@ -6,9 +6,6 @@
 // gives t = (value + product) mod 36, taken as 36 when 0, and the next
 // product 2t mod 37; the check character's value is (37 - the last product)
 // mod 36.
-//   GRid grid;
-//   grid.Calculate("A1-2425G-ABC1234002");  // "M"
-//   grid.Check("a1-2425g-abc1234002-m");    // true
 #pragma once
 
 #include <optional>
@@ -17,6 +14,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 
 namespace numerant {
@@ -51,6 +49,20 @@ struct Descriptor<GRid> {
       Property{"IssueCode", &GRid::IssueCode},
       Property{"ReleaseNumber", &GRid::ReleaseNumber},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("A12425GABC1234002M"),
+      Valid("a1-2425g-abc1234002-m", R"(CheckDigit="M")"),
+      Calculates("A1-2425G-ABC1234002", "M",
+                 R"(IdentifierScheme="A1" IssueCode="2425G" ReleaseNumber="ABC1234002")"),
+      Calculates(
+          "a1 2425g abc123400_", "",
+          R"(CheckDigit="" IdentifierScheme="A1" IssueCode="2425G" ReleaseNumber="ABC123400_")"),
+      Invalid("A12425GABC1234002", "18 characters expected, 17 typed"),
+      Invalid("A1-2425G-ABC123400_-M", "the character \"_\" cannot stand at place 19"),
+      Invalid("A12425GABC1234002_", "the character \"_\" cannot stand at place 18"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

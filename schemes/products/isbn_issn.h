@@ -8,11 +8,6 @@
 //   ISBN 030640615: 0+27+0+42+24+0+24+3+10 = 130 = 11 x 11 + 9, so 11 - 9 = 2.
 // The thirteen-digit forms are article numbers with the EAN check digit.
 // Letters are upper-cased, so a trailing "x" is read as "X".
-//   ISBN isbn;
-//   isbn.Calculate("0-306-40615");        // "2"; GroupCode() == "03"
-//   isbn.Check("0-8044-2957-x");          // true
-//   ISSN issn;
-//   issn.Calculate("977031784700");       // "1"
 #pragma once
 
 #include <cstdint>
@@ -22,6 +17,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 
@@ -61,6 +57,27 @@ struct Descriptor<ISBN> {
   static constexpr std::tuple kProperties{
       Property{"CheckDigit", &ISBN::CheckDigit}, Property{"GroupCode", &ISBN::GroupCode},
       Property{"PublisherCode", &ISBN::PublisherCode}, Property{"TitleNumber", &ISBN::TitleNumber}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("0306406152"),
+      Valid("9780306406157"),
+      Valid("0-8044-2957-x", R"(CheckDigit="X" GroupCode="08")"),
+      Calculates("0-306-40615", "2", R"(GroupCode="03" PublisherCode="0640" TitleNumber="615")"),
+      Calculates("978123456789", "7", R"(GroupCode="12" PublisherCode="3456" TitleNumber="789")"),
+      Calculates("979123456789", "6"),
+      Calculates("03064O615", "", R"(CheckDigit="" GroupCode="03" TitleNumber="615")"),
+      Calculates("97803064061A", "", R"(GroupCode="03" TitleNumber="61A")"),
+      // Another prefix is no book's: the fields stay unread.
+      Calculates("977030640615", "", R"(GroupCode=0 PublisherCode=0 TitleNumber=0)"),
+      Invalid("978030640615X", "check character should be 7, not X",
+              R"(CheckDigit="7" GroupCode="03")"),
+      Invalid("", "no number typed"),
+      Invalid("03064061", "10 or 13 digits expected, 8 typed"),
+      Invalid("03064O6152", "the letter O cannot stand at place 6"),
+      Invalid("97A0306406157", "the letter A cannot stand at place 3"),
+      Invalid("9770306406157", "no check character exists for this number"),
+  };
+  // Examples end
 };
 
 template <>
@@ -69,6 +86,17 @@ struct Descriptor<ISSN> {
   static constexpr std::string_view kDescription =
       "Serial publication number, ISSN-8 (modulo 11) and in an EAN-13 with prefix 977";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &ISSN::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("03178471"),
+      Valid("9770317847001"),
+      Valid("2434-561x"),
+      Calculates("977031784700", "1"),
+      Calculates("978031784700", ""),
+      Invalid("03178472", "check character should be 1, not 2"),
+      Invalid("977031784700X", "check character should be 1, not X"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

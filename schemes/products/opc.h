@@ -4,9 +4,6 @@
 // second one to its left are doubled and count with the sum of their digits,
 // and the check digit brings the total up to a multiple of 10.
 //   123456789: 2+2+6+4+1+6+5+8+9 = 43, so the check digit is 7.
-//   OPC opc;
-//   opc.Calculate("123456789");      // 7; ManufacturerCode() == "12345"
-//   opc.Check("12345-6789-7");       // true
 #pragma once
 
 #include <cstdint>
@@ -14,7 +11,8 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
+#include "core/example.h"
+#include "core/families/luhn_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 
@@ -25,7 +23,7 @@ struct OpcFields {
   FieldValue product_code = std::int16_t{0};
 };
 
-class OPC final : public CheckDigitNumber<std::int16_t, OpcFields> {
+class OPC final : public LuhnNumber<OpcFields> {
  public:
   OPC();
 
@@ -33,7 +31,7 @@ class OPC final : public CheckDigitNumber<std::int16_t, OpcFields> {
   const FieldValue& ProductCode() const { return fields().product_code; }
 
  private:
-  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
+  bool DecodeFields(std::string_view payload) override;
 };
 
 template <>
@@ -44,6 +42,15 @@ struct Descriptor<OPC> {
   static constexpr std::tuple kProperties{Property{"CheckDigit", &OPC::CheckDigit},
                                           Property{"ManufacturerCode", &OPC::ManufacturerCode},
                                           Property{"ProductCode", &OPC::ProductCode}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("1234567897"),
+      Valid("12345-6789-7", R"(ManufacturerCode="12345")"),
+      Calculates("123456789", "7", R"(ManufacturerCode="12345" ProductCode="6789")"),
+      Calculates("12345678A", "-1", R"(ManufacturerCode="12345" ProductCode="678A")"),
+      Invalid("12345-6789-8", "check digit should be 7, not 8"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -4,7 +4,7 @@
 #include <array>
 #include <cstddef>
 
-#include "core/remainder_tables.h"
+#include "core/families/remainder_tables.h"
 #include "core/weighted_sum.h"
 
 namespace numerant {

@@ -17,8 +17,9 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
+#include "core/families/weighted_sum_number.h"
 #include "core/scheme.h"
-#include "core/weighted_sum_number.h"
 
 namespace numerant {
 
@@ -41,6 +42,13 @@ struct Descriptor<PZN> {
   static constexpr std::string_view kDescription =
       "German pharmaceutical central number; weights 2 to 7, modulo 11";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &PZN::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("4908802"),          Valid("490880-2"),
+      Calculates("490880", "2"), Calculates("000003", "10"),
+      Calculates("000006", "9"), Invalid("1234600", "no check digit exists for this number"),
+  };
+  // Examples end
 };
 
 template <>
@@ -49,6 +57,21 @@ struct Descriptor<CAS> {
   static constexpr std::string_view kDescription =
       "CAS registry number of a chemical substance; weights 1, 2, 3 … from the right, modulo 10";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &CAS::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("7732185"),
+      Valid("64175"),
+      Valid("1230"),
+      Valid("123456780"),
+      Valid("100000008"),
+      Calculates("7732-18", "5"),
+      Calculates("100", "3"),
+      Calculates("12", "-1"),
+      Calculates("123456789", "-1"),
+      Invalid("123", "4 to 9 digits expected, 3 typed"),
+      Invalid("12", "4 to 9 digits expected, 2 typed"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -6,6 +6,7 @@
 
 #include "core/characters.h"
 #include "core/checked.h"
+#include "core/families/remainder_tables.h"
 #include "core/text.h"
 
 namespace numerant {
@@ -19,9 +20,6 @@ constexpr std::array<std::int16_t, 26> kLetterValues{
 
 // Place i weighs 2 to the power i.
 constexpr std::array<std::int16_t, 10> kWeights{1, 2, 4, 8, 16, 32, 64, 128, 256, 512};
-
-// The remainder modulo 11 as check digit; a remainder of 10 gives 0.
-constexpr std::array<std::int16_t, 11> kCheckDigitOfRemainder{0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 0};
 
 // Four letters, the last of them the category, then the serial digits.
 constexpr std::size_t kLetters = 4;
@@ -57,7 +55,7 @@ std::optional<std::int16_t> BIC::ComputeCheckDigit(std::string_view payload) {
     }
   }
   if (!sum.ok()) return std::nullopt;
-  return kCheckDigitOfRemainder[static_cast<std::size_t>(sum.value() % 11)];
+  return kRemainderOf11TenAsZero[static_cast<std::size_t>(sum.value() % 11)];
 }
 
 }  // namespace numerant

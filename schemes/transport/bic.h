@@ -6,9 +6,6 @@
 // written 0.
 //   CSQU305438: 13 + 30x2 + 28x4 + 32x8 = 441, 3x16 + 0 + 5x64 + 4x128 + 3x256
 //   + 8x512 = 5744, and 6185 = 562 x 11 + 3, so the check digit is 3.
-//   BIC bic;
-//   bic.Calculate("CSQU 305438");  // 3
-//   bic.Check("csqu3054383");      // true
 //
 // Mind the names of the fields: the three owner letters are exposed as
 // `CategoryCode` and the category letter as `OwnerCode`.
@@ -21,6 +18,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 
@@ -59,6 +57,35 @@ struct Descriptor<BIC> {
       Property{"OwnerCode", &BIC::OwnerCode},
       Property{"SerialNumber", &BIC::SerialNumber},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("CSQU3054383"),
+      Valid("ABCJ0000004"),
+      Valid("csqu3054383"),
+      Valid("csqu 305438 3", R"(CategoryCode="CSQ" CheckDigit=3)"),
+      // The owner letters are the category code, the category letter the
+      // owner code.
+      Calculates("CSQU 305438", "3", R"(CategoryCode="CSQ" OwnerCode="U" SerialNumber="305438")"),
+      Calculates("csqu-305438", "3"),
+      Calculates("MSKU907032", "3"),
+      Calculates("VWXZ123456", "1"),
+      // remainder 10
+      Calculates("AAAU000006", "0"),
+      // the owner letters weigh 1, 2 and 4
+      Calculates("BAAU000000", "9"),
+      Calculates("ABAU000000", "0"),
+      Calculates("AABU000000", "4"),
+      // the category letter 8
+      Calculates("AAAJ000000", "0"),
+      // Without a category letter nothing is read.
+      Calculates("ABCX123456", "-1", R"(CategoryCode="" OwnerCode="" SerialNumber=0)"),
+      Calculates("C1QU305438", "-1", R"(CategoryCode="C1Q" OwnerCode="U" SerialNumber="305438")"),
+      Invalid("-", "no number typed"),
+      Invalid("CSQU30543", "11 characters expected, 9 typed"),
+      Invalid("ABCX1234560", "the letter X cannot stand at place 4"),
+      Invalid("C5QU3054383", "the digit 5 cannot stand at place 2"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

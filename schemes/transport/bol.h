@@ -4,9 +4,6 @@
 // alternately to the left, and the digit that brings the sum up to a
 // multiple of 10.
 //   0123456789012345: 0+3+2+9+4+15+6+21+8+27+0+3+2+9+4+15 = 128, so 2.
-//   BOL bol;
-//   bol.Calculate("0123456789012345");    // 2
-//   bol.Check("0123-4567-8901-2345-2");   // true
 #pragma once
 
 #include <cstdint>
@@ -14,17 +11,15 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
+#include "core/example.h"
+#include "core/families/modulo10_number.h"
 #include "core/scheme.h"
 
 namespace numerant {
 
-class BOL final : public CheckDigitNumber<std::int16_t> {
+class BOL final : public Modulo10Number<> {
  public:
   BOL();
-
- private:
-  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
 };
 
 template <>
@@ -33,6 +28,15 @@ struct Descriptor<BOL> {
   static constexpr std::string_view kDescription =
       "Bill of lading number; weights 3 and 1, modulo 10";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &BOL::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("01234567890123452"),
+      Valid("0123-4567-8901-2345-2"),
+      Calculates("0123456789012345", "2"),
+      Calculates("012345678901234+", "-1"),
+      Invalid("01234567890123453", "check digit should be 2, not 3"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -4,9 +4,6 @@
 // rightmost is doubled and counts with the sum of its digits, the others
 // count as they are, and the check digit brings the total to a multiple of 10.
 //   21812471217: 4+1+7+1+4+4+5+1+4+1+5 = 37, so the check digit is 3.
-//   UIC uic;
-//   uic.Calculate("21 81 2471 217");   // 3
-//   uic.Check("21-81-2471-217-3");     // true
 #pragma once
 
 #include <cstdint>
@@ -14,7 +11,8 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
+#include "core/example.h"
+#include "core/families/luhn_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 
@@ -28,7 +26,7 @@ struct UicFields {
   FieldValue type_number = std::int16_t{0};
 };
 
-class UIC final : public CheckDigitNumber<std::int16_t, UicFields> {
+class UIC final : public LuhnNumber<UicFields> {
  public:
   UIC();
 
@@ -38,7 +36,7 @@ class UIC final : public CheckDigitNumber<std::int16_t, UicFields> {
   const FieldValue& TypeNumber() const { return fields().type_number; }
 
  private:
-  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
+  bool DecodeFields(std::string_view payload) override;
 };
 
 template <>
@@ -51,6 +49,19 @@ struct Descriptor<UIC> {
       Property{"SerialNumber", &UIC::SerialNumber}, Property{"TypeCode", &UIC::TypeCode},
       Property{"TypeNumber", &UIC::TypeNumber},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("218124712173"),
+      Valid("21-81-2471-217-3", R"(TypeNumber="2471")"),
+      Calculates("21 81 2471 217", "3"),
+      Calculates("12345678901", "5",
+                 R"(TypeCode="12" CountryCode="34" TypeNumber="5678" SerialNumber="901")"),
+      Calculates("2181247121a", "-1", R"(TypeCode="21" SerialNumber="21a")"),
+      Calculates("21.81.2471.217", "-1"),
+      Invalid("21812471217", "12 digits expected, 11 typed"),
+      Invalid("21-81-2471-21a-3", "the letter a cannot stand at place 14"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -5,9 +5,6 @@
 // and summed modulo 11, and a remainder of 10 is written "X".
 //   1M8GDM9A.KP042788, with M = 4, G = 7, D = 4, A = 1, K = 2 and P = 7:
 //   8+28+48+35+16+12+18+10+18+56+0+24+10+28+24+16 = 351 = 31 x 11 + 10: "X".
-//   VIN vin;
-//   vin.Check("1M8GDM9AXKP042788");     // true
-//   vin.Calculate("1M8GDM9AKP042788");  // "X": the number without its ninth character
 #pragma once
 
 #include <cstdint>
@@ -17,6 +14,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 
@@ -64,6 +62,32 @@ struct Descriptor<VIN> {
       Property{"SerialNumber", &VIN::SerialNumber},
       Property{"YearCode", &VIN::YearCode},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("1M8GDM9AXKP042788"),
+      Valid("1m8gdm9axkp042788", R"(CheckDigit="X" CountryCode="1M")"),
+      Valid("11111111111111111"),
+      // the number without its ninth character
+      Calculates("1M8GDM9AKP042788", "X"),
+      // S counts 2
+      Calculates("1M8GDM9AKS042788", "3"),
+      // Sixteen different characters show where each field starts and ends.
+      Calculates("ABCDEFGHJKLMNPRS", "5",
+                 R"(CountryCode="AB" ManufacturerCode="CD" EquipmentCodes="EFGH" YearCode="J" )"
+                 R"(PlantCode="K" SerialNumber="LMNPRS")"),
+      Calculates("1m8gdm9a-kp 042788", "X"),
+      // Characters a VIN never holds still leave the fields read.
+      Calculates("1M8GDM9AKP0427Q8", "", R"(CheckDigit="" SerialNumber="0427Q8" YearCode="K")"),
+      Calculates("1M8GDM9AXKP042788", "", "SerialNumber=0"),
+      Invalid("1M8GDM9A0KP042788", "check character should be X, not 0", R"(CheckDigit="X")"),
+      // the check character stands ninth
+      Invalid("1M8GDM9AKP042788X", "check character should be 9, not K"),
+      // A VIN's places count the check character in the middle too.
+      Invalid("1M8 GDM9AXKP0427Q8", "the letter Q cannot stand at place 17"),
+      Invalid("1M8GDM9A?KP042788", "the character \"?\" cannot stand at place 9"),
+      Invalid("1m8gdm9a0kp042788", "check character should be X, not 0"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -51,13 +51,12 @@ TEST(TranslationTest, PlainAsciiIsNotCopied) {
 TEST(TranslationTest, EachCodePointBecomesOneCharacter) {
   // One "?" a unit for anything above U+00FF, a lone surrogate included, as
   // Python's "replace" writes it and the page's strings arrive.
-  EXPECT_EQ(Latin1FromCodePoints(std::u32string_view(U"A\u00FF\u0100\U0001F600")), "A\xFF??");
-  EXPECT_EQ(Latin1FromCodePoints(std::u16string_view(u"1\u00E9\xD800"
-                                                     "2")),
-            "1\xE9?2");
-  EXPECT_EQ(Latin1FromCodePoints(std::wstring_view(L"a\xE4")), "a\xE4");
-  const wchar_t negative[] = {static_cast<wchar_t>(-1), L'7'};
-  EXPECT_EQ(Latin1FromCodePoints(std::wstring_view(negative, 2)), "?7");
+  const std::u32string_view utf32 = U"A\u00FF\u0100\U0001F600";
+  EXPECT_EQ(Latin1FromCodePoints(std::span(utf32)), "A\xFF??");
+  const char16_t ucs2[] = {u'1', 0xE9, 0xD800, u'2'};
+  EXPECT_EQ(Latin1FromCodePoints(std::span<const char16_t>(ucs2)), "1\xE9?2");
+  const wchar_t wide[] = {L'a', 0xE4, -1, L'7'};
+  EXPECT_EQ(Latin1FromCodePoints(std::span<const wchar_t>(wide)), "a\xE4?7");
 }
 
 TEST(TranslationTest, FindingRecordsHoldTheMembersOfTheirKind) {
@@ -76,6 +75,8 @@ TEST(TranslationTest, FindingRecordsHoldTheMembersOfTheirKind) {
   check.expected = "\xC4";
   check.found = "4";
   check.shape.check_characters = CheckCharacters::kAny;
+  Finding prefix = finding(Finding::Kind::kUnknownPrefix);
+  prefix.found = "QQ";
 
   struct Case {
     Finding finding;
@@ -101,6 +102,7 @@ TEST(TranslationTest, FindingRecordsHoldTheMembersOfTheirKind) {
         .expected = "\xC3\x84",
         .found = "4",
         .description = "check character should be \xC3\x84, not 4"}},
+      {prefix, {.kind = "prefix", .found = "QQ", .description = "unknown country prefix QQ"}},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.record.kind);

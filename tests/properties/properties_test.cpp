@@ -19,6 +19,7 @@
 namespace numerant {
 namespace {
 
+using testing::kFurtherSamples;
 using testing::kSamples;
 using testing::Sample;
 
@@ -179,6 +180,29 @@ TEST_P(PropertyTest, ExplainSaysValidExactlyWhenCheckAcceptsAndLeavesTheSameFiel
   }
 }
 
+// A character that no rule accepts, put in each place of a valid number typed
+// with separators, is the character Explain points at, at its place as typed.
+TEST_P(PropertyTest, ABadCharacterIsFoundWhereItWasTyped) {
+  const Sample& sample = GetParam();
+  std::string typed;
+  for (const char c : std::string(sample.number)) {
+    if (typed.size() % 4 == 3) typed += sample.separators[0];
+    typed += c;
+  }
+  int found = 0;
+  for (std::size_t at = 0; at < typed.size(); ++at) {
+    if (typed[at] == sample.separators[0]) continue;
+    std::string text = typed;
+    text[at] = '?';
+    const Finding finding = Fresh()->Explain(text);
+    if (finding.kind != Finding::Kind::kBadCharacter) continue;
+    ++found;
+    EXPECT_EQ(finding.place, at + 1) << text;
+    EXPECT_EQ(finding.character, '?') << text;
+  }
+  EXPECT_GT(found, 0) << typed;
+}
+
 TEST_P(PropertyTest, CompleteGivesANumberThatPassesCheck) {
   const Sample& sample = GetParam();
   if (sample.check_length == 0) return;
@@ -214,6 +238,8 @@ TEST_P(SingleDigitErrorTest, EveryChangeOfOneDigitIsCaught) {
   const Sample& sample = GetParam();
   std::mt19937 random(4);
   for (const std::string& example : Stems(sample)) {
+    // The long REGON weighs one place 0, so the promise is the short one's.
+    if (sample.scheme == std::string_view("REGON") && example.size() != 8) continue;
     for (int i = 0; i < kPayloadsPerClass / 4; ++i) {
       const std::string payload = Vary(example, random, sample.fixed_prefix, sample.fixed_suffix);
       const std::string check = Fresh()->CalculateText(payload);

@@ -3,7 +3,6 @@
 import pytest
 
 import numerant
-from conftest import cli_answers
 
 
 def test_properties_tell_what_the_last_call_found():
@@ -23,17 +22,6 @@ def test_two_objects_keep_their_own_state():
     numerant.check("PESEL", "")  # the module's own object is a third one
     assert first.fields() == numerant.fields("PESEL", "85031512344")
     assert second.BirthDate == "900101"
-
-
-def test_an_object_answers_as_the_module_does(sample):
-    scheme, inputs = sample
-    answers = cli_answers("calc", scheme, inputs)
-    obj = numerant.Scheme(scheme)
-    for number, answer in zip(inputs, answers):
-        assert obj.check(number) == numerant.check(scheme, number)
-        assert obj.fields() == numerant.fields(scheme, number)
-        assert obj.calculate(number) == answer["result"]
-        assert obj.fields().keys() == answer["fields"].keys()
 
 
 def test_properties_are_named_as_the_getters_and_read_only():

@@ -1,16 +1,12 @@
 // SPDX-License-Identifier: MIT
-// Table rows that drive a scheme from the catalogue by name, as the window
-// and the command line do: the input, the answer of `Calculate` (in text
-// form) or of `Check` ("valid" / "invalid"), and, where given, the fields
-// the row names with the values they must hold afterwards:
-//   {"PESEL", "8503151234", "4", R"(BirthDate="850315" Gender=2)"}
-// Numbers are written bare and texts quoted, so that the integer 0 of an
-// unread field and the text "0" of a read one differ; booleans are true or
-// false. Fields a row does not name are not looked at.
+// Schemes reached from the catalogue by name, as the window and the command
+// line reach them, and their fields written as the worked examples write
+// them (core/example.h): `BirthDate="850315" Gender=2`, numbers bare and
+// texts quoted, so that the integer 0 of an unread field and the text "0" of
+// a read one differ; booleans true or false.
 #pragma once
 
 #include <gtest/gtest.h>
-#include <initializer_list>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -82,52 +78,6 @@ inline std::string AllFields(const Scheme& scheme) {
     text += ValueText(value);
   });
   return text;
-}
-
-struct Case {
-  std::string_view scheme;
-  std::string_view input;
-  std::string_view answer;
-  std::string_view fields = {};
-};
-
-// Each case runs on a fresh object, as the window runs every refresh.
-inline void Expect(bool check, std::initializer_list<Case> cases) {
-  for (const Case& c : cases) {
-    const auto scheme = Create(c.scheme);
-    ASSERT_NE(scheme, nullptr) << c.scheme;
-    const std::string input(c.input);
-    const std::string answer = !check                 ? scheme->CalculateText(input)
-                               : scheme->Check(input) ? "valid"
-                                                      : "invalid";
-    EXPECT_EQ(answer, c.answer) << c.scheme << " '" << input << "'";
-    if (!c.fields.empty()) {
-      EXPECT_EQ(NamedFields(*scheme, c.fields), c.fields) << c.scheme << " '" << input << "'";
-    }
-  }
-}
-inline void ExpectCalculate(std::initializer_list<Case> cases) {
-  Expect(false, cases);
-}
-inline void ExpectCheck(std::initializer_list<Case> cases) {
-  Expect(true, cases);
-}
-
-// Rows for Explain: the input and the finding in words, as the command line
-// prints it after "invalid: ".
-struct Explained {
-  std::string_view scheme;
-  std::string_view input;
-  std::string_view finding;
-};
-
-inline void ExpectExplain(std::initializer_list<Explained> cases) {
-  for (const Explained& c : cases) {
-    const auto scheme = Create(c.scheme);
-    ASSERT_NE(scheme, nullptr) << c.scheme;
-    EXPECT_EQ(Describe(scheme->Explain(std::string(c.input))), c.finding)
-        << c.scheme << " '" << c.input << "'";
-  }
 }
 
 }  // namespace numerant::testing

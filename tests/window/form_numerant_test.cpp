@@ -271,7 +271,19 @@ TEST_F(FormNumerantTest, ThePicturesSayWhy) {
     std::string words;
   } rows[] = {
       {"Verhoeff", "2O63", Control::kPictureError, "The letter O cannot stand at place 2"},
+      {"VIN", "1M8GDM9AX-KP04Q788", Control::kPictureError,
+       "The letter Q cannot stand at place 15"},
       {"Verhoeff", "2363", Control::kPictureOK, "The number is valid"},
+      // What a valid number tells, one row for each kind of field value.
+      {"PESEL", "85031512344", Control::kPictureOK, "Born 850315, female, serial 123"},
+      {"AHV", "78234652019", Control::kPictureOK,
+       "Alphabet group 782, citizen, female, quarter day 52, year 34"},
+      {"Creditcard", "4111111111111111", Control::kPictureOK,
+       "Account 111111111, issuer code 411111, industry 4"},
+      {"WSDLN", "SMITHJA557BG", Control::kPictureOK,
+       "Day code G, first name initial J, last name SMITH, middle name initial A, month code B, "
+       "year code 55"},
+      {"AK", "48503151233", Control::kPictureOK, "Born 850315, century 19, female, serial 123"},
   };
   for (const auto& row : rows) {
     view.Pick(Position(row.scheme));

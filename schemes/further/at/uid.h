@@ -18,6 +18,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -40,6 +41,15 @@ struct Descriptor<AtUid> {
       "Austrian VAT number, U and 8 digits; Luhn sum, 6 minus it modulo 10";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &AtUid::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("U13585627"),
+      Valid("AT U13585627"),
+      Calculates("U1358562", "7"),
+      Invalid("U13585626", "check digit should be 7, not 6"),
+      Invalid("AT 13585627", "9 characters expected, 8 typed"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

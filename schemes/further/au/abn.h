@@ -18,6 +18,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -40,6 +41,14 @@ struct Descriptor<AuAbn> {
       "Australian Business Number; two leading check digits by weighted modulo 89";
   static constexpr std::string_view kArea = area::kCompanies;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &AuAbn::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("83 914 571 673"),
+      Valid("51 824 753 556"),
+      Calculates("914 571 673", "83"),
+      Invalid("93 914 571 673", "check digits should be 83, not 93"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

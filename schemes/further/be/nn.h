@@ -22,6 +22,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -72,6 +73,17 @@ struct Descriptor<BeNn> {
       Property{"Gender", &BeNn::Gender},       Property{"Kind", &BeNn::Kind},
       Property{"Serial", &BeNn::Serial},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("17.07.30-033.84", R"(BirthDate="2017-07-30" Gender="male" Kind="national number")"),
+      Valid("85073003328", R"(BirthDate="1985-07-30")"),
+      Valid("17273003301", R"(Gender=nothing Kind="BIS")"),
+      Valid("00000000128", R"(BirthDate="2000")"),
+      Calculates("170730033", "55"),
+      Calculates("000229001", "45"),
+      Invalid("17133003397", "no such date: 1917-13-30"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

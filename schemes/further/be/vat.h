@@ -17,6 +17,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -39,6 +40,15 @@ struct Descriptor<BeVat> {
       "Belgian enterprise and VAT number, 0- and 1-series; 97 minus modulo 97";
   static constexpr std::string_view kArea = area::kCompanies;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &BeVat::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("BE 0403.019.261"),
+      Valid("1001686633"),
+      Valid("BE403019261"),
+      Calculates("04030192", "61"),
+      Invalid("2403019261", "the digit 2 cannot stand at place 1"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -22,6 +22,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -57,6 +58,16 @@ struct Descriptor<BgVat> {
       Property{"CheckDigit", &BgVat::CheckDigit},
       Property{"Kind", &BgVat::Kind},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("175074752", R"(Kind="legal entity")"),
+      Valid("BG 175 074 752"),
+      Valid("7523169263", R"(Kind="EGN")"),
+      Valid("8032056031"),
+      Calculates("17507475", "2"),
+      Invalid("175074751", "check digit should be 2, not 1"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -20,6 +20,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -57,6 +58,14 @@ struct Descriptor<BrCnpj> {
       Property{"Branch", &BrCnpj::Branch},
       Property{"CheckDigit", &BrCnpj::CheckDigit},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("16.727.230/0001-97", R"(Base="16727230" Branch="0001")"),
+      Valid("12.ABC.345/01DE-35", R"(Base="12ABC345" Branch="01DE")"),
+      Calculates("16.727.230/0001", "97"),
+      Invalid("16.727.230/0001-98", "check digits should be 97, not 98"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

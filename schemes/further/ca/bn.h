@@ -16,6 +16,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -53,6 +54,14 @@ struct Descriptor<CaBn> {
       Property{"Program", &CaBn::Program},
       Property{"Reference", &CaBn::Reference},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("12302 6635"),
+      Valid("123026635RC0001", R"(Program="RC" Reference="0001")"),
+      Calculates("12302663", "5"),
+      Invalid("123026635RX0001", "the letter X cannot stand at place 11"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

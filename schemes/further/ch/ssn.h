@@ -14,6 +14,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -36,6 +37,13 @@ struct Descriptor<ChSsn> {
       "Swiss social security number 756.xxxx.xxxx.xx, the successor of AHV; EAN-13 check digit";
   static constexpr std::string_view kArea = area::kPersonal;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &ChSsn::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("756.9217.0769.85"),
+      Calculates("756.9217.0769.8", "5"),
+      Invalid("757.9217.0769.85", "the digit 7 cannot stand at place 3"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -15,6 +15,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -38,6 +39,17 @@ struct Descriptor<ChVat> {
       "modulo 11";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &ChVat::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("107787577"),
+      Valid("CHE-107.787.577 IVA"),
+      Valid("CHE-109.910.570 MWST"),
+      Valid("CHE-100.155.212"),
+      Calculates("CHE-107.787.57", "7"),
+      Invalid("CHE-107.787.578 IVA", "check digit should be 7, not 8"),
+      Invalid("CHE-107.787.577 VAT", "the letter V cannot stand at place 17"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

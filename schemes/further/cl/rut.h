@@ -19,6 +19,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -41,6 +42,15 @@ struct Descriptor<ClRut> {
       "Chilean tax and national number as written, 7- or 8-digit body; modulo 11 with K";
   static constexpr std::string_view kArea = area::kPersonal;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &ClRut::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("12.531.909-2"),
+      Valid("7.727.230-5"),
+      Valid("10.626.628-k"),
+      Calculates("10.626.628", "K"),
+      Invalid("12.531.909-3", "check character should be 2, not 3"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

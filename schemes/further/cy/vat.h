@@ -16,6 +16,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -38,6 +39,15 @@ struct Descriptor<CyVat> {
       "Cypriot VAT number, 8 digits and a check letter; digit values summed modulo 26";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &CyVat::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("10259033P"),
+      Valid("CY-10259033P"),
+      Calculates("10259033", "P"),
+      Invalid("CY-10259033Z", "check character should be P, not Z"),
+      Invalid("12000139V", "the digit 2 cannot stand at place 2"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

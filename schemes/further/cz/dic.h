@@ -23,6 +23,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -64,6 +65,18 @@ struct Descriptor<CzDic> {
       Property{"CheckDigit", &CzDic::CheckDigit},
       Property{"Kind", &CzDic::Kind},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("25123891", R"(Kind="legal entity")"),
+      Valid("CZ 25123891"),
+      Valid("7103192745", R"(Kind="birth number")"),
+      Valid("640903926", R"(Kind="special")"),
+      Calculates("2512389", "1"),
+      Invalid("25123890", "check digit should be 1, not 0"),
+      Invalid("95123891", "the digit 9 cannot stand at place 1"),
+      Invalid("7113192745", "no such date: 1971-13-19"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -35,6 +36,16 @@ struct Descriptor<DeVat> {
       "German VAT number, 9 digits; ISO 7064 MOD 11,10";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &DeVat::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("136695976"),
+      Valid("DE 136,695 976"),
+      Valid("DE113866163"),
+      Calculates("13669597", "6"),
+      Invalid("136695978", "check digit should be 6, not 8"),
+      Invalid("036695976", "the digit 0 cannot stand at place 1"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -21,6 +21,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -63,6 +64,14 @@ struct Descriptor<DkCpr> {
       Property{"Gender", &DkCpr::Gender},
       Property{"Modulus11", &DkCpr::Modulus11},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("010180-1234", R"(BirthDate="1980-01-01" Gender="female" Modulus11=false)"),
+      Valid("211062-5629", R"(Modulus11=true)"),
+      Calculates("0101801234", ""),
+      Invalid("300280-1234", "no such date: 1980-02-30"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

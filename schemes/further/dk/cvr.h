@@ -15,6 +15,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -37,6 +38,16 @@ struct Descriptor<DkCvr> {
       "Danish company and VAT number, 8 digits; weights 2 7 6 5 4 3 2 1, modulo 11";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &DkCvr::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("13585628"),
+      Valid("DK 13585628"),
+      Calculates("1358562", "8"),
+      Calculates("1000005", "10"),
+      Invalid("DK 13585627", "check digit should be 8, not 7"),
+      Invalid("10000057", "no check digit exists for this number"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -35,6 +36,14 @@ struct Descriptor<EeKmkr> {
       "Estonian VAT number, 9 digits; weights 3 7 1, modulo 10";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &EeKmkr::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("100594102"),
+      Valid("EE 100 931 558"),
+      Calculates("10059410", "2"),
+      Invalid("100594103", "check digit should be 2, not 3"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

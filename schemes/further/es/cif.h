@@ -16,6 +16,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -52,6 +53,17 @@ struct Descriptor<EsCif> {
       "Spanish company tax code: entity letter, 7 digits and a check digit or letter (Luhn)";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &EsCif::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("J99216582"),
+      Valid("Q2876031B"),
+      Valid("ES B-58378431"),
+      Calculates("J9921658", "2"),
+      Calculates("Q2876031", "B"),
+      Invalid("J99216583", "check character should be 2, not 3"),
+      Invalid("O12345674", "the letter O cannot stand at place 1"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

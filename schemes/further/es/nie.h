@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 #include "schemes/personal/dni.h"
@@ -42,6 +43,15 @@ struct Descriptor<EsNie> {
       "Spanish foreigner's identity number: X, Y or Z, 7 digits and the DNI letter";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &EsNie::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("X2482300W"),
+      Valid("x-2482300w"),
+      Calculates("X2482300", "W"),
+      Invalid("x-2482300a", "check character should be W, not A"),
+      Invalid("A2482300W", "the letter A cannot stand at place 1"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

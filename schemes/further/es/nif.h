@@ -16,6 +16,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -53,6 +54,20 @@ struct Descriptor<EsNif> {
       Property{"CheckDigit", &EsNif::CheckDigit},
       Property{"Kind", &EsNif::Kind},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("B64717838", R"(Kind="CIF")"),
+      Valid("ES B-58378431"),
+      Valid("54362315K", R"(Kind="DNI")"),
+      Valid("X-5253868-R", R"(Kind="NIE")"),
+      Valid("M-1234567-L", R"(Kind="KLM")"),
+      Valid("Q2876031B"),
+      Valid("B6471783H"),
+      Calculates("X5253868", "R"),
+      Invalid("B64717839", "check character should be 8, not 9"),
+      Invalid("O12345674", "the letter O cannot stand at place 1"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -19,6 +19,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -63,6 +64,15 @@ struct Descriptor<EuBanknote> {
       Property{"PrinterCode", &EuBanknote::PrinterCode},
       Property{"SerialLetter", &EuBanknote::SerialLetter},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("EA4100181598", R"(PrinterCode="E" SerialLetter="A")"),
+      Valid("P36007033744", R"(CountryCode="P")"),
+      Valid("X00025041800"),
+      Calculates("X0002504180", "9"),
+      Invalid("P36007033743", "check digit should be 4, not 3"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

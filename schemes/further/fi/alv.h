@@ -15,6 +15,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -37,6 +38,14 @@ struct Descriptor<FiAlv> {
       "Finnish VAT number, the 8-digit business ID; weights 7 9 10 5 8 4 2, modulo 11";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &FiAlv::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("20774740"),
+      Valid("FI 20774740"),
+      Calculates("2077474", "0"),
+      Invalid("FI 20774741", "check digit should be 0, not 1"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -19,6 +19,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/companies/siren.h"
 #include "schemes/further/areas.h"
@@ -45,6 +46,20 @@ struct Descriptor<FrTva> {
       "French VAT number: 2-character key and the SIREN; (12 + 3 x SIREN) mod 97, or a letter key";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &FrTva::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      // Monaco's numbers, 000 first, are no SIRENs and carry no Luhn digit.
+      Valid("34000123456"),
+      Valid("40303265045"),
+      Valid("Fr 40 303 265 045"),
+      Valid("FR61954506077"),
+      Valid("K7399859412"),
+      Valid("4Z123456782"),
+      Calculates("303265045", "40"),
+      Invalid("84 323 140 391", "the digit 1 cannot stand at place 14"),
+      Invalid("IO334175221", "check characters should be 23, not IO"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

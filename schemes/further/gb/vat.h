@@ -20,6 +20,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -62,6 +63,23 @@ struct Descriptor<GbVat> {
       Property{"CheckDigit", &GbVat::CheckDigit},
       Property{"Kind", &GbVat::Kind},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("980780684", R"(Kind="standard")"),
+      Valid("GB 980 7806 84"),
+      Valid("GB340804329"),
+      Valid("GB002425728"),
+      Valid("XI 980 7806 84 001", R"(Kind="branch")"),
+      Valid("GD001", R"(Kind="government department")"),
+      Valid("GBHA599", R"(Kind="health authority")"),
+      Calculates("9807806", "84"),
+      Calculates("3408043", "84"),
+      Invalid("802311781", "check digits should be 82, not 81"),
+      Invalid("GB GD501", "the digit 5 cannot stand at place 6"),
+      Invalid("HA499", "the digit 4 cannot stand at place 3"),
+      Invalid("099999990", "check digits should be 48, not 90"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

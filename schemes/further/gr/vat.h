@@ -16,6 +16,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -38,6 +39,15 @@ struct Descriptor<GrVat> {
       "Greek VAT number, 9 digits (8 in the old form); powers of 2, modulo 11";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &GrVat::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("094259216"),
+      Valid("EL 094259216"),
+      Valid("GR 94259216"),
+      Calculates("09425921", "6"),
+      Invalid("EL 123456781", "check digit should be 3, not 1"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

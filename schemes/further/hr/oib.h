@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -35,6 +36,14 @@ struct Descriptor<HrOib> {
       "Croatian personal identification number, also the VAT number; 11 digits, ISO 7064 MOD 11,10";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &HrOib::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("33392005961"),
+      Valid("HR 33392005961"),
+      Calculates("3339200596", "1"),
+      Invalid("33392005962", "check digit should be 1, not 2"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

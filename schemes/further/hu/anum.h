@@ -14,6 +14,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -36,6 +37,14 @@ struct Descriptor<HuAnum> {
       "Hungarian VAT number, 8 digits; weights 9 7 3 1, modulo 10";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &HuAnum::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("12892312"),
+      Valid("HU-12892312"),
+      Calculates("1289231", "2"),
+      Invalid("HU-12892313", "check digit should be 2, not 3"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

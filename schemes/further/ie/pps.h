@@ -22,6 +22,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -56,6 +57,15 @@ struct Descriptor<IePps> {
       Property{"CheckDigit", &IePps::CheckDigit},
       Property{"SecondLetter", &IePps::SecondLetter},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("6433435OA", R"(SecondLetter="A")"),
+      Valid("1234567OB"),
+      Valid("1234567T"),
+      Calculates("6433435A", "O"),
+      Invalid("1234567OC", "the letter C cannot stand at place 9"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

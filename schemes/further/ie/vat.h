@@ -17,6 +17,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -52,6 +53,17 @@ struct Descriptor<IeVat> {
       Property{"CheckDigit", &IeVat::CheckDigit},
       Property{"Kind", &IeVat::Kind},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("6433435OA"),
+      Valid("IE 6433435F", R"(Kind="new")"),
+      Valid("8D79739I", R"(Kind="old")"),
+      Calculates("6433435A", "O"),
+      Invalid("6433435E", "check character should be F, not E"),
+      Invalid("8?79739J", "the character \"?\" cannot stand at place 2"),
+      Invalid("6433435OC", "the letter C cannot stand at place 9"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

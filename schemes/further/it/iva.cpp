@@ -29,7 +29,7 @@ std::optional<std::int16_t> ItIva::ComputeCheckDigit(std::string_view payload) {
   if (!check_digit) return RejectNonDigit(payload);
   // The taxpayer's seven digits are never all 0.
   if (payload.substr(0, kOffice) == "0000000") return RejectCharacter(kOffice - 1);
-  if (!IsOfficeCode(payload.substr(kOffice, 3))) return RejectCharacter(kOffice + 2);
+  if (!IsOfficeCode(payload.substr(kOffice, 3))) return RejectCharacter(kOffice);
   return check_digit;
 }
 

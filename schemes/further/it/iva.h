@@ -14,6 +14,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -36,6 +37,16 @@ struct Descriptor<ItIva> {
       "Italian VAT number, 11 digits with the office code in 8 to 10; Luhn";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &ItIva::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("00743110157"),
+      Valid("IT 00743110157"),
+      Valid("IT01404480202"),
+      Calculates("0074311015", "7"),
+      Invalid("00743110158", "check digit should be 7, not 8"),
+      Invalid("00743115001", "the digit 5 cannot stand at place 8"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

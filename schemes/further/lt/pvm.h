@@ -16,6 +16,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -38,6 +39,16 @@ struct Descriptor<LtPvm> {
       "Lithuanian VAT number, 9 or 12 digits; weights 1 to 9, then 3 to 9 and 1 2, modulo 11";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &LtPvm::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("119511515"),
+      Valid("LT 100001919017"),
+      Valid("100004801610"),
+      Calculates("11951151", "5"),
+      Invalid("100001919018", "check digit should be 7, not 8"),
+      Invalid("119511525", "the digit 2 cannot stand at place 8"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -12,6 +12,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -34,6 +35,14 @@ struct Descriptor<LuTva> {
       "Luxembourg VAT number, 8 digits; the first 6 modulo 89 are the last 2";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &LuTva::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("15027442"),
+      Valid("LU 150 274 42"),
+      Calculates("150274", "42"),
+      Invalid("150 274 43", "check digits should be 42, not 43"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

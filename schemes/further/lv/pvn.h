@@ -18,6 +18,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -51,6 +52,16 @@ struct Descriptor<LvPvn> {
       Property{"CheckDigit", &LvPvn::CheckDigit},
       Property{"Kind", &LvPvn::Kind},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("40003521600", R"(Kind="legal entity")"),
+      Valid("LV 4000 3521 600"),
+      Valid("161175-19997", R"(Kind="personal code")"),
+      Calculates("4000352160", "0"),
+      Invalid("40003521601", "check digit should be 0, not 1"),
+      Invalid("161375-19997", "no such date: 1975-13-16"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -35,6 +36,14 @@ struct Descriptor<MtVat> {
       "Maltese VAT number, 8 digits; weights 3 4 6 7 8 9, the last 2 complete a multiple of 37";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &MtVat::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("11679112"),
+      Valid("MT 1167-9112"),
+      Calculates("116791", "12"),
+      Invalid("1167-9113", "check digits should be 12, not 13"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -18,6 +18,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -55,6 +56,17 @@ struct Descriptor<NlBtw> {
       Property{"CheckDigit", &NlBtw::CheckDigit},
       Property{"Kind", &NlBtw::Kind},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("002455799B11", R"(Kind="2020")"),
+      Valid("NL004495445B01", R"(Kind="BSN")"),
+      Valid("NL001162938B28"),
+      Calculates("002455799B", "11"),
+      Invalid("123456789B90", "check digits should be 13, not 90"),
+      Invalid("004495445B00", "check digits should be 59, not 00"),
+      Invalid("NL4495445B01", "12 characters expected, 10 typed"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

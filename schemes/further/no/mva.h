@@ -15,6 +15,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -38,6 +39,15 @@ struct Descriptor<NoMva> {
       "3 2, modulo 11";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &NoMva::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("995525828MVA"),
+      Valid("NO 995 525 828 MVA"),
+      Calculates("99552582MVA", "8"),
+      Invalid("NO 995 525 829 MVA", "check digit should be 8, not 9"),
+      Invalid("995525828", "12 characters expected, 9 typed"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

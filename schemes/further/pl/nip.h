@@ -15,6 +15,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -38,6 +39,16 @@ struct Descriptor<PlNip> {
       "issued";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &PlNip::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("8567346215"),
+      Valid("PL 8567346215"),
+      Calculates("856734621", "5"),
+      Calculates("100000016", "10"),
+      Invalid("PL 8567346216", "check digit should be 5, not 6"),
+      Invalid("1000000160", "no check digit exists for this number"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

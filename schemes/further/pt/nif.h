@@ -14,6 +14,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -36,6 +37,14 @@ struct Descriptor<PtNif> {
       "Portuguese VAT number, 9 digits; weights 9 to 2, 11 minus the remainder modulo 11";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &PtNif::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("501964843"),
+      Valid("PT 501 964 843"),
+      Calculates("50196484", "3"),
+      Invalid("PT 501 964 842", "check digit should be 3, not 2"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -18,6 +18,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -53,6 +54,15 @@ struct Descriptor<RoCf> {
       Property{"CheckDigit", &RoCf::CheckDigit},
       Property{"Kind", &RoCf::Kind},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("18547290", R"(Kind="CUI")"),
+      Valid("RO 185 472 90"),
+      Valid("1630615123457", R"(Kind="CNP")"),
+      Calculates("1854729", "0"),
+      Invalid("18547291", "check digit should be 0, not 1"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -13,6 +13,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -35,6 +36,15 @@ struct Descriptor<SeVat> {
       "Swedish VAT number: the 10-digit organisation number (Luhn) followed by 01";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &SeVat::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("123456789701"),
+      Valid("SE 123456789701"),
+      Calculates("12345678901", "7"),
+      Invalid("123456789101", "check digit should be 7, not 1"),
+      Invalid("123456789702", "the digit 2 cannot stand at place 12"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -15,6 +15,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
@@ -37,6 +38,14 @@ struct Descriptor<SiDdv> {
       "Slovenian VAT number, 8 digits; weights 8 to 2, 11 minus the remainder modulo 11";
   static constexpr std::string_view kArea = area::kVat;
   static constexpr std::tuple kProperties{Property{"CheckDigit", &SiDdv::CheckDigit}};
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("50223054"),
+      Valid("SI 5022 3054"),
+      Calculates("5022305", "4"),
+      Invalid("SI 50223055", "check digit should be 4, not 5"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

@@ -14,6 +14,7 @@
 #include <tuple>
 
 #include "core/check_digit_number.h"
+#include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -50,6 +51,15 @@ struct Descriptor<SkDph> {
       Property{"CheckDigit", &SkDph::CheckDigit},
       Property{"Kind", &SkDph::Kind},
   };
+  // Examples begin
+  static constexpr Example kExamples[] = {
+      Valid("2022749619", R"(Kind="legal entity")"),
+      Valid("SK 202 274 96 19"),
+      Valid("7103192745", R"(Kind="birth number")"),
+      Calculates("202274961", "9"),
+      Invalid("SK 202 274 96 18", "check digit should be 9, not 8"),
+  };
+  // Examples end
 };
 
 }  // namespace numerant

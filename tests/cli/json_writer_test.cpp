@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+// The JSON the command line writes of the library's records.
+#include "cli/json_writer.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <gtest/gtest.h>
+#include <string>
+
+#include "tests/cli/json_reader.h"
+#include "tests/cli/run_cli.h"
+
+namespace numerant::cli {
+namespace {
+
+// Whatever bytes come in, the JSON string is UTF-8: each byte that starts no
+// well-formed sequence becomes U+FFFD, as it became "?" for the scheme.
+TEST(JsonWriterTest, StringsAreAlwaysUtf8) {
+  const struct {
+    std::string in, json;
+  } cases[] = {
+      {"7\xFF", "\"7\xEF\xBF\xBD\""},
+      {"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80", "\"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\""},
+      {"\xC3"
+       "1",
+       "\"\xEF\xBF\xBD"
+       "1\""},
+      {"\xC0\xB1", "\"\xEF\xBF\xBD\xEF\xBF\xBD\""},
+      {"\xED\xA0\x80", "\"\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD\""},
+      {std::string("a\0\x1F\x7F\"\\\t", 7), "\"a\\u0000\\u001f\\u007f\\\"\\\\\\t\""},
+  };
+  for (const auto& c : cases) {
+    std::string json;
+    AppendJsonString(json, c.in);
+    EXPECT_EQ(json, c.json) << c.in;
+  }
+}
+
+TEST(JsonWriterTest, AFindingHasTheMembersOfItsRecordInOrder) {
+  const struct {
+    FindingRecord record;
+    std::string json;
+  } cases[] = {
+      {{.kind = "valid", .description = "valid"}, R"({"kind": "valid"})"},
+      {{.kind = "length",
+        .length = 2,
+        .lengths = std::vector<LengthPair>{{8, 8}, {13, std::nullopt}}},
+       R"({"kind": "length", "length": 2, "lengths": [[8, 8], [13, null]]})"},
+      {{.kind = "character", .place = 11, .character = "\xC3\xA9"},
+       "{\"kind\": \"character\", \"place\": 11, \"character\": \"\xC3\xA9\"}"},
+      {{.kind = "check-digit", .expected = "89", .found = "\""},
+       R"({"kind": "check-digit", "expected": "89", "found": "\""})"},
+  };
+  for (const auto& c : cases) {
+    std::string json;
+    AppendJsonFinding(json, c.record);
+    EXPECT_EQ(json, c.json);
+  }
+}
+
+// A binary file fed to --json: every line is still one JSON object that a
+// strict reader takes, and there is one a line of input.
+TEST(JsonWriterTest, EveryLineIsStrictJsonWhateverTheBytes) {
+  std::string binary;
+  std::uint32_t state = 12345;
+  for (int i = 0; i < 20000; ++i) {
+    state = state * 1103515245u + 12345u;
+    binary.push_back(static_cast<char>(state >> 24));
+  }
+  const auto lines_in = static_cast<std::size_t>(std::count(binary.begin(), binary.end(), '\n'));
+  for (std::string_view scheme : {"MRN", "IBAN", "VIN"}) {
+    const auto lines =
+        harness::ReadJsonLines(harness::RunCli({"--json", "calc", scheme}, binary).out);
+    EXPECT_EQ(lines.size(), lines_in + 1) << scheme;  // the last line has no line feed
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), std::nullopt), 0) << scheme;
+  }
+}
+
+}  // namespace
+}  // namespace numerant::cli

@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: MIT
+// What the worked examples and the tables cannot show of a rule: its
+// arithmetic at the edges of 16 bits, the promises it makes over many
+// numbers, and members beyond the common face.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "core/alternating_weights.h"
+#include "core/iso7064.h"
+#include "core/text.h"
+#include "schemes/general/luhn.h"
+#include "schemes/general/modulo10.h"
+#include "schemes/general/modulo97.h"
+#include "schemes/general/verhoeff.h"
+#include "schemes/health/mrn.h"
+#include "schemes/health/nih.h"
+#include "schemes/products/ean_upc.h"
+#include "tests/schemes/cases.h"
+
+namespace numerant::testing {
+namespace {
+
+TEST(RulesTest, DigitSumOfADoubledDigit) {
+  const std::pair<std::uint8_t, std::uint8_t> cases[] = {{9, 9}, {18, 9}, {99, 18}, {123, 15}};
+  for (const auto& [n, sum] : cases)
+    EXPECT_EQ(DigitSum(n), sum) << int{n};
+}
+
+TEST(RulesTest, SixteenBitSumsAndLengthsBeyond32767Fail) {
+  // Nines add 9 each in Luhn: 3640 of them sum to 32760, one more
+  // overflows; pairs of nines add 36 in Modulo10.
+  EXPECT_EQ(Luhn().Calculate(std::string(3640, '9')), 0);
+  EXPECT_EQ(Luhn().Calculate(std::string(3641, '9')), -1);
+  EXPECT_EQ(Modulo10().Calculate(std::string(1820, '9')), 0);
+  EXPECT_EQ(Modulo10().Calculate(std::string(1821, '9')), -1);
+  EXPECT_EQ(Luhn().Calculate(std::string(32768, '0')), -1);
+  EXPECT_EQ(Modulo10().Calculate(std::string(32768, '0')), -1);
+  EXPECT_NE(Verhoeff().Calculate(std::string(32766, '1')), -1);
+  EXPECT_EQ(Verhoeff().Calculate(std::string(32767, '1')), -1);  // 32768 with its digit
+  // MRN: each pair of "\xFF" adds 207 + 45: 130 pairs make 32760, 131 overflow.
+  EXPECT_EQ(MRN().Calculate(std::string(260, '\xFF')), 0);
+  EXPECT_EQ(MRN().Calculate(std::string(262, '\xFF')), -1);
+}
+
+TEST(RulesTest, Modulo97ReversedKeepsItsRuleAcrossCalls) {
+  const std::pair<std::string, const char*> cases[] = {
+      {"123456789", "58"}, {"0", "97"}, {"2147483648", "31"}, {"1" + std::string(96, '0'), "96"}};
+  Modulo97 modulo97;
+  modulo97.SetReverse(true);
+  for (const auto& [payload, check_digits] : cases)
+    EXPECT_EQ(modulo97.Calculate(payload), check_digits) << payload;
+  EXPECT_TRUE(modulo97.Check("12371"));
+  EXPECT_FALSE(modulo97.Check("12"));
+  EXPECT_EQ(modulo97.CheckDigit(), FieldValue(std::int16_t{-1}));
+  EXPECT_TRUE(modulo97.Reverse());
+}
+
+// Single-digit errors are covered for every promising scheme by the
+// property tests; swaps of neighbours are Verhoeff's own promise.
+TEST(RulesTest, VerhoeffCatchesEverySwapOfNeighbours) {
+  const std::string valid = "84736430950";
+  Verhoeff verhoeff;
+  ASSERT_TRUE(verhoeff.Check(valid));
+  for (std::size_t i = 0; i + 1 < valid.size(); ++i) {
+    if (valid[i] == valid[i + 1]) continue;
+    std::string swapped = valid;
+    std::swap(swapped[i], swapped[i + 1]);
+    EXPECT_FALSE(verhoeff.Check(swapped)) << swapped;
+  }
+}
+
+// A valid number under ISO 7064 MOD 11,10 runs the recurrence, check digit
+// included, to the intermediate value 1.
+TEST(RulesTest, NihCheckDigitEndsTheRecurrenceOnOne) {
+  NIH nih;
+  for (int i = 0; i < 2000; ++i) {
+    const std::string payload = std::to_string(100000000 + i * 449987).substr(0, 9);
+    EXPECT_EQ(Mod1110LastIntermediate(payload + std::to_string(nih.Calculate(payload))), 1)
+        << payload;
+  }
+}
+
+TEST(RulesTest, MrnAgreesWithLuhnOnDigits) {
+  MRN mrn;
+  Luhn luhn;
+  for (int i = 0; i < 3000; ++i) {
+    const std::string payload = std::to_string(i * 7919);
+    EXPECT_EQ(mrn.Calculate(payload), luhn.Calculate(payload)) << payload;
+  }
+}
+
+// "" until the first call, "-1" after a call that computed nothing.
+TEST(RulesTest, RunCheckDigitBeforeTheFirstCall) {
+  EXPECT_EQ(NamedFields(*Create("RUN"), R"(CheckDigit="")"), R"(CheckDigit="")");
+}
+
+TEST(RulesTest, EanTwoDigitNumberSystems) {
+  // Row n, column m: the number-system length of an EAN-13 starting "nm".
+  constexpr std::string_view kLengths =
+      "2222222222"   // 00-09
+      "2222222222"   // 10-19
+      "2222222222"   // 20-29
+      "2222222233"   // 30-39
+      "3333323332"   // 40-49
+      "2333233233"   // 50-59
+      "3333233333"   // 60-69
+      "2332332333"   // 70-79
+      "2222233233"   // 80-89
+      "2232233332";  // 90-99
+  for (int prefix = 0; prefix < 100; ++prefix) {
+    EAN ean;
+    ean.Calculate(TwoDigits(prefix) + "0000000000");
+    const auto length = static_cast<std::size_t>(kLengths[static_cast<std::size_t>(prefix)] - '0');
+    EXPECT_EQ(ean.NumberSystem().Text().size(), length) << prefix;
+  }
+}
+
+TEST(RulesTest, UpcConvertsBetweenUpcEAndUpcA) {
+  // One pair for each place the suppressed zeros can stand.
+  const char* const pairs[][2] = {
+      {"04252614", "042100005264"}, {"0123453", "01230000045"},   {"0123454", "01234000005"},
+      {"0123455", "01234500005"},   {"01234559", "012345000059"},
+  };
+  UPC upc;
+  for (const auto& pair : pairs) {
+    EXPECT_EQ(upc.Convert(pair[0]), pair[1]);
+    EXPECT_EQ(upc.Convert(pair[1]), pair[0]);
+  }
+  for (const char* none : {"03600029145", "042526A4", "012345678", ""}) {
+    EXPECT_EQ(upc.Convert(none), "") << none;
+  }
+}
+
+}  // namespace
+}  // namespace numerant::testing
