@@ -1125,14 +1125,20 @@ def make_es_nif(rng):
     return with_prefix(rng, number, "ES")
 
 
+ES_PREFIX = Rule("es-prefix", True, False, lambda n: n.upper().startswith("ES"))
+
+
 @scheme("es.nie", stdnum_module("es.nie").is_valid, check_alphabet=DNI_LETTERS,
-        examples=["x-2482300w", "x-2482300a", "X2482300", "X-5253868-R"])
+        examples=["x-2482300w", "x-2482300a", "X2482300", "X-5253868-R", "ESX2482300W"],
+        rules=[ES_PREFIX])
 def make_es_nie(rng):
     return es_nie_with(rng)
 
 
 @scheme("es.cif", stdnum_module("es.cif").is_valid, check_alphabet=string.digits + CIF_LETTERS,
-        examples=["J99216582", "J99216583", "J992165831", "M-1234567-L", "O-1234567-L", "B64717838"])
+        examples=["J99216582", "J99216583", "J992165831", "M-1234567-L", "O-1234567-L", "B64717838",
+                  "ES B-58378431"],
+        rules=[ES_PREFIX])
 def make_es_cif(rng):
     return es_cif_with(rng, rng.choice("ABCDEFGHJNPQRSUVW"))
 
@@ -1445,6 +1451,7 @@ class CountryRule(Rule):
         examples=["DE136695976", "EL 094259216", "GR094259216", "XI980780684", "CHE-107.787.577 MWST",
                   "NO995525828MVA", "AU83914571673", "BE0403019261", "FRK7399859412", "QQ123456789",
                   "ATU13585627", "NL002455799B11", "ESX5253868R"],
+        edges=[lambda rng: "NL" + nl_check_01(rng), lambda rng: "CZ" + cz_nine_digit_birth_number(rng)],
         rules=[CountryRule("country-rule", None, None, None)])
 def make_vat(rng):
     prefix = rng.choice(sorted(VAT_COUNTRY_MAKERS))
