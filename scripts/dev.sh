@@ -27,6 +27,7 @@ packages=(
   dpkg-dev desktop-file-utils appstream file python3-debian
   clang libclang-rt-14-dev python3-stdnum
   pybind11-dev python3-dev python3-pytest python3-dask python3-distributed
+  python3-venv python3-setuptools python3-wheel
   emscripten chromium chromium-driver python3-selenium
 )
 

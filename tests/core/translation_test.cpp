@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/example.h"
+
 namespace numerant {
 namespace {
 
@@ -154,6 +156,7 @@ struct Descriptor<EveryKind> {
       Property{"Nothing", &EveryKind::Nothing},
       Property{"Empty", &EveryKind::Empty},
   };
+  static constexpr Example kExamples[] = {Valid("")};
 };
 
 namespace {

@@ -1,11 +1,13 @@
 # SPDX-License-Identifier: MIT
-"""Shared set-up of the module's tests: the module, numerant-cli beside it,
-and the samples that every test over all schemes uses.
+"""Shared set-up of the module's tests: the module, the numerant-cli its
+answers are compared with, and the samples that every test over all schemes
+uses.
 
-    PYTHONPATH=build/python /usr/bin/python3 -m pytest tests/python
+    PYTHONPATH=build/python NUMERANT_CLI=build/cli/numerant-cli /usr/bin/python3 -m pytest tests/python
 
-numerant-cli is taken from NUMERANT_CLI, or else from the build directory
-that holds the module.
+The module is whichever `import numerant` finds (a build folder, the Debian
+package, a virtual environment), so numerant-cli is named by NUMERANT_CLI
+rather than looked for beside it.
 """
 import functools
 import json
@@ -19,8 +21,9 @@ import pytest
 import numerant  # a missing module is an error of the run, never a skip
 
 ROOT = pathlib.Path(__file__).resolve().parents[2]
-CLI = pathlib.Path(os.environ.get("NUMERANT_CLI") or
-                   pathlib.Path(numerant.__file__).resolve().parents[1] / "cli" / "numerant-cli")
+if not os.environ.get("NUMERANT_CLI"):
+    raise pytest.UsageError("set NUMERANT_CLI to the numerant-cli to compare the module with")
+CLI = pathlib.Path(os.environ["NUMERANT_CLI"])
 
 
 def read_samples():

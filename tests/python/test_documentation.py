@@ -10,7 +10,13 @@ import subprocess
 import numerant
 from conftest import ROOT
 
-MODULE_DIR = str(pathlib.Path(numerant.__file__).parent)
+# A build folder and the Debian package hold numerant.so beside numerant.pyi;
+# a wheel holds the package numerant/ whose __init__ is the module, beside
+# __init__.pyi. PYTHONPATH names the folder that holds either.
+MODULE_FILE = pathlib.Path(numerant.__file__)
+IS_PACKAGE = hasattr(numerant, "__path__")
+MODULE_DIR = str(MODULE_FILE.parents[1] if IS_PACKAGE else MODULE_FILE.parent)
+STUB = MODULE_FILE.with_name("__init__.pyi" if IS_PACKAGE else "numerant.pyi")
 
 
 def readme_section():
@@ -42,7 +48,7 @@ def test_the_docstring_examples():
 
 
 def test_the_stub_declares_every_function_and_each_has_a_docstring():
-    stub = ast.parse((pathlib.Path(MODULE_DIR) / "numerant.pyi").read_text())
+    stub = ast.parse(STUB.read_text())
     functions = {node.name for node in stub.body if isinstance(node, ast.FunctionDef)}
     scheme = next(node for node in stub.body if getattr(node, "name", "") == "Scheme")
     methods = {node.name for node in scheme.body if isinstance(node, ast.FunctionDef)}

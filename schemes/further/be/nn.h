@@ -75,8 +75,8 @@ struct Descriptor<BeNn> {
   };
   // Examples begin
   static constexpr Example kExamples[] = {
-      Valid("17.07.30-033.84", R"(BirthDate="2017-07-30" Gender="male" Kind="national number")"),
       Valid("85073003328", R"(BirthDate="1985-07-30")"),
+      Valid("17.07.30-033.84", R"(BirthDate="2017-07-30" Gender="male" Kind="national number")"),
       Valid("17273003301", R"(Gender=nothing Kind="BIS")"),
       Valid("00000000128", R"(BirthDate="2000")"),
       Calculates("170730033", "55"),

@@ -42,6 +42,7 @@ struct Descriptor<BeVat> {
   static constexpr std::tuple kProperties{Property{"CheckDigit", &BeVat::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {
+      Valid("0403019261"),
       Valid("BE 0403.019.261"),
       Valid("1001686633"),
       Valid("BE403019261"),
