@@ -1385,7 +1385,8 @@ def gb_gd8888(rng):
             examples=["GB 980 7806 84", "802311781", "GD001", "HA501", "GD501", "GB002425728",
                       "GB340804329", "XI980780684", "GB 980 7806 84 001"],
             edges=[gb_55, gb_gd8888],
-            rules=[Rule("total-55", False, True, lambda n: gb_55_total(bare(n, "GB", "XI"))),
+            rules=[Rule("total-55", False, True,
+                        lambda n: gb_55_total(bare(n, "GB", "XI").replace(" ", ""))),
                    Rule("gd8888", False, True, lambda n: n[2:6] == "8888")])
 def make_gb_vat(rng):
     kind = rng.random()
@@ -1432,7 +1433,7 @@ VAT_COUNTRY_MAKERS = dict(VAT_MAKERS, BE=("be.vat", make_be_vat, ()), AU=("au.ab
 
 
 def vat_country_rule(number, ours, theirs):
-    prefix = number[:2]
+    prefix = {"XI": "GB", "GR": "EL"}.get(number[:2], number[:2])
     if prefix not in VAT_COUNTRY_MAKERS:
         return False
     rest = number[3:] if number[2] == " " else number[2:]
