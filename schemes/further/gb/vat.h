@@ -66,17 +66,21 @@ struct Descriptor<GbVat> {
   // Examples begin
   static constexpr Example kExamples[] = {
       Valid("980780684", R"(Kind="standard")"),
-      Valid("GB 980 7806 84"),
-      Valid("GB340804329"),
-      Valid("GB002425728"),
-      Valid("XI 980 7806 84 001", R"(Kind="branch")"),
+      // The form of November 2009: the total is 42 modulo 97.
+      Valid("340804329"),
+      Valid("002425728"),
+      Valid("980 7806 84 001", R"(Kind="branch")"),
       Valid("GD001", R"(Kind="government department")"),
       Valid("GBHA599", R"(Kind="health authority")"),
-      Calculates("9807806", "84"),
+      Calculates("GB 980 7806", "84"),
+      Calculates("XI 980 7806 001", "84"),
+      // The classic value, not the 2009 form's 29.
       Calculates("3408043", "84"),
+      Invalid("GB 980 7806 85", "check digits should be 84, not 85"),
       Invalid("802311781", "check digits should be 82, not 81"),
       Invalid("GB GD501", "the digit 5 cannot stand at place 6"),
       Invalid("HA499", "the digit 4 cannot stand at place 3"),
+      // The 2009 form begins at 100 0000 00.
       Invalid("099999990", "check digits should be 48, not 90"),
   };
   // Examples end

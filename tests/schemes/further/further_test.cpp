@@ -274,7 +274,7 @@ TEST(VatFormatsTest, Calculate) {
       {"cz.dic", "2512389", "1"},
       {"de.vat", "13669597", "6"},
       {"dk.cvr", "1358562", "8"},
-      {"dk.cvr", "1000005", "-1"},  // 11 minus remainder 1 is no digit
+      {"dk.cvr", "1000005", "10"},  // 11 minus remainder 1 is no digit
       {"es.nif", "X5253868", "R"},
       {"es.cif", "Q2876031", "B"},  // other bodies carry the letter
       {"es.cif", "B6471783", "8"},
@@ -287,7 +287,7 @@ TEST(VatFormatsTest, Calculate) {
       {"mt.vat", "116791", "12"},
       {"nl.btw", "002455799B", "11"},
       {"pl.nip", "856734621", "5"},
-      {"pl.nip", "100000016", "-1"},  // remainder 10: never issued
+      {"pl.nip", "100000016", "10"},  // remainder 10: never issued
       {"ro.cf", "1854729", "0"},
       {"se.vat", "12345678901", "7"},
       {"si.ddv", "5022305", "4"},
