@@ -66,7 +66,7 @@ void WriteList(Output& out, bool json, bool all) {
     }
     return;
   }
-  auto describe = [&out](const CatalogueEntry& entry, const std::string& position) {
+  auto describe = [&out, all](const CatalogueEntry& entry, const std::string& position) {
     std::string& line = out.buffer();
     line += "{\"name\": ";
     AppendJsonString(line, entry.name);
@@ -82,6 +82,13 @@ void WriteList(Output& out, bool json, bool all) {
     }
     const std::unique_ptr<Scheme> scheme = entry.create();
     AppendJsonShape(line, scheme->Shape());
+    if (all) {
+      // What a number may hold besides its characters, for a caller that
+      // writes numbers of every format.
+      line += ", \"separators\": ";
+      AppendJsonString(line, scheme->Shape().separators);
+      line += scheme->Shape().upper_case ? ", \"upper_case\": true" : ", \"upper_case\": false";
+    }
     line += ", \"fields\": ";
     AppendJsonFieldTypes(line, *scheme);
     line += "}";

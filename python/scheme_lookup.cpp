@@ -59,9 +59,6 @@ const CatalogueEntry& EntryNamed(py::handle name) {
     throw py::value_error("unknown scheme " + py::repr(name).cast<std::string>() +
                           "; choose one of: " + ValidNames());
   }
-  if (entry->create == nullptr) {
-    throw py::value_error("the scheme '" + std::string(entry->name) + "' is not available yet");
-  }
   last.name = text.view();
   last.entry = entry;
   return *entry;

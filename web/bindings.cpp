@@ -161,7 +161,7 @@ Scheme* CreateAt(int position) {
 
 Scheme* CreateByName(const std::string& name) {
   const CatalogueEntry* entry = FindScheme(name);
-  return entry != nullptr && entry->create != nullptr ? entry->create().release() : nullptr;
+  return entry != nullptr ? entry->create().release() : nullptr;
 }
 
 }  // namespace

@@ -54,6 +54,9 @@ struct Descriptor<REGON> {
       Invalid("123456786", "check digit should be 5, not 6"),
       Invalid("1234567890", "9 or 14 digits expected, 10 typed"),
       Invalid("000000030", "no check digit exists for this number"),
+      // A value of 10 is matched by no character, not even ":", which stands at 10
+      // from "0".
+      Invalid("00000003:", "the character \":\" cannot stand at place 9"),
   };
   // Examples end
 };

@@ -50,6 +50,9 @@ struct Descriptor<NHS> {
       Invalid("9434765918", "check digit should be 9, not 8"),
       Invalid("943 476 591", "10 digits expected, 9 typed"),
       Invalid("1234567890", "no check digit exists for this number"),
+      // A value of -1 is matched by no character, not even "/", which stands at -1
+      // from "0".
+      Invalid("123456789/", "the character \"/\" cannot stand at place 10"),
   };
   // Examples end
 };

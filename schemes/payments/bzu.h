@@ -50,6 +50,9 @@ struct Descriptor<BZU> {
       Calculates("1234.5678.9012", "-1"),
       Invalid("0000000000070", "no check digit exists for this number"),
       Invalid("1234 5678 9012", "13 digits expected, 12 typed"),
+      // A value of 10 is matched by no character, not even ":", which stands at 10
+      // from "0".
+      Invalid("000000000007:", "the character \":\" cannot stand at place 13"),
   };
   // Examples end
 };

@@ -91,6 +91,9 @@ struct Descriptor<AHV> {
       Invalid("782.34.X52.019", "the letter X cannot stand at place 8"),
       Invalid("356.48.561.120", "no check digit exists for this number"),
       Invalid("78234652018", "check digit should be 9, not 8"),
+      // A value of -1 is matched by no character, not even "/", which stands at -1
+      // from "0".
+      Invalid("3564856112/", "the character \"/\" cannot stand at place 11"),
   };
   // Examples end
 };

@@ -125,6 +125,9 @@ struct Descriptor<IK> {
       Invalid("48503151231", "no check digit exists for this number", "CheckDigit=10"),
       Invalid("48503151230", "no check digit exists for this number"),
       Invalid("48503151X33", "the letter X cannot stand at place 9"),
+      // A value of 10 is matched by no character, not even ":", which stands at 10
+      // from "0".
+      Invalid("4850315123:", "the character \":\" cannot stand at place 11"),
   };
   // Examples end
 };

@@ -46,6 +46,12 @@ struct Descriptor<BI> {
       Calculates("00000013", "2"),
       Calculates("00000005", "1"),
       Invalid("000000000", "no check digit exists for this number"),
+      // A value of 11 is matched by no character, not even ";", which stands at 11
+      // from "0".
+      Invalid("00000000;", "the character \";\" cannot stand at place 9"),
+      // A value of 10 is matched by no character, not even ":", which stands at 10
+      // from "0".
+      Invalid("00000006:", "the character \":\" cannot stand at place 9"),
   };
   // Examples end
 };

@@ -48,6 +48,9 @@ struct Descriptor<BSN> {
       Calculates("00000005", "10"),
       Invalid("111-222-333", "9 digits expected, 11 typed"),
       Invalid("11-222333", "the character \"-\" cannot stand at place 3"),
+      // A value of 10 is matched by no character, not even ":", which stands at 10
+      // from "0".
+      Invalid("00000005:", "the character \":\" cannot stand at place 9"),
   };
   // Examples end
 };

@@ -69,6 +69,9 @@ struct Descriptor<CPR> {
       Invalid("150385-X127", "the letter X cannot stand at place 8"),
       Invalid("010150-5120", "no check digit exists for this number"),
       Invalid("1503854128", "check digit should be 7, not 8"),
+      // A value of -1 is matched by no character, not even "/", which stands at -1
+      // from "0".
+      Invalid("010150512/", "the character \"/\" cannot stand at place 10"),
   };
   // Examples end
 };

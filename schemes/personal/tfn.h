@@ -48,6 +48,9 @@ struct Descriptor<TFN> {
       Calculates("00000006", "10"),
       Invalid("  ", "no number typed"),
       Invalid("1234567890", "8 or 9 digits expected, 10 typed"),
+      // A value of 10 is matched by no character, not even ":", which stands at 10
+      // from "0".
+      Invalid("00000006:", "the character \":\" cannot stand at place 9"),
   };
   // Examples end
 };

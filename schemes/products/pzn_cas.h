@@ -44,9 +44,16 @@ struct Descriptor<PZN> {
   static constexpr std::tuple kProperties{Property{"CheckDigit", &PZN::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {
-      Valid("4908802"),          Valid("490880-2"),
-      Calculates("490880", "2"), Calculates("000003", "10"),
-      Calculates("000006", "9"), Invalid("1234600", "no check digit exists for this number"),
+      Valid("4908802"),
+      Valid("490880-2"),
+      Calculates("490880", "2"),
+      Calculates("000003", "10"),
+      Calculates("000006", "9"),
+      Invalid("1234600", "no check digit exists for this number"),
+      Calculates("123460", "10"),
+      // A value of 10 is matched by no character, not even ":", which stands at 10
+      // from "0".
+      Invalid("123460:", "the character \":\" cannot stand at place 7"),
   };
   // Examples end
 };

@@ -2,13 +2,8 @@
 // The JSON the command line writes of the library's records.
 #include "cli/json_writer.h"
 
-#include <algorithm>
-#include <cstdint>
 #include <gtest/gtest.h>
 #include <string>
-
-#include "tests/cli/json_reader.h"
-#include "tests/cli/run_cli.h"
 
 namespace numerant::cli {
 namespace {
@@ -55,24 +50,6 @@ TEST(JsonWriterTest, AFindingHasTheMembersOfItsRecordInOrder) {
     std::string json;
     AppendJsonFinding(json, c.record);
     EXPECT_EQ(json, c.json);
-  }
-}
-
-// A binary file fed to --json: every line is still one JSON object that a
-// strict reader takes, and there is one a line of input.
-TEST(JsonWriterTest, EveryLineIsStrictJsonWhateverTheBytes) {
-  std::string binary;
-  std::uint32_t state = 12345;
-  for (int i = 0; i < 20000; ++i) {
-    state = state * 1103515245u + 12345u;
-    binary.push_back(static_cast<char>(state >> 24));
-  }
-  const auto lines_in = static_cast<std::size_t>(std::count(binary.begin(), binary.end(), '\n'));
-  for (std::string_view scheme : {"MRN", "IBAN", "VIN"}) {
-    const auto lines =
-        harness::ReadJsonLines(harness::RunCli({"--json", "calc", scheme}, binary).out);
-    EXPECT_EQ(lines.size(), lines_in + 1) << scheme;  // the last line has no line feed
-    EXPECT_EQ(std::count(lines.begin(), lines.end(), std::nullopt), 0) << scheme;
   }
 }
 

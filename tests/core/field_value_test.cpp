@@ -33,16 +33,6 @@ TEST(FieldValueTest, EqualsOnlyAStringOfTheSameCharacters) {
   EXPECT_TRUE(FieldValue("") == "");
 }
 
-TEST(FieldValueTest, KindsAreDistinct) {
-  EXPECT_TRUE(FieldValue().IsNothing());
-  EXPECT_TRUE(FieldValue(std::int16_t{0}).IsInteger());
-  EXPECT_TRUE(FieldValue(std::int32_t{0}).IsLong());
-  EXPECT_NE(FieldValue(std::int16_t{0}), FieldValue(std::int32_t{0}));
-  EXPECT_NE(FieldValue(std::int16_t{0}), FieldValue("0"));
-  FieldValue copy = FieldValue("12");
-  EXPECT_EQ(copy, FieldValue("12"));
-}
-
 // A field is reset to a number and set to a text again for every number; the
 // text a value held before must never show through the kind it holds now.
 TEST(FieldValueTest, AssignmentHoldsOnlyTheNewValue) {

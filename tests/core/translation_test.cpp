@@ -143,7 +143,7 @@ struct EveryKind {
 template <>
 struct Descriptor<EveryKind> {
   static constexpr std::string_view kName = "EveryKind";
-  static constexpr std::string_view kDescription = "a property of every kind";
+  static constexpr std::string_view kDescription = "A property of every kind a getter returns";
   static constexpr std::tuple kProperties{
       Property{"Flag", &EveryKind::Flag},
       Property{"Byte", &EveryKind::Byte},

@@ -27,18 +27,45 @@ CLI = pathlib.Path(os.environ["NUMERANT_CLI"])
 
 
 def read_samples():
-    """The rows of tests/schemes/samples.h: scheme, stem, number, more stems."""
+    """One sample of each of the 52 and the building blocks, in catalogue
+    order, taken as tests/schemes/samples.h takes it from the worked examples
+    beside each rule: the first valid example without separators, the stem
+    left without its check characters, and the stems of valid examples of
+    other lengths. Rows are scheme, stem, number, more stems."""
+    shapes = {}
+    for line in subprocess.run([str(CLI), "list", "--all", "--json"], capture_output=True,
+                               text=True, check=True).stdout.splitlines():
+        entry = json.loads(line)
+        if "area" not in entry:
+            shapes[entry["name"]] = entry
+    examples = {}
+    for header in sorted((ROOT / "schemes").glob("*/*.h")):
+        text = header.read_text()
+        for block in re.findall(r"struct Descriptor<\w+> \{(.*?)\n\};", text, re.DOTALL):
+            name = re.search(r'kName = "([^"]*)"', block)
+            if name:
+                examples[name.group(1)] = re.findall(r'Valid\("((?:[^"\\]|\\.)*)"', block)
     rows = []
-    text = (ROOT / "tests" / "schemes" / "samples.h").read_text()
-    for line in re.findall(r"^\s*\{(.*)\},\s*$", text, re.MULTILINE):
-        named = dict(re.findall(r'\.(\w+) = "([^"]*)"', line))
-        if named:
-            more = re.search(r"\.more_stems = \{([^}]*)\}", line)
-            rows.append((named["scheme"], named["stem"], named["number"],
-                         re.findall(r'"([^"]*)"', more.group(1)) if more else []))
-        else:
-            scheme, stem, number = re.findall(r'"([^"]*)"', line)
-            rows.append((scheme, stem, number, []))
+    for name, shape in shapes.items():
+        place = shape["check_place"] - 1 if shape["check_place"] else None
+        length = shape["check_length"]
+        upper = shape.get("upper_case", False)
+        seen, stems, number = set(), [], None
+        for example in examples.get(name, []):
+            compact = "".join(c for c in example if c not in shape.get("separators", " -"))
+            if upper:
+                compact = compact.upper()
+            if len(compact) in seen or len(compact) < length:
+                continue
+            seen.add(len(compact))
+            at = len(compact) - length if place is None else min(place, len(compact) - length)
+            stem = compact[:at] + compact[at + length:]
+            if number is None:
+                number, first_stem = compact, stem
+            elif len(stems) < 3:
+                stems.append(stem)
+        if number is not None:
+            rows.append((name, first_stem, number, stems))
     return rows
 
 

@@ -3,7 +3,6 @@
 // the unset value and start fields when there is nothing to compute, no trace
 // of an earlier call, and no match for anything but a digit in the place of a
 // numeric check digit.
-#include <algorithm>
 #include <cstddef>
 #include <string>
 #include <variant>
@@ -13,11 +12,6 @@
 
 namespace numerant::testing {
 namespace {
-
-// The samples (read from the worked examples) cover the catalogue.
-TEST(EverySchemeTest, EverySchemeHasASample) {
-  EXPECT_EQ(kSamples.size(), SchemeList().size() + BuildingBlocks().size());
-}
 
 TEST(EverySchemeTest, EachCallStartsAfresh) {
   for (const Sample& sample : kSamples) {
@@ -61,28 +55,6 @@ TEST(EverySchemeTest, OnlyADigitMatchesANumericCheckDigit) {
     for (char other : {'A', 'x', ':', '/', '\xB2'}) {
       number[place] = other;
       EXPECT_FALSE(scheme->Check(number)) << number;
-    }
-  }
-}
-
-// Computed values outside 0 to 9 (10, 11, or -1 where a rule maps a remainder
-// to it) are matched by no character, not even ":", ";" or "/", which stand
-// at 10, 11 and -1 from "0".
-TEST(EverySchemeTest, ValuesOutsideZeroToNineMatchNoCharacter) {
-  const struct {
-    std::string_view scheme, input, answer;
-  } unmatchable[] = {
-      {"BI", "00000000", "11"},      {"BI", "00000006", "10"},    {"BSN", "00000005", "10"},
-      {"NHS", "123456789", "-1"},    {"REGON", "00000003", "10"}, {"TFN", "00000006", "10"},
-      {"BZU", "000000000007", "10"}, {"PZN", "123460", "10"},     {"IK", "4850315123", "10"},
-      {"CPR", "010150512", "-1"},    {"AHV", "3564856112", "-1"},
-  };
-  for (const auto& c : unmatchable) {
-    const auto scheme = Create(c.scheme);
-    const std::string stem(c.input);
-    EXPECT_EQ(scheme->CalculateText(stem), c.answer) << c.scheme << " " << stem;
-    for (char last : std::string("0123456789:;/")) {
-      EXPECT_FALSE(scheme->Check(stem + last)) << c.scheme << " " << stem << last;
     }
   }
 }

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
-// One sample of every scheme class, in catalogue order, read from the worked
-// examples beside its rule: its first valid example without separators, the
-// stem that is left without the check characters, and the stems of its other
-// valid examples of other lengths or shapes. The tests over all classes (the
-// properties, the command line's JSON types) draw their numbers from them.
+// One sample of every scheme class, in catalogue order, read from its worked
+// examples: the first valid one without separators, its stem without the
+// check characters, and the stems of valid examples of other lengths.
 #pragma once
 
 #include <algorithm>

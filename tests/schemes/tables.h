@@ -1,11 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Rows that reach every entry of a scheme's tables in one line each: payloads
-// that differ in one place, or that run through consecutive numbers, and what
-// each of them must give, worked out by hand or by a separate script from
-// the published rule. The answers are words separated by blanks, or one
-// character each when there are no blanks ("." for no check character):
-//   ExpectEach("DNI", Consecutive(12345678, 4, 8), "ZSQV");
-//   ExpectEach("VIN", EachCharacter("?000000000000000", "ABCDEFGHIJ"), "852X7419.8");
+// that differ in one place, or run through consecutive numbers, and what each
+// must give, as words separated by blanks or one character each ("." for no
+// check character):
 //   ExpectEach("CNP", Vary("_85031512345", 0), "0 20 20 19 ...", "Century");
 #pragma once
 

@@ -242,27 +242,6 @@ TEST_F(FormNumerantTest, BackToCheckModeHidesTheCheckDigitRowAtItsOldPlace) {
   EXPECT_FALSE(view.Shows(Control::kPictureError));
 }
 
-TEST_F(FormNumerantTest, CalculateModeShowsLettersTextsAndValuesNoDigitCarries) {
-  view.ClickCalculate();
-  const struct {
-    std::string_view scheme;
-    std::string payload;
-    std::string shown;
-  } rows[] = {
-      {"DNI", "12345678", "Z"},    // a letter
-      {"CPF", "123456789", "09"},  // two digits, leading zero kept
-      {"RUN", "9876543", "-1"},    // a text that says "none"
-      {"BI", "00000000", "11"},    // an integer no digit matches
-      {"IK", "4850315123", "10"},  // the same, from a remainder of 10
-      {"IBAN", "DE370400440532013000", "89"},
-  };
-  for (const auto& row : rows) {
-    view.Pick(Position(row.scheme));
-    view.SetCodeText(row.payload);
-    EXPECT_EQ(view.checkdigits, row.shown) << row.scheme;
-  }
-}
-
 TEST_F(FormNumerantTest, ThePicturesSayWhy) {
   const struct {
     std::string_view scheme;
