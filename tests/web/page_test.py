@@ -139,7 +139,7 @@ class EveryScheme(PageTest):
         super().setUpClass()
         cls.names = subprocess.run([CLI, "list"], capture_output=True, text=True,
                                    check=True).stdout.split()
-        cls.samples = samples.load()
+        cls.samples = samples.load(CLI)
 
     def assert_fields(self, page, cli):
         expected = {name: value for name, value in cli["fields"].items() if name != "CheckDigit"}

@@ -42,12 +42,9 @@ struct Descriptor<BeVat> {
   static constexpr std::tuple kProperties{Property{"CheckDigit", &BeVat::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {
-      Valid("0403019261"),
-      Valid("BE 0403.019.261"),
-      Valid("1001686633"),
-      Valid("BE403019261"),
-      Calculates("04030192", "61"),
-      Invalid("2403019261", "the digit 2 cannot stand at place 1"),
+      Valid("0403019261"),          Valid("BE 0403.019.261"),
+      Valid("1001686633"),          Valid("BE403019261"),
+      Calculates("04030192", "61"), Invalid("2403019261", "the digit 2 cannot stand at place 1"),
   };
   // Examples end
 };
