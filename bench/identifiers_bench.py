@@ -1,6 +1,6 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
-"""The identifiers of issue 21 against python-stdnum: isin, lei, gtin and imei.
+"""The international identifiers against python-stdnum: isin, lei, gtin and imei.
 
     /usr/bin/python3 bench/identifiers_bench.py BUILD [COUNT]
 

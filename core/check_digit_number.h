@@ -352,6 +352,7 @@ Finding CheckDigitNumber<Value, Fields>::Explain(std::string_view number) {
       break;
     case Finding::Kind::kValid:
     case Finding::Kind::kNoCheckDigit:
+    case Finding::Kind::kUnknownPrefix:
       break;
   }
   return finding;

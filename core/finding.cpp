@@ -47,6 +47,8 @@ std::string_view KindName(Finding::Kind kind) {
       return "check-digit";
     case Finding::Kind::kNoSuchDate:
       return "date";
+    case Finding::Kind::kUnknownPrefix:
+      return "prefix";
   }
   return "valid";
 }
@@ -94,6 +96,8 @@ std::string Describe(const Finding& finding) {
       return CheckNoun(finding.shape) + " should be " + finding.expected + ", not " + finding.found;
     case Finding::Kind::kNoSuchDate:
       return "no such date: " + finding.date;
+    case Finding::Kind::kUnknownPrefix:
+      return "unknown country prefix " + finding.found;
   }
   return "valid";
 }

@@ -31,6 +31,9 @@ struct Finding {
     // The number holds the date `date` (written YYYY-MM-DD), which the
     // calendar does not have, where the format's issuing rules put a date.
     kNoSuchDate,
+    // The number opens with `found`, a prefix that names no country (or
+    // other series) the format knows.
+    kUnknownPrefix,
   };
 
   Kind kind = Kind::kValid;

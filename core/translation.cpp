@@ -120,6 +120,9 @@ FindingRecord RecordFinding(const Finding& finding) {
     case Finding::Kind::kNoSuchDate:
       record.date = Utf8FromLatin1(finding.date);
       break;
+    case Finding::Kind::kUnknownPrefix:
+      record.found = Utf8FromLatin1(finding.found);
+      break;
     case Finding::Kind::kValid:
     case Finding::Kind::kEmpty:
     case Finding::Kind::kNoCheckDigit:

@@ -95,7 +95,7 @@ std::vector<LengthPair> RecordLengths(const Lengths& lengths);
 // The members are declared in the order the faces write them.
 struct FindingRecord {
   // "valid", "empty", "length", "character", "no-check-digit",
-  // "check-digit" or "date" (KindName).
+  // "check-digit", "date" or "prefix" (KindName).
   std::string_view kind = {};
   // Kind "length": how many characters were read, and the accepted lengths.
   std::optional<std::size_t> length = std::nullopt;

@@ -23,6 +23,10 @@ CLASSES = ("ACL ACN AHV AK BI BIC BOL BSN BTW BZU CAS CNP CPF CPR Creditcard DEA
            "cusip figi gb.sedol isin iso11649 lei us.rtn gln gtin imei s10 sscc "
            "isan ismn isni iswc orcid damm iso7064.mod_11_10 iso7064.mod_11_2 iso7064.mod_37_2 "
            "iso7064.mod_37_36 iso7064.mod_97_10 luhn_mod_n").split()
+           "au.abn be.vat br.cnpj ca.bn eu.banknote be.nn ch.ssn cl.rut dk.cpr ie.pps "
+           "at.uid bg.vat ch.vat cy.vat cz.dic de.vat dk.cvr ee.kmkr es.cif es.nie es.nif fi.alv "
+           "fr.tva gb.vat gr.vat hr.oib hu.anum ie.vat it.iva lt.pvm lu.tva lv.pvn mt.vat nl.btw "
+           "no.mva pl.nip pt.nif ro.cf se.vat si.ddv sk.dph vat").split()
 
 EXAMPLES = {
     "ACL": ["340156000000", "3401560000009"],
@@ -128,6 +132,38 @@ EXAMPLES = {
     "iso7064.mod_37_36": ["A12425GABC1234002M", "A12425GABC1234002"],
     "iso7064.mod_97_10": ["213800KUD8LAJWSQ9D15", "539007547034RF"],
     "luhn_mod_n": ["27AAPFU0939F1ZV", "27AAPFU0939F1Z"],
+    "at.uid": ["U13585627", "AT U13585627", "U1358562"],
+    "bg.vat": ["175074752", "BG 175 074 752", "7523169263"],
+    "ch.vat": ["107787577", "CHE-107.787.577 IVA", "CHE-109.910.570 MWST"],
+    "cy.vat": ["10259033P", "CY-10259033P", "10259033"],
+    "cz.dic": ["25123891", "CZ 25123891", "7103192745"],
+    "de.vat": ["136695976", "DE 136,695 976", "DE113866163"],
+    "dk.cvr": ["13585628", "DK 13585628", "1358562"],
+    "ee.kmkr": ["100594102", "EE 100 931 558", "10059410"],
+    "es.cif": ["J99216582", "Q2876031B", "ES B-58378431"],
+    "es.nie": ["X2482300W", "x-2482300w", "X2482300"],
+    "es.nif": ["B64717838", "ES B-58378431", "54362315K"],
+    "fi.alv": ["20774740", "FI 20774740", "2077474"],
+    "fr.tva": ["40303265045", "Fr 40 303 265 045", "FR61954506077"],
+    "gb.vat": ["980780684", "GB 980 7806 84", "GB340804329"],
+    "gr.vat": ["094259216", "EL 094259216", "GR 94259216"],
+    "hr.oib": ["33392005961", "HR 33392005961", "3339200596"],
+    "hu.anum": ["12892312", "HU-12892312", "1289231"],
+    "ie.vat": ["6433435OA", "IE 6433435F", "8D79739I"],
+    "it.iva": ["00743110157", "IT 00743110157", "IT01404480202"],
+    "lt.pvm": ["119511515", "LT 100001919017", "100004801610"],
+    "lu.tva": ["15027442", "LU 150 274 42", "150274"],
+    "lv.pvn": ["40003521600", "LV 4000 3521 600", "161175-19997"],
+    "mt.vat": ["11679112", "MT 1167-9112", "116791"],
+    "nl.btw": ["002455799B11", "NL004495445B01", "NL001162938B28"],
+    "no.mva": ["995525828MVA", "NO 995 525 828 MVA", "99552582MVA"],
+    "pl.nip": ["8567346215", "PL 8567346215", "856734621"],
+    "pt.nif": ["501964843", "PT 501 964 843", "50196484"],
+    "ro.cf": ["18547290", "RO 185 472 90", "1630615123457"],
+    "se.vat": ["123456789701", "SE 123456789701", "12345678901"],
+    "si.ddv": ["50223054", "SI 5022 3054", "5022305"],
+    "sk.dph": ["2022749619", "SK 202 274 96 19", "7103192745"],
+    "vat": ["DE136695976", "EL 094259216", "XI980780684"],
 }
 
 

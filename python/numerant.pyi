@@ -13,7 +13,7 @@ FieldValue = bool | int | str | None
 class Finding(TypedDict, total=False):
     """Why a number is valid or not; "kind" and the members that apply."""
 
-    kind: Literal["valid", "empty", "length", "character", "no-check-digit", "check-digit", "date"]
+    kind: Literal["valid", "empty", "length", "character", "no-check-digit", "check-digit", "date", "prefix"]
     length: int
     lengths: list[list[int | None]]
     place: int

@@ -52,6 +52,7 @@
 #include "schemes/further/us/rtn.h"
 #include "schemes/general/damm.h"
 #include "schemes/general/iso7064.h"
+#include "schemes/further/vat_formats.h"
 #include "schemes/general/luhn.h"
 #include "schemes/general/luhn_mod_n.h"
 #include "schemes/general/modulo10.h"
@@ -173,6 +174,43 @@ constexpr std::array kFormatsValidToday{
     FurtherEntry<IePps>(),
 };
 
+// The VAT numbers, country by country, and `vat`, which answers by the
+// country prefix.
+constexpr std::array kVatNumbers{
+    FurtherEntry<AtUid>(),
+    FurtherEntry<BgVat>(),
+    FurtherEntry<ChVat>(),
+    FurtherEntry<CyVat>(),
+    FurtherEntry<CzDic>(),
+    FurtherEntry<DeVat>(),
+    FurtherEntry<DkCvr>(),
+    FurtherEntry<EeKmkr>(),
+    FurtherEntry<EsCif>(),
+    FurtherEntry<EsNie>(),
+    FurtherEntry<EsNif>(),
+    FurtherEntry<FiAlv>(),
+    FurtherEntry<FrTva>(),
+    FurtherEntry<GbVat>(),
+    FurtherEntry<GrVat>(),
+    FurtherEntry<HrOib>(),
+    FurtherEntry<HuAnum>(),
+    FurtherEntry<IeVat>(),
+    FurtherEntry<ItIva>(),
+    FurtherEntry<LtPvm>(),
+    FurtherEntry<LuTva>(),
+    FurtherEntry<LvPvn>(),
+    FurtherEntry<MtVat>(),
+    FurtherEntry<NlBtw>(),
+    FurtherEntry<NoMva>(),
+    FurtherEntry<PlNip>(),
+    FurtherEntry<PtNif>(),
+    FurtherEntry<RoCf>(),
+    FurtherEntry<SeVat>(),
+    FurtherEntry<SiDdv>(),
+    FurtherEntry<SkDph>(),
+    FurtherEntry<Vat>(),
+};
+
 // Securities and finance; trade and logistics; publishing, media and
 // research; the building blocks they share.
 // clang-format off
@@ -220,7 +258,7 @@ constexpr auto SortedFurtherFormats(const std::array<CatalogueEntry, N>&... bloc
   return all;
 }
 
-constexpr auto kFurtherFormats = SortedFurtherFormats(kFormatsValidToday, kIdentifiers, kNationalNumbers);
+constexpr auto kFurtherFormats = SortedFurtherFormats(kFormatsValidToday, kVatNumbers, kIdentifiers, kNationalNumbers);
 
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;

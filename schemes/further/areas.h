@@ -11,6 +11,7 @@ namespace numerant::area {
 inline constexpr std::string_view kCompanies = "Companies and tax";
 inline constexpr std::string_view kPayments = "Payments";
 inline constexpr std::string_view kPersonal = "Personal numbers";
+inline constexpr std::string_view kVat = "VAT numbers";
 
 // The international identifiers, and the building blocks they share.
 inline constexpr std::string_view kSecurities = "Securities and finance";
@@ -18,7 +19,7 @@ inline constexpr std::string_view kTrade = "Trade and logistics";
 inline constexpr std::string_view kPublishing = "Publishing, media and research";
 inline constexpr std::string_view kBuildingBlocks = "Building blocks";
 
-inline constexpr std::array<std::string_view, 7> kInOrder{
-    kCompanies, kPayments, kPersonal, kSecurities, kTrade, kPublishing, kBuildingBlocks};
+inline constexpr std::array<std::string_view, 8> kInOrder{
+    kCompanies, kPayments, kPersonal, kVat, kSecurities, kTrade, kPublishing, kBuildingBlocks};
 
 }  // namespace numerant::area

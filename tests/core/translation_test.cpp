@@ -78,6 +78,8 @@ TEST(TranslationTest, FindingRecordsHoldTheMembersOfTheirKind) {
   check.expected = "\xC4";
   check.found = "4";
   check.shape.check_characters = CheckCharacters::kAny;
+  Finding prefix = finding(Finding::Kind::kUnknownPrefix);
+  prefix.found = "QQ";
 
   struct Case {
     Finding finding;
@@ -103,6 +105,7 @@ TEST(TranslationTest, FindingRecordsHoldTheMembersOfTheirKind) {
         .expected = "\xC3\x84",
         .found = "4",
         .description = "check character should be \xC3\x84, not 4"}},
+      {prefix, {.kind = "prefix", .found = "QQ", .description = "unknown country prefix QQ"}},
   };
   for (const Case& c : kCases) {
     SCOPED_TRACE(c.record.kind);

@@ -20,6 +20,7 @@ Exit status: 0 agreement, 1 unexplained difference or broken set-up.
 
 import argparse
 import datetime
+import importlib
 import pathlib
 import random
 import re
@@ -30,7 +31,7 @@ import time
 
 try:
     import stdnum
-    from stdnum import casrn, ean, grid, iban, isbn, iso6346, issn, luhn, verhoeff
+    from stdnum import casrn, ean, grid, iban, isbn, iso6346, issn, luhn, vatin, verhoeff
     from stdnum.au import abn, acn, tfn
     from stdnum.be import nn, vat as be_vat
     from stdnum.br import cnpj, cpf
@@ -957,6 +958,27 @@ def mod11_10_digit(payload):
     product = 10
     for d in digits_of(payload):
         s = (product + d) % 10 or 10
+# --- VAT numbers ----------------------------------------------------------------------
+#
+# Each country's VAT format against python-stdnum's module of the same name,
+# and `vat` against its `vatin`, over numbers of every country with their
+# prefixes.
+
+def stdnum_module(name):
+    return importlib.import_module("stdnum." + name)
+
+
+def luhn_sum(digits):
+    """The Luhn sum of digits read as a whole number: the second from the
+    right and every second one to its left doubled."""
+    return sum((2 * d - 9 if d > 4 else 2 * d) if i % 2 == 1 else d
+               for i, d in enumerate(reversed(digits_of(digits))))
+
+
+def mod11_10_digit(body):
+    product = 10
+    for d in digits_of(body):
+        s = (d + product) % 10 or 10
         product = 2 * s % 11
     return str((11 - product) % 10)
 
@@ -1537,6 +1559,510 @@ def luhn_36(payload):
 def make_luhn_mod_n(rng):
     body = alnum_any_length(rng)
     return body + luhn_36(body)
+def first_not_0(rng, n):
+    return rng.choice("123456789") + rand_digits(rng, n - 1)
+
+
+def until(rng, make):
+    """The first number `make` gives that is not None."""
+    while True:
+        number = make(rng)
+        if number is not None:
+            return number
+
+
+def bare(number, *prefixes):
+    """The number without a leading prefix and the blank after it."""
+    for prefix in prefixes:
+        if number.startswith(prefix):
+            return number[len(prefix):].lstrip()
+    return number
+
+
+def with_prefix(rng, number, prefix):
+    return prefix + rng.choice(["", " "]) + number if rng.random() < 0.3 else number
+
+
+VAT_MAKERS = {}
+
+
+def vat_scheme(name, prefix, **kw):
+    """A country's format; its maker is also the source of `vat`'s numbers."""
+    def register(make):
+        VAT_MAKERS[prefix] = (name, make, kw.get("rules", ()))
+        return scheme(name, stdnum_module(name).is_valid, **kw)(make)
+    return register
+
+
+def at_uid_with(body):
+    return "U" + body + str((6 - luhn_sum(body)) % 10)
+
+
+@vat_scheme("at.uid", "AT", examples=["AT U13585627", "U13585626", "ATU13310040"])
+def make_at_uid(rng):
+    return with_prefix(rng, at_uid_with(rand_digits(rng, 7)), "AT")
+
+
+def bg_legal(body):
+    r = weighted(body, range(1, 9)) % 11
+    if r == 10:
+        r = weighted(body, range(3, 11)) % 11
+    return body + str(r % 10)
+
+
+def bg_person(rng):
+    kind = rng.choice(["egn", "pnf", "other"])
+    if kind == "egn":
+        date = random_date(rng, 1850, 2099)
+        month = date.month + (20 if date.year < 1900 else 40 if date.year >= 2000 else 0)
+        body = "%02d%02d%02d" % (date.year % 100, month, date.day) + rand_digits(rng, 3)
+        return body + str(weighted(body, [2, 4, 8, 5, 10, 9, 7, 3, 6]) % 11 % 10)
+    body = rand_digits(rng, 9)
+    if kind == "pnf":
+        return body + str(weighted(body, [21, 19, 17, 13, 11, 9, 7, 3, 1]) % 10)
+    r = (11 - weighted(body, [4, 3, 2, 7, 6, 5, 4, 3, 2])) % 11
+    return body + str(r) if r < 10 else None
+
+
+@vat_scheme("bg.vat", "BG", examples=["BG 175 074 752", "175074751", "7523169263", "8032056031"])
+def make_bg_vat(rng):
+    number = bg_legal(rand_digits(rng, 8)) if rng.random() < 0.5 else until(rng, bg_person)
+    return with_prefix(rng, number, "BG")
+
+
+CY_ODD = [1, 0, 5, 7, 9, 13, 15, 17, 19, 21]
+
+
+def cy_with(body):
+    total = sum(CY_ODD[d] if i % 2 == 0 else d for i, d in enumerate(digits_of(body)))
+    return body + UPPER[total % 26]
+
+
+@vat_scheme("cy.vat", "CY", check_alphabet=UPPER, examples=["CY-10259033P", "CY-10259033Z", "12000139V"])
+def make_cy_vat(rng):
+    body = rand_digits(rng, 8)
+    return with_prefix(rng, cy_with(body if not body.startswith("12") else "0" + body[1:]), "CY")
+
+
+def cz_birth_number(rng):
+    date = random_date(rng, 1954, 2053)
+    month = date.month + rng.choice([0, 50]) + (rng.choice([0, 20]) if date.year >= 2004 else 0)
+    body = "%02d%02d%02d" % (date.year % 100, month, date.day) + rand_digits(rng, 3)
+    r = int(body) % 11
+    if r == 10 and date.year >= 1985:
+        return None
+    return body + str(r % 10)
+
+
+def cz_nine_digit_birth_number(rng):
+    date = random_date(rng, 1900, 1953)
+    return "%02d%02d%02d" % (date.year % 100, date.month, date.day) + rand_digits(rng, 3)
+
+
+@vat_scheme("cz.dic", "CZ",
+            examples=["CZ 25123891", "25123890", "7103192745", "640903926", "CZ 640903926"],
+            edges=[cz_nine_digit_birth_number],
+            rules=[Rule("nine-digit-birth-number", False, True,
+                        lambda n: len(bare(n, "CZ")) == 9 and bare(n, "CZ")[0] != "6")])
+def make_cz_dic(rng):
+    kind = rng.random()
+    if kind < 0.4:
+        body = rng.choice("12345678") + rand_digits(rng, 6)
+        return body + str((11 - weighted(body, range(8, 1, -1)) % 11) % 10)
+    if kind < 0.6:
+        body = rand_digits(rng, 7)
+        return "6" + body + str((8 - (10 - weighted(body, range(8, 1, -1)) % 11) % 11) % 10)
+    return until(rng, cz_birth_number)
+
+
+@vat_scheme("de.vat", "DE", examples=["DE136695976", "136695978", "DE 136,695 976", "DE113866163"])
+def make_de_vat(rng):
+    body = first_not_0(rng, 8)
+    return with_prefix(rng, body + mod11_10_digit(body), "DE")
+
+
+@vat_scheme("dk.cvr", "DK", examples=["DK 13585628", "DK 13585627"])
+def make_dk_cvr(rng):
+    body = first_not_0(rng, 7)
+    r = (11 - weighted(body, [2, 7, 6, 5, 4, 3, 2])) % 11
+    return with_prefix(rng, body + str(r), "DK") if r < 10 else make_dk_cvr(rng)
+
+
+@vat_scheme("ee.kmkr", "EE", examples=["EE 100 931 558", "100594102", "100594103"])
+def make_ee_kmkr(rng):
+    body = rand_digits(rng, 8)
+    return with_prefix(rng, body + str(-weighted(body, [3, 7, 1, 3, 7, 1, 3, 7]) % 10), "EE")
+
+
+CIF_LETTERS = "JABCDEFGHI"
+
+
+def es_cif_with(rng, entity):
+    body = rand_digits(rng, 7)
+    digit = luhn_digit(body)
+    return entity + body + (CIF_LETTERS[int(digit)] if rng.random() < 0.5 else digit)
+
+
+def es_nie_with(rng):
+    first = rng.choice("XYZ")
+    body = rand_digits(rng, 7)
+    return first + body + DNI_LETTERS[int(str("XYZ".index(first)) + body) % 23]
+
+
+@vat_scheme("es.nif", "ES", check_alphabet=DNI_LETTERS,
+            examples=["ES B-58378431", "B64717838", "B64717839", "54362315K", "X-5253868-R",
+                      "M-1234567-L", "Q2876031B", "J99216582"])
+def make_es_nif(rng):
+    kind = rng.random()
+    if kind < 0.3:
+        number = make_dni(rng)
+    elif kind < 0.5:
+        number = es_nie_with(rng)
+    elif kind < 0.6:
+        body = rand_digits(rng, 7)
+        number = rng.choice("KLM") + body + DNI_LETTERS[int(body) % 23]
+    else:
+        number = es_cif_with(rng, rng.choice("ABCDEFGHJNPQRSUVW"))
+    return with_prefix(rng, number, "ES")
+
+
+ES_PREFIX = Rule("es-prefix", True, False, lambda n: n.upper().startswith("ES"))
+
+
+@scheme("es.nie", stdnum_module("es.nie").is_valid, check_alphabet=DNI_LETTERS,
+        examples=["x-2482300w", "x-2482300a", "X2482300", "X-5253868-R", "ESX2482300W"],
+        rules=[ES_PREFIX])
+def make_es_nie(rng):
+    return es_nie_with(rng)
+
+
+@scheme("es.cif", stdnum_module("es.cif").is_valid, check_alphabet=string.digits + CIF_LETTERS,
+        examples=["J99216582", "J99216583", "J992165831", "M-1234567-L", "O-1234567-L", "B64717838",
+                  "ES B-58378431"],
+        rules=[ES_PREFIX])
+def make_es_cif(rng):
+    return es_cif_with(rng, rng.choice("ABCDEFGHJNPQRSUVW"))
+
+
+@vat_scheme("fi.alv", "FI", examples=["FI 20774740", "FI 20774741"])
+def make_fi_alv(rng):
+    body = rand_digits(rng, 7)
+    r = (11 - weighted(body, [7, 9, 10, 5, 8, 4, 2])) % 11
+    return with_prefix(rng, body + str(r), "FI") if r < 10 else make_fi_alv(rng)
+
+
+FR_KEY = "0123456789ABCDEFGHJKLMNPQRSTUVWXYZ"
+
+
+def fr_letter_key(rng, siren):
+    while True:
+        a, b = rng.choice(FR_KEY), rng.choice(FR_KEY)
+        if a.isdigit() and b.isdigit():
+            continue
+        k = (FR_KEY.index(a) * 24 + FR_KEY.index(b) - 10 if a.isdigit()
+             else FR_KEY.index(a) * 34 + FR_KEY.index(b) - 100)
+        if (int(siren) + 1 + k // 11) % 11 == k % 11:
+            return a + b
+
+
+@vat_scheme("fr.tva", "FR",
+            examples=["Fr 40 303 265 045", "23334175221", "84 323 140 391", "K7399859412",
+                      "4Z123456782", "IO334175221", "FR61954506077", "FR04409414364"])
+def make_fr_tva(rng):
+    siren = "000" + rand_digits(rng, 6) if rng.random() < 0.1 else (
+        lambda b: b + luhn_digit(b))(rand_digits(rng, 8))
+    key = fr_letter_key(rng, siren) if rng.random() < 0.3 else "%02d" % (int(siren + "12") % 97)
+    return with_prefix(rng, key + siren, "FR")
+
+
+@vat_scheme("gr.vat", "EL", examples=["EL 094259216 ", "EL 123456781", "GR 23456783", "EL094259216"])
+def make_gr_vat(rng):
+    body = rand_digits(rng, 8)
+    total = 0
+    for d in digits_of(body):
+        total = (total + d) * 2
+    number = body + str(total % 11 % 10)
+    if number[0] == "0" and rng.random() < 0.2:
+        number = number[1:]  # the old eight-digit form
+    return with_prefix(rng, number, rng.choice(["EL", "GR"]))
+
+
+@vat_scheme("hr.oib", "HR", examples=["HR 33392005961", "33392005962"])
+def make_hr_oib(rng):
+    body = rand_digits(rng, 10)
+    return with_prefix(rng, body + mod11_10_digit(body), "HR")
+
+
+@vat_scheme("hu.anum", "HU", examples=["HU-12892312", "HU-12892313"])
+def make_hu_anum(rng):
+    body = rand_digits(rng, 7)
+    return with_prefix(rng, body + str(-weighted(body, [9, 7, 3, 1, 9, 7, 3]) % 10), "HU")
+
+
+IE_ALPHABET = "WABCDEFGHIJKLMNOPQRSTUV"
+
+
+def ie_vat_check(digits, second):
+    return IE_ALPHABET[(weighted(digits, range(8, 1, -1)) + 9 * IE_ALPHABET.index(second)) % 23] \
+        if second in IE_ALPHABET else None
+
+
+def ie_vat_other_second(rng):
+    body = rand_digits(rng, 7)
+    second = rng.choice("CDEFGIJKLMNOPQRSTUV")
+    return body + ie_vat_check(body, second) + second
+
+
+@vat_scheme("ie.vat", "IE", check_alphabet=IE_ALPHABET,
+            examples=["IE 6433435F", "IE 6433435OA", "6433435E", "8D79739I", "8?79739J",
+                      "6433435FT", "1234567OB"],
+            edges=[ie_vat_other_second],
+            rules=[Rule("second-letter", None, None,
+                        lambda n: len(bare(n, "IE")) == 9 and bare(n, "IE")[8] not in "ABHW")])
+def make_ie_vat(rng):
+    first, body = rng.choice(string.digits), rand_digits(rng, 5)
+    if rng.random() < 0.2:  # the old form
+        return first + rng.choice(UPPER + "+*") + body + ie_vat_check("0" + body + first, "W")
+    digits = rand_digits(rng, 7)
+    second = rng.choice(["", "A", "H", "W", "B"])
+    return with_prefix(rng, digits + ie_vat_check(digits, second or "W") + second, "IE")
+
+
+IT_OFFICES = ["%03d" % i for i in range(1, 101)] + ["120", "121", "888", "999"]
+
+
+@vat_scheme("it.iva", "IT", examples=["IT 00743110157", "00743110158", "IT01404480202", "IT00118439991"])
+def make_it_iva(rng):
+    body = rand_digits(rng, 7) + rng.choice(IT_OFFICES)
+    return with_prefix(rng, body + luhn_digit(body), "IT")
+
+
+def lt_digit(body):
+    r = sum((1 + i % 9) * d for i, d in enumerate(digits_of(body))) % 11
+    if r == 10:
+        r = sum((1 + (i + 2) % 9) * d for i, d in enumerate(digits_of(body))) % 11
+    return str(r % 10)
+
+
+@vat_scheme("lt.pvm", "LT",
+            examples=["119511515", "LT 100001919017", "100001919018", "100004801610"])
+def make_lt_pvm(rng):
+    body = rand_digits(rng, 7) + "1" if rng.random() < 0.5 else rand_digits(rng, 10) + "1"
+    return with_prefix(rng, body + lt_digit(body), "LT")
+
+
+@vat_scheme("lu.tva", "LU", examples=["LU 150 274 42", "150 274 43"])
+def make_lu_tva(rng):
+    body = rand_digits(rng, 6)
+    return with_prefix(rng, body + "%02d" % (int(body) % 89), "LU")
+
+
+def lv_personal(rng, century_digit=None):
+    date = random_date(rng, 1850, 2050)
+    digit = (date.year - 1800) // 100 if century_digit is None else century_digit
+    body = date.strftime("%d%m%y") + str(digit) + rand_digits(rng, 3)
+    return body + str((1 + weighted(body, [10, 5, 8, 4, 2, 1, 6, 3, 7, 9])) % 11 % 10)
+
+
+@vat_scheme("lv.pvn", "LV",
+            examples=["LV 4000 3521 600", "40003521601", "161175-19997", "161375-19997"],
+            edges=[lambda rng: lv_personal(rng, rng.randint(3, 9))],
+            rules=[Rule("century-digit", False, True, lambda n: bare(n, "LV")[0] <= "3" and bare(n, "LV")[6] > "2")])
+def make_lv_pvn(rng):
+    if rng.random() < 0.5:
+        return with_prefix(rng, lv_personal(rng), "LV")
+    body = rng.choice("456789") + rand_digits(rng, 9)
+    r = (3 - weighted(body, [9, 1, 4, 8, 3, 10, 2, 5, 7, 6])) % 11
+    return with_prefix(rng, body + str(r), "LV") if r < 10 else make_lv_pvn(rng)
+
+
+@vat_scheme("mt.vat", "MT", examples=["MT 1167-9112", "1167-9113"])
+def make_mt_vat(rng):
+    body = first_not_0(rng, 6)
+    return with_prefix(rng, body + "%02d" % (-weighted(body, [3, 4, 6, 7, 8, 9]) % 37), "MT")
+
+
+def nl_2020(rng):
+    body = rand_digits(rng, 9) + "B"
+    return body + "%02d" % (98 - iso7064_97("NL" + body + "00"))
+
+
+def nl_check_01(rng):
+    """A number whose 2020 check digits are 98, written 01 (1 too modulo 97)."""
+    while True:
+        body = rand_digits(rng, 9) + "B"
+        if iso7064_97("NL" + body + "00") == 0:
+            return body + "01"
+
+
+@vat_scheme("nl.btw", "NL",
+            examples=["004495445B01", "NL4495445B01", "NL002455799B11", "123456789B90",
+                      "NL001162938B28"],
+            edges=[nl_check_01, lambda rng: make_bsn_body(rng)[1:] + "B01"],
+            rules=[Rule("check-digits-01", False, True, lambda n: n.endswith("01")),
+                   Rule("short-bsn", False, True, lambda n: len(n.replace("NL", "")) == 11)])
+def make_nl_btw(rng):
+    if rng.random() < 0.5:
+        return with_prefix(rng, nl_2020(rng), "NL")
+    return with_prefix(rng, make_bsn_body(rng) + "B%02d" % rng.randint(1, 99), "NL")
+
+
+@vat_scheme("pl.nip", "PL", examples=["PL 8567346215", "PL 8567346216", "123-456-32-18"])
+def make_pl_nip(rng):
+    body = rand_digits(rng, 9)
+    r = weighted(body, [6, 5, 7, 2, 3, 4, 5, 6, 7]) % 11
+    return with_prefix(rng, body + str(r), "PL") if r < 10 else make_pl_nip(rng)
+
+
+@vat_scheme("pt.nif", "PT", examples=["PT 501 964 843", "PT 501 964 842"])
+def make_pt_nif(rng):
+    body = first_not_0(rng, 8)
+    return with_prefix(rng, body + str((11 - weighted(body, range(9, 1, -1))) % 11 % 10), "PT")
+
+
+@vat_scheme("ro.cf", "RO",
+            examples=["RO 185 472 90", "185 472 90", "1630615123457", "RO1630615123457"],
+            edges=[edge_cnp_bad_date,
+                   lambda rng: cnp_with(rng, 0, random_date(rng, 1950, 1999).strftime("%y%m%d"))],
+            rules=[Rule("cnp-first-digit-0", True, False, lambda n: len(n) == 13 and n[0] == "0"),
+                   Rule("cnp-birth-date", True, False, lambda n: len(n) == 13 and n[0] != "0" and
+                        not real_date(CNP_CENTURY[int(n[0])] + int(n[1:3]), int(n[3:5]),
+                                      int(n[5:7])))])
+def make_ro_cf(rng):
+    if rng.random() < 0.2:
+        return make_cnp(rng)
+    body = first_not_0(rng, rng.randint(1, 9))
+    weights = [7, 5, 3, 2, 1, 7, 5, 3, 2][9 - len(body):]
+    return with_prefix(rng, body + str(10 * weighted(body, weights) % 11 % 10), "RO")
+
+
+@vat_scheme("se.vat", "SE", examples=["SE 123456789701", "123456789101"])
+def make_se_vat(rng):
+    body = rand_digits(rng, 9)
+    return with_prefix(rng, body + luhn_digit(body) + "01", "SE")
+
+
+@vat_scheme("si.ddv", "SI", examples=["SI 5022 3054", "SI 50223055"])
+def make_si_ddv(rng):
+    body = first_not_0(rng, 7)
+    check = 11 - weighted(body, range(8, 1, -1)) % 11
+    return with_prefix(rng, body + str(0 if check == 10 else check), "SI") if check < 11 else make_si_ddv(rng)
+
+
+@vat_scheme("sk.dph", "SK", examples=["SK 202 274 96 19", "SK 202 274 96 18", "7103192745"])
+def make_sk_dph(rng):
+    if rng.random() < 0.3:
+        return until(rng, cz_birth_number)
+    body = rng.choice("123456789") + rand_digits(rng, 1) + rng.choice("234789") + rand_digits(rng, 6)
+    r = int(body) % 11
+    return with_prefix(rng, body + str(r), "SK") if r < 10 else make_sk_dph(rng)
+
+
+def gb_total(number):
+    return weighted(number[:7], [8, 7, 6, 5, 4, 3, 2]) + int(number[7:9])
+
+
+def gb_55_total(number):
+    """Whether a number issued from 2009 totals 55 modulo 97, which stdnum also takes."""
+    return (len(number) in (9, 12) and number.isdigit() and number[:3] >= "100" and
+            gb_total(number) % 97 == 55)
+
+
+def gb_55(rng):
+    while True:
+        body = rng.choice("123456789") + rand_digits(rng, 6)
+        check = (55 - weighted(body, [8, 7, 6, 5, 4, 3, 2])) % 97
+        if check not in ((-weighted(body, [8, 7, 6, 5, 4, 3, 2])) % 97,
+                         (42 - weighted(body, [8, 7, 6, 5, 4, 3, 2])) % 97):
+            return body + "%02d" % check
+
+
+def gb_gd8888(rng):
+    serial = rng.randint(0, 999)
+    return ("GD" if serial < 500 else "HA") + "8888" + "%03d%02d" % (serial, serial % 97)
+
+
+@vat_scheme("gb.vat", "GB",
+            examples=["GB 980 7806 84", "802311781", "GD001", "HA501", "GD501", "GB002425728",
+                      "GB340804329", "XI980780684", "GB 980 7806 84 001"],
+            edges=[gb_55, gb_gd8888],
+            rules=[Rule("total-55", False, True,
+                        lambda n: gb_55_total(bare(n, "GB", "XI").replace(" ", ""))),
+                   Rule("gd8888", False, True, lambda n: n[2:6] == "8888")])
+def make_gb_vat(rng):
+    kind = rng.random()
+    if kind < 0.1:
+        serial = rng.randint(0, 999)
+        return ("GD" if serial < 500 else "HA") + "%03d" % serial
+    body = rand_digits(rng, 7)
+    total = weighted(body, [8, 7, 6, 5, 4, 3, 2])
+    new = body[:3] >= "100" and kind < 0.5
+    number = body + "%02d" % ((42 - total) % 97 if new else -total % 97)
+    if rng.random() < 0.2:
+        number += rand_digits(rng, 3)  # a branch
+    return with_prefix(rng, number, rng.choice(["GB", "XI"]))
+
+
+def ch_uid(rng):
+    while True:
+        body = rand_digits(rng, 8)
+        check = (11 - weighted(body, [5, 4, 3, 2, 7, 6, 5, 4])) % 11
+        if check < 10:
+            return "CHE" + body + str(check)
+
+
+@vat_scheme("ch.vat", "CH",
+            examples=["CHE-107.787.577 IVA", "CHE-107.787.578 IVA", "CHE-109.910.570 MWST",
+                      "CHE-100.155.212 TVA", "CHE-100.155.212"],
+            edges=[ch_uid],
+            rules=[Rule("without-mark", True, False, lambda n: n.rstrip()[-1].isdigit())])
+def make_ch_vat(rng):
+    return ch_uid(rng) + rng.choice([" ", ""]) + rng.choice(["MWST", "TVA", "IVA", "TPV"])
+
+
+@vat_scheme("no.mva", "NO", examples=["NO 995 525 828 MVA", "NO 995 525 829 MVA", "995525828MVA"])
+def make_no_mva(rng):
+    body = rand_digits(rng, 8)
+    check = (11 - weighted(body, [3, 2, 7, 6, 5, 4, 3, 2])) % 11
+    return with_prefix(rng, body + str(check) + "MVA", "NO") if check < 10 else make_no_mva(rng)
+
+
+# `vat`: numbers of every country, each behind its prefix. A difference is
+# explained by the country's own rule, or by the Swiss number without its
+# mark, which python-stdnum's ch.vat requires.
+VAT_COUNTRY_MAKERS = dict(VAT_MAKERS, BE=("be.vat", make_be_vat, ()), AU=("au.abn", make_abn, ()))
+
+
+def vat_country_rule(number, ours, theirs):
+    prefix = {"XI": "GB", "GR": "EL"}.get(number[:2], number[:2])
+    if prefix not in VAT_COUNTRY_MAKERS:
+        return False
+    rest = number[3:] if number[2] == " " else number[2:]
+    for candidate in (rest, number):
+        if any(r.explains(candidate, ours, theirs) for r in VAT_COUNTRY_MAKERS[prefix][2]):
+            return True
+    return False
+
+
+class CountryRule(Rule):
+    def explains(self, number, ours, theirs):
+        return vat_country_rule(number, ours, theirs)
+
+
+@scheme("vat", vatin.is_valid,
+        examples=["DE136695976", "EL 094259216", "GR094259216", "XI980780684", "CHE-107.787.577 MWST",
+                  "NO995525828MVA", "AU83914571673", "BE0403019261", "FRK7399859412", "QQ123456789",
+                  "ATU13585627", "NL002455799B11", "ESX5253868R"],
+        edges=[lambda rng: "NL" + nl_check_01(rng), lambda rng: "CZ" + cz_nine_digit_birth_number(rng)],
+        rules=[CountryRule("country-rule", None, None, None)])
+def make_vat(rng):
+    prefix = rng.choice(sorted(VAT_COUNTRY_MAKERS))
+    number = VAT_COUNTRY_MAKERS[prefix][1](rng)
+    if prefix == "CH" or number.startswith(prefix) or (prefix == "GB" and number[:2] in ("XI", "GD", "HA")):
+        return number if not number[:2] in ("GD", "HA") else "GB" + number
+    if prefix == "EL" and number.startswith("GR"):
+        return number
+    return prefix + number
 
 
 # --- Running ------------------------------------------------------------------------

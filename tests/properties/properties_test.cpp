@@ -36,11 +36,11 @@ std::vector<std::string> Stems(const Sample& sample) {
 constexpr int kPayloadsPerClass = 400;
 
 // The example with its digits and capitals drawn anew, but for the
-// sample's fixed prefix and kept places.
+// sample's fixed prefix and suffix and its kept places.
 std::string Vary(const std::string& example, std::mt19937& random, const Sample& sample) {
   std::string text = example;
   const std::string_view kept = sample.kept_places != nullptr ? sample.kept_places : "";
-  for (std::size_t i = 0; i < text.size(); ++i) {
+  for (std::size_t i = 0; i + sample.fixed_suffix < text.size(); ++i) {
     char& c = text[i];
     if (i < sample.fixed_prefix || (i < kept.size() && kept[i] == '=')) continue;
     if (c >= '0' && c <= '9') c = static_cast<char>('0' + random() % 10);

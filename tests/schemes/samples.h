@@ -41,6 +41,9 @@ struct Sample {
   // in a text that lines up with the stem: a birth date the rule tests, the
   // digits that make a repetition rule hold.
   const char* kept_places = nullptr;
+  // How many trailing characters every number of the format shares (the 01
+  // of se.vat, the MVA of no.mva), which generated numbers keep too.
+  std::size_t fixed_suffix = 0;
 };
 
 // Test parameters print as their scheme's name.
@@ -120,6 +123,18 @@ inline std::vector<Sample> SamplesOfTheCatalogue(bool further = false) {
         if (entry.name == name) sample.fixed_prefix = length;
       }
       sample.kept_places = KeptPlaces(entry.name);
+      // The U of an Austrian number, the X, Y or Z of a NIE, the prefix of
+      // a VAT number; the B of a Dutch one, the 01 of a Swedish one and the
+      // MVA of a Norwegian one.
+      if (entry.name == "at.uid" || entry.name == "es.nie") sample.fixed_prefix = 1;
+      if (entry.name == "vat") sample.fixed_prefix = 2;
+      if (entry.name == "nl.btw" || entry.name == "lt.pvm") sample.fixed_suffix = 1;
+      // Monaco's numbers, which carry no SIREN check digit, and the office
+      // code of an Italian number.
+      if (entry.name == "fr.tva") sample.fixed_prefix = 3;
+      if (entry.name == "it.iva") sample.fixed_suffix = 3;
+      if (entry.name == "se.vat") sample.fixed_suffix = 2;
+      if (entry.name == "no.mva") sample.fixed_suffix = 3;
       samples.push_back(sample);
     }
   }

@@ -194,7 +194,8 @@ class EveryScheme(PageTest):
         self.assertEqual(options[52:], [line.split(" ")[0] for line in further])
         groups = self.browser.driver.execute_script(
             "return [...document.querySelectorAll('#scheme optgroup')].map((g) => g.label)")
-        self.assertEqual(groups, ["Companies and tax", "Payments", "Personal numbers"])
+        self.assertEqual(groups, ["Companies and tax", "Payments", "Personal numbers",
+                                  "VAT numbers"])
 
     def test_typing_filters_the_list(self):
         self.open("#be.vat")
