@@ -18,15 +18,12 @@ CLASSES = ("ACL ACN AHV AK BI BIC BOL BSN BTW BZU CAS CNP CPF CPR Creditcard DEA
            "Luhn Modulo10 Modulo97 "
            "au.abn be.vat br.cnpj ca.bn in_.gstin in_.pan mx.rfc us.ein eu.banknote be.nn ch.ssn "
            "cl.rut cn.ric de.idnr dk.cpr ie.pps in_.aadhaar it.codicefiscale mx.curp "
-           "no.fodselsnummer se.personnummer tr.tckimlik za.idnr").split()
-           "au.abn be.vat br.cnpj ca.bn eu.banknote be.nn ch.ssn cl.rut dk.cpr ie.pps "
-           "cusip figi gb.sedol isin iso11649 lei us.rtn gln gtin imei s10 sscc "
-           "isan ismn isni iswc orcid damm iso7064.mod_11_10 iso7064.mod_11_2 iso7064.mod_37_2 "
-           "iso7064.mod_37_36 iso7064.mod_97_10 luhn_mod_n").split()
-           "au.abn be.vat br.cnpj ca.bn eu.banknote be.nn ch.ssn cl.rut dk.cpr ie.pps "
-           "at.uid bg.vat ch.vat cy.vat cz.dic de.vat dk.cvr ee.kmkr es.cif es.nie es.nif fi.alv "
-           "fr.tva gb.vat gr.vat hr.oib hu.anum ie.vat it.iva lt.pvm lu.tva lv.pvn mt.vat nl.btw "
-           "no.mva pl.nip pt.nif ro.cf se.vat si.ddv sk.dph vat").split()
+           "no.fodselsnummer se.personnummer tr.tckimlik za.idnr at.uid bg.vat ch.vat cy.vat "
+           "cz.dic de.vat dk.cvr ee.kmkr es.cif es.nie es.nif fi.alv fr.tva gb.vat gr.vat hr.oib "
+           "hu.anum ie.vat it.iva lt.pvm lu.tva lv.pvn mt.vat nl.btw no.mva pl.nip pt.nif ro.cf "
+           "se.vat si.ddv sk.dph vat cusip figi gb.sedol isin iso11649 lei us.rtn gln gtin imei "
+           "s10 sscc isan ismn isni iswc orcid damm iso7064.mod_11_10 iso7064.mod_11_2 "
+           "iso7064.mod_37_2 iso7064.mod_37_36 iso7064.mod_97_10 luhn_mod_n").split()
 
 EXAMPLES = {
     "ACL": ["340156000000", "3401560000009"],

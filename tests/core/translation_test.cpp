@@ -145,6 +145,7 @@ template <>
 struct Descriptor<EveryKind> {
   static constexpr std::string_view kName = "EveryKind";
   static constexpr std::string_view kDescription = "A property of every kind a getter returns";
+  static constexpr std::array<Example, 0> kExamples{};
   static constexpr std::tuple kProperties{
       Property{"Flag", &EveryKind::Flag},
       Property{"Byte", &EveryKind::Byte},
