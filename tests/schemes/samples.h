@@ -86,7 +86,8 @@ inline std::vector<Sample> SamplesOfTheCatalogue(bool further = false) {
       further ? std::vector{FurtherFormats()} : std::vector{SchemeList(), BuildingBlocks()};
   for (const auto& list : lists) {
     for (const CatalogueEntry& entry : list) {
-      const NumberShape& shape = entry.create()->Shape();
+      const auto scheme = entry.create();
+      const NumberShape& shape = scheme->Shape();
       Sample sample{.scheme = keep(std::string(entry.name)), .stem = nullptr, .number = nullptr};
       if (shape.check_place != NumberShape::kAtEnd) sample.check_place = shape.check_place;
       sample.check_length = shape.check_length;
