@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <gtest/gtest.h>
 #include <string>
+#include <string_view>
 
 #include "core/families/check_letter_number.h"
 #include "core/families/iso7064_number.h"
@@ -50,6 +51,74 @@ TEST(Iso7064NumberTest, EachSystemWritesItsCheckCharacters) {
     ASSERT_TRUE(value) << c.payload;
     EXPECT_EQ(Iso7064CheckText(c.system, *value), c.check)
         << c.payload << " system " << static_cast<int>(c.system);
+  }
+}
+
+// The value of a character in the alphanumeric systems; the check
+// characters X of MOD 11-2 and * of MOD 37-2 stand for 10 and 36.
+int ValueOf(char c) {
+  if (c == '*') return 36;
+  if (c >= '0' && c <= '9') return c - '0';
+  return c - 'A' + 10;
+}
+
+// Whether a whole number, check characters included, satisfies its system
+// as ISO 7064 defines it, worked out the long way.
+bool Satisfies(System system, const std::string& whole) {
+  switch (system) {
+    case System::kMod11_2:
+    case System::kMod37_2: {
+      const int modulus = system == System::kMod11_2 ? 11 : 37;
+      int value = 0;
+      for (char c : whole) {
+        const int v = system == System::kMod11_2 && c == 'X' ? 10 : ValueOf(c);
+        value = (value * 2 + v) % modulus;
+      }
+      return value == 1;
+    }
+    case System::kMod97_10: {
+      int value = 0;
+      for (char c : whole) {
+        const int v = ValueOf(c);
+        value = (value * (v >= 10 ? 100 : 10) + v) % 97;
+      }
+      return value == 1;
+    }
+    case System::kMod11_10:
+    case System::kMod37_36: {
+      const int modulus = system == System::kMod11_10 ? 10 : 36;
+      int product = modulus;
+      int sum = 0;
+      for (char c : whole) {
+        sum = (product + ValueOf(c)) % modulus;
+        if (sum == 0) sum = modulus;
+        product = (2 * sum) % (modulus + 1);
+      }
+      return sum == 1;
+    }
+  }
+  return false;
+}
+
+TEST(Iso7064NumberTest, EveryCheckCompletesTheSystem) {
+  constexpr std::string_view kDigits = "0123456789";
+  unsigned seed = 12345;
+  const auto next = [&seed](std::size_t below) {
+    seed = seed * 1103515245u + 12345u;
+    return (seed >> 16) % below;
+  };
+  for (System system : {System::kMod11_2, System::kMod37_2, System::kMod97_10, System::kMod11_10,
+                        System::kMod37_36}) {
+    const std::string_view alphabet = ReadsLetters(system) ? kAlphanumeric : kDigits;
+    for (int i = 0; i < 500; ++i) {
+      std::string payload;
+      for (std::size_t n = 1 + next(20); n > 0; --n)
+        payload += alphabet[next(alphabet.size())];
+      const auto value = Iso7064CheckValue(system, payload);
+      ASSERT_TRUE(value) << payload;
+      EXPECT_TRUE(Satisfies(system, payload + Iso7064CheckText(system, *value)))
+          << payload << " system " << static_cast<int>(system);
+    }
   }
 }
 
@@ -177,6 +246,32 @@ TEST(CheckLetterNumberTest, TheBadCharacterIsTheFirstNonDigit) {
   const Finding wrong = read.Explain("12345678T");
   EXPECT_EQ(wrong.kind, Finding::Kind::kWrongCheckDigit);
   EXPECT_EQ(wrong.expected, "Z");
+}
+
+// Each table by the rule it is named after, so that no entry strays.
+TEST(RemainderTablesTest, EachEntryFollowsTheTablesRule) {
+  for (std::size_t i = 0; i < 10; ++i) {
+    const int r = static_cast<int>(i);
+    EXPECT_EQ(kTenMinusRemainder[i], (10 - r) % 10) << r;
+  }
+  for (std::size_t i = 0; i < 11; ++i) {
+    const int r = static_cast<int>(i);
+    EXPECT_EQ(kElevenMinusRemainder[i], 11 - r) << r;
+    EXPECT_EQ(kElevenMinusRemainderNoneForOne[i], r == 1 ? -1 : (11 - r) % 11) << r;
+    EXPECT_EQ(kElevenMinusRemainderZeroForOne[i], r <= 1 ? 0 : 11 - r) << r;
+    EXPECT_EQ(kRemainderOf11TenAsZero[i], r % 10) << r;
+    EXPECT_EQ(kRemainderOf11[i], r) << r;
+  }
+}
+
+// The letter tables: 23 different capitals each.
+TEST(CheckLetterNumberTest, EachTableHoldsEveryLetterOnce) {
+  for (std::string_view letters : {kSpanishCheckLetters, kIrishCheckLetters}) {
+    for (std::size_t i = 0; i < letters.size(); ++i) {
+      EXPECT_TRUE(letters[i] >= 'A' && letters[i] <= 'Z') << letters;
+      EXPECT_EQ(letters.find(letters[i]), i) << letters;
+    }
+  }
 }
 
 class LuhnSample final : public LuhnNumber<> {
