@@ -83,6 +83,34 @@ TEST(RulesTest, NihCheckDigitEndsTheRecurrenceOnOne) {
   }
 }
 
+// A rejected number still shows the fields read before the fault: the
+// parts cut by place at once, those that need digits only once they are.
+TEST(RulesTest, ARejectedNumberShowsWhatWasReadBeforeTheFault) {
+  const struct {
+    const char* scheme;
+    const char* text;
+    const char* reason;
+    const char* fields;
+  } cases[] = {
+      {"HETU", "131052-3A8T", "the letter A cannot stand at place 9",
+       R"(BirthDate="131052" Century=20 Gender=0 IdentificationNumber=0)"},
+      {"HETU", "13105A-308T", "the letter A cannot stand at place 6",
+       R"(BirthDate="13105A" Century=20 Gender=0)"},
+      {"NID", "8X0315123R", "the letter X cannot stand at place 2",
+       R"(BirthDate="8X0315" Century=19 Gender=1 SequenceNumber="123")"},
+      {"NID", "85X315123R", "the letter X cannot stand at place 3",
+       R"(BirthDate=0 Century=0 Gender=0 SequenceNumber=0)"},
+      {"GRid", "A12425GABC12340*2M", "the character \"*\" cannot stand at place 16",
+       R"(IdentifierScheme="A1" IssueCode="2425G" ReleaseNumber="ABC12340*2")"},
+      {"DNI", "1234A678Z", "the letter A cannot stand at place 5", R"(CheckDigit="")"},
+  };
+  for (const auto& c : cases) {
+    const auto scheme = Create(c.scheme);
+    EXPECT_EQ(Describe(scheme->Explain(c.text)), c.reason) << c.scheme << " " << c.text;
+    EXPECT_EQ(NamedFields(*scheme, c.fields), c.fields) << c.scheme << " " << c.text;
+  }
+}
+
 TEST(RulesTest, MrnAgreesWithLuhnOnDigits) {
   MRN mrn;
   Luhn luhn;
