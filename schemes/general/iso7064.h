@@ -28,30 +28,15 @@ namespace numerant {
 // The shape of a building block: any payload the system reads, upper-cased
 // where a letter may stand (the "X" of MOD 11-2 among them).
 constexpr NumberShape Iso7064BlockShape(Iso7064System system) {
-  switch (system) {
-    case Iso7064System::kMod11_2:
-      return {.upper_case = true,
-              .payload_lengths = Lengths::AtLeast(1),
-              .check_characters = CheckCharacters::kDigitsAndLetters};
-    case Iso7064System::kMod37_2:
-      return {.upper_case = true,
-              .payload_letters = true,
-              .payload_lengths = Lengths::AtLeast(1),
-              .check_characters = CheckCharacters::kAny};
-    case Iso7064System::kMod97_10:
-      return {.upper_case = true,
-              .payload_letters = true,
-              .payload_lengths = Lengths::AtLeast(1),
-              .check_length = 2};
-    case Iso7064System::kMod11_10:
-      return {.payload_lengths = Lengths::AtLeast(1)};
-    case Iso7064System::kMod37_36:
-      return {.upper_case = true,
-              .payload_letters = true,
-              .payload_lengths = Lengths::AtLeast(1),
-              .check_characters = CheckCharacters::kDigitsAndLetters};
-  }
-  return {};
+  using enum Iso7064System;
+  NumberShape shape{.upper_case = system != kMod11_10,
+                    .payload_letters = ReadsLetters(system),
+                    .payload_lengths = Lengths::AtLeast(1),
+                    .check_length = system == kMod97_10 ? 2u : 1u};
+  if (system == kMod11_2 || system == kMod37_36)
+    shape.check_characters = CheckCharacters::kDigitsAndLetters;
+  if (system == kMod37_2) shape.check_characters = CheckCharacters::kAny;
+  return shape;
 }
 
 // MOD 11,10's check digit is 0 to 9, or -1 when none is known; the others'
