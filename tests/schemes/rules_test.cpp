@@ -111,6 +111,28 @@ TEST(RulesTest, ARejectedNumberShowsWhatWasReadBeforeTheFault) {
   }
 }
 
+// Each building block answers by its own system, on the values only it
+// writes, and folds small letters wherever a letter may stand.
+TEST(RulesTest, EachIso7064BuildingBlockIsItsOwnSystem) {
+  const struct {
+    const char* name;
+    const char* payload;
+    const char* check;
+  } cases[] = {
+      {"iso7064.mod_11_2", "1", "X"},
+      {"iso7064.mod_37_2", "398", "*"},
+      {"iso7064.mod_97_10", "129", "02"},
+      {"iso7064.mod_11_10", "102", "0"},
+      {"iso7064.mod_37_36", "g123489654321", "G"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Create(c.name)->CalculateText(c.payload), c.check) << c.name;
+    EXPECT_TRUE(Create(c.name)->Check(std::string(c.payload) + c.check)) << c.name;
+  }
+  EXPECT_TRUE(Create("iso7064.mod_11_2")->Check("1x"));
+  EXPECT_TRUE(Create("iso7064.mod_97_10")->Check("g12348965432183"));
+}
+
 TEST(RulesTest, MrnAgreesWithLuhnOnDigits) {
   MRN mrn;
   Luhn luhn;
