@@ -222,6 +222,19 @@ TEST(FurtherFormatsTest, TheRulesOwnTestsComeFirst) {
   });
 }
 
+// A CIF takes its digit or the letter of the same value, whatever the
+// entity mostly carries: the character typed decides which is expected.
+TEST(FurtherFormatsTest, TheTypedCheckCharacterDecides) {
+  ExpectExplain({
+      {"es.cif", "Q2876031B", "valid"},
+      {"es.cif", "Q28760312", "valid"},
+      {"es.cif", "Q28760313", "check character should be 2, not 3"},
+      {"es.cif", "Q2876031C", "check character should be 2, not C"},
+      {"es.nif", "B6471783H", "valid"},
+      {"es.nif", "B6471783I", "check character should be 8, not I"},
+  });
+}
+
 TEST(FurtherFormatsTest, NamesAreFoundInAnyCaseAndThe52KeepTheirs) {
   ASSERT_NE(FindScheme("BE.VAT"), nullptr);
   EXPECT_EQ(FindScheme("BE.VAT")->name, "be.vat");
