@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The ISO 7064 numbers: a payload followed by the check characters of one of
 // the systems of ISO 7064 (core/iso7064.h). The building blocks, NIH, BZU,
-// GRid, ISNI, ORCID, LEI, the Croatian OIB and the German tax numbers differ
-// only in their system, shape and fields, and in how a check value is
-// written.
+// GRid, ISNI, ORCID, LEI, the creditor reference, the Croatian OIB, the
+// Chinese identity number and the German tax numbers differ only in their
+// system, shape and fields, in what the system reads and in how a check
+// value is written.
 #pragma once
 
 #include <cstddef>
@@ -63,6 +64,11 @@ class Iso7064Number : public CheckDigitNumber<Value, Fields> {
   Iso7064Number(Iso7064System system, const NumberShape& shape)
       : CheckDigitNumber<Value, Fields>(shape), system_(system) {}
 
+  // The text the system reads, for a rule that moves part of the payload
+  // (ISO 11649 reads its "RF" last); such a rule tests every character in
+  // DecodeFields first.
+  virtual std::string_view SystemText(std::string_view payload) { return payload; }
+
   // The check digit of a check value; a scheme whose rule writes a value
   // otherwise gives its own.
   virtual Value CheckDigitOf(int value) const {
@@ -76,7 +82,8 @@ class Iso7064Number : public CheckDigitNumber<Value, Fields> {
  private:
   std::optional<Value> ComputeCheckDigit(std::string_view payload) final {
     if (!this->DecodeFields(payload)) return std::nullopt;
-    if (const auto value = Iso7064CheckValue(system_, payload)) return CheckDigitOf(*value);
+    if (const auto value = Iso7064CheckValue(system_, SystemText(payload)))
+      return CheckDigitOf(*value);
     if (!ReadsLetters(system_)) return this->RejectNonDigit(payload);
     const std::size_t at = FirstNonAlphanumeric(payload);
     return at < payload.size() ? this->RejectCharacter(at) : std::nullopt;
