@@ -4,7 +4,9 @@
 #include <array>
 #include <cstddef>
 
+#include "core/calendar.h"
 #include "core/characters.h"
+#include "core/facts.h"
 #include "core/text.h"
 #include "schemes/personal/decoding.h"
 
@@ -53,6 +55,10 @@ std::optional<std::string> HETU::ComputeCheckDigit(std::string_view payload) {
   fields_.gender = GenderByParity(DigitValue(individual.back()));
   fields_.identification_number = individual;
   return std::string(1, kCheckCharacters[static_cast<std::size_t>(*n % kModulus)]);
+}
+
+BirthDay HETU::Birthday() const {
+  return SixDigitDate(BirthDate().Text(), true, Century());
 }
 
 }  // namespace numerant
