@@ -60,17 +60,32 @@ constexpr std::array kFieldWords{
     FieldWords{"AccountNumber", "account"}, FieldWords{"MajorIndustryCode", "industry"},
 };
 
-// "CountryCode" becomes "country code".
+// "CountryCode" becomes "country code", "GS1Prefix" "GS1 prefix": a word
+// begins at a capital after a small letter or digit, or at the last of a run
+// of capitals before a small letter; a run of capitals stays as it is.
 std::string Words(std::string_view field) {
   for (const FieldWords& entry : kFieldWords) {
     if (entry.field == field) return std::string(entry.words);
   }
+  const auto is_capital = [](char c) { return c >= 'A' && c <= 'Z'; };
+  const auto is_small = [](char c) { return c >= 'a' && c <= 'z'; };
   std::string words;
-  for (char c : field) {
-    const bool capital = c >= 'A' && c <= 'Z';
-    if (capital && !words.empty()) words += ' ';
-    words += capital ? static_cast<char>(c - 'A' + 'a') : c;
+  std::size_t start = 0;
+  const auto flush = [&](std::size_t end) {
+    std::string word(field.substr(start, end - start));
+    const bool acronym = word.size() > 1 && std::none_of(word.begin(), word.end(), is_small);
+    if (!acronym && !word.empty() && is_capital(word.front())) word.front() += 'a' - 'A';
+    if (!words.empty()) words += ' ';
+    words += word;
+    start = end;
+  };
+  for (std::size_t i = 1; i < field.size(); ++i) {
+    const bool after_small = !is_capital(field[i - 1]) && is_capital(field[i]);
+    const bool run_ends = is_capital(field[i - 1]) && is_capital(field[i]) &&
+                          i + 1 < field.size() && is_small(field[i + 1]);
+    if (after_small || run_ends) flush(i);
   }
+  if (start < field.size()) flush(field.size());
   return words;
 }
 
@@ -99,7 +114,7 @@ Facts FactsOfProperties(const Scheme& scheme, const BirthDay* birth_day,
       facts.push_back(std::move(fact));
     };
     // The check digit is on screen already, and a setting is no finding.
-    if (field == "CheckDigit" || field == "Reverse") return;
+    if (field == "CheckDigit" || field == "Reverse" || field == "Alphabet") return;
     std::string text;
     if (const auto* flag = std::get_if<bool>(&value)) {
       add(MakeFact(Fact::Kind::kValue, "", *flag ? Words(field) : "not " + Words(field)));

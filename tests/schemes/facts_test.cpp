@@ -49,6 +49,10 @@ TEST(FactsTest, ValidNumbersInWords) {
       {"INSZ", "85031512369", "born 15 March '85, male, serial 123"},
       // A country code of ISO 3166 by its name; others as they are.
       {"IBAN", "DE89370400440532013000", "account 370400440532013000, country Germany"},
+      {"isin", "US0378331005",
+       "country United States, embedded code CUSIP, embedded valid, NSIN 037833100"},
+      // Field names in words: a run of capitals stays one word.
+      {"gtin", "09501101530003", "GS1 prefix 950, indicator digit 0"},
       // Nothing to tell beyond the check digit.
       {"Luhn", "79927398713", ""},
   };
