@@ -47,4 +47,23 @@ std::optional<std::int16_t> Ismn::ComputeCheckDigit(std::string_view payload) {
   return Modulo10CheckDigit(whole);
 }
 
+std::string Descriptor<Ismn>::WrittenForm(std::string_view compact) {
+  const bool old_form = compact.size() == 1 + kDigits + 1 && compact[0] == 'M';
+  if (!old_form &&
+      !(compact.size() == kPrefix.size() + kDigits + 1 && compact.starts_with(kPrefix)))
+    return std::string(compact);
+  const std::string_view digits = compact.substr(old_form ? 1 : kPrefix.size());
+  for (char c : digits) {
+    if (!IsDigit(c)) return std::string(compact);
+  }
+  const std::size_t publisher = kPublisherLength[static_cast<std::size_t>(DigitValue(digits[0]))];
+  std::string written(old_form ? "M-" : "979-0-");
+  written.append(digits.substr(0, publisher));
+  written += '-';
+  written.append(digits.substr(publisher, kDigits - publisher));
+  written += '-';
+  written.append(digits.substr(kDigits));
+  return written;
+}
+
 }  // namespace numerant

@@ -49,6 +49,7 @@ struct Descriptor<IBAN> {
   static constexpr std::string_view kDescription =
       "International bank account number: country code, two check digits, account; ISO 7064 MOD "
       "97-10";
+  static constexpr std::string_view kWrittenForm = "#### *";
   static constexpr std::tuple kProperties{
       Property{"AccountNumber", &IBAN::AccountNumber},
       Property{"CheckDigit", &IBAN::CheckDigit},

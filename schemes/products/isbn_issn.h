@@ -85,6 +85,7 @@ struct Descriptor<ISSN> {
   static constexpr std::string_view kName = "ISSN";
   static constexpr std::string_view kDescription =
       "Serial publication number, ISSN-8 (modulo 11) and in an EAN-13 with prefix 977";
+  static constexpr std::string_view kWrittenForm = "####-####";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &ISSN::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {
