@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/json_writer.h"
 #include "cli/options.h"
 #include "cli/streams.h"
+#include "core/json_writer.h"
 #include "core/translation.h"
 #include "core/version.h"
 #include "schemes/catalogue.h"
@@ -147,6 +147,7 @@ class Session {
 
   void Answer(std::string_view utf8_input) {
     const std::string_view number = Latin1FromUtf8(utf8_input, latin1_);
+    utf8_input_ = utf8_input;
     std::string& out = out_.buffer();
     if (with_input_) {
       out += utf8_input;
@@ -171,6 +172,10 @@ class Session {
         break;
       case Command::kIdentify:
         positive = AnswerIdentify(number, out);
+        break;
+      case Command::kFormat:
+      case Command::kCompact:
+        AnswerWritten(out);
         break;
       case Command::kList:
         break;
@@ -201,6 +206,10 @@ class Session {
       case Command::kConvert:
         return text + std::to_string(positive) + " converted, " + std::to_string(negative_) +
                " with no other form";
+      case Command::kFormat:
+        return text + std::to_string(positive) + " formatted";
+      case Command::kCompact:
+        return text + std::to_string(positive) + " compacted";
       case Command::kIdentify:
       case Command::kList:
         break;
@@ -210,6 +219,26 @@ class Session {
   }
 
  private:
+  // `format` and `compact`, which read look-alikes of ASCII characters as
+  // those characters and answer every number.
+  void AnswerWritten(std::string& out) {
+    const bool format = command_ == Command::kFormat;
+    const std::string written =
+        format ? scheme_->FormatUtf8(utf8_input_) : scheme_->CompactUtf8(utf8_input_);
+    if (!json_) {
+      out += written;
+      return;
+    }
+    out += format ? ", \"formatted\": " : ", \"compact\": ";
+    AppendJsonString(out, written);
+  }
+
+  // The --json member after the fields: the number as people write it.
+  void AppendFormatted(std::string& out, Scheme& scheme, std::string_view number) {
+    out += ", \"formatted\": ";
+    AppendJsonString(out, scheme.FormatUtf8(number));
+  }
+
   bool AnswerCheck(std::string_view number, std::string& out) {
     if (!json_ && !explain_) {
       const bool valid = scheme_->Check(number);
@@ -228,6 +257,7 @@ class Session {
     AppendJsonFinding(out, finding);
     out += ", \"fields\": ";
     AppendJsonFields(out, *scheme_);
+    AppendFormatted(out, *scheme_, utf8_input_);
     return finding.valid();
   }
 
@@ -244,6 +274,9 @@ class Session {
       }
       out += ", \"fields\": ";
       AppendJsonFields(out, *scheme_);
+      // The completed number's written form, or the input's without one.
+      AppendFormatted(out, *scheme_,
+                      complete.empty() ? std::string(utf8_input_) : Utf8FromLatin1(complete));
     }
     return !complete.empty();
   }
@@ -291,6 +324,7 @@ class Session {
         if (without_check_digit) out += ", \"check_digit\": false";
         out += ", \"fields\": ";
         AppendJsonFields(out, *scheme);
+        AppendFormatted(out, *scheme, utf8_input_);
         out.push_back('}');
       } else {
         if (any) out.push_back(' ');
@@ -312,6 +346,7 @@ class Session {
     AppendJsonText(out, result);
     out += ", \"fields\": ";
     AppendJsonFields(out, *scheme_);
+    AppendFormatted(out, *scheme_, utf8_input_);
   }
 
   Command command_;
@@ -325,6 +360,7 @@ class Session {
   std::string unset_check_digit_;
   Output& out_;
   std::string latin1_;
+  std::string_view utf8_input_;
   std::size_t read_ = 0;
   std::size_t negative_ = 0;
 };

@@ -168,6 +168,35 @@ constexpr const char* kCalculateManyDoc =
 `calculate` for every number of an iterable, in order, without holding the
 GIL while the numbers are answered.)";
 
+// A str as UTF-8, for `format` and `compact`, which read look-alikes of
+// ASCII characters as those characters; a lone surrogate becomes "?".
+std::string Utf8Text(py::handle text, const char* what) {
+  if (!Latin1Text::Accepts(text)) ThrowNotText(text, what);
+  const py::object bytes =
+      py::reinterpret_steal<py::object>(PyUnicode_AsEncodedString(text.ptr(), "utf-8", "replace"));
+  if (!bytes) throw py::error_already_set();
+  return std::string(PyBytes_AS_STRING(bytes.ptr()),
+                     static_cast<std::size_t>(PyBytes_GET_SIZE(bytes.ptr())));
+}
+
+constexpr const char* kFormatDoc = R"(format(scheme: str, number: str) -> str
+
+The number in its customary written form: an IBAN in groups of four, an ISSN
+as 0024-9319, a CNPJ as 16.727.230/0001-97. A scheme without one, and a
+number that does not fit it, give the compact form. Dashes, spaces and
+full-width characters that look like ASCII ones are read as those.
+
+    >>> numerant.format("IBAN", "GB82WEST12345698765432")
+    'GB82 WEST 1234 5698 7654 32')";
+
+constexpr const char* kCompactDoc = R"(compact(scheme: str, number: str) -> str
+
+The number as the scheme stores it: without separators, upper-cased where
+the scheme folds case, without a customary country prefix.
+
+    >>> numerant.compact("be.vat", "BE 0403.019.261")
+    '0403019261')";
+
 constexpr const char* kSchemeDoc = R"(Scheme(name: str)
 
 One object of a scheme class, kept from call to call like the C++ object: after
@@ -220,6 +249,20 @@ PYBIND11_MODULE(numerant, module) {
         return Complete(shared, Latin1Text(payload, "payload").view());
       },
       py::arg("scheme"), py::arg("payload"), kCompleteDoc);
+
+  module.def(
+      "format",
+      [](py::handle scheme, py::handle number) {
+        return FromUtf8(SharedScheme(scheme).FormatUtf8(Utf8Text(number, "number")));
+      },
+      py::arg("scheme"), py::arg("number"), kFormatDoc);
+
+  module.def(
+      "compact",
+      [](py::handle scheme, py::handle number) {
+        return FromUtf8(SharedScheme(scheme).CompactUtf8(Utf8Text(number, "number")));
+      },
+      py::arg("scheme"), py::arg("number"), kCompactDoc);
 
   module.def(
       "explain",
@@ -289,6 +332,22 @@ PYBIND11_MODULE(numerant, module) {
           py::arg("payload"),
           "complete(payload: str) -> str\n\nThe number with its check character(s) in their "
           "place, or \"\" when the payload has none.")
+      .def(
+          "format",
+          [](SchemeObject& self, py::handle number) {
+            return FromUtf8(self.scheme().FormatUtf8(Utf8Text(number, "number")));
+          },
+          py::arg("number"),
+          "format(number: str) -> str\n\nThe number in its customary written form, as "
+          "`numerant.format` gives it.")
+      .def(
+          "compact",
+          [](SchemeObject& self, py::handle number) {
+            return FromUtf8(self.scheme().CompactUtf8(Utf8Text(number, "number")));
+          },
+          py::arg("number"),
+          "compact(number: str) -> str\n\nThe number as the scheme stores it, as "
+          "`numerant.compact` gives it.")
       .def(
           "explain",
           [](SchemeObject& self, py::handle number) {
