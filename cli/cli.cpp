@@ -231,6 +231,24 @@ class Session {
     }
     out += format ? ", \"formatted\": " : ", \"compact\": ";
     AppendJsonString(out, written);
+    if (!format) return;
+    // The named parts of the written form (ISBN's group, registrant ...),
+    // or null.
+    const std::vector<WrittenPart> parts =
+        scheme_->FormatParts(Latin1FromUtf8Lookalikes(utf8_input_));
+    out += ", \"parts\": ";
+    if (parts.empty()) {
+      out += "null";
+      return;
+    }
+    out.push_back('{');
+    for (const WrittenPart& part : parts) {
+      if (&part != &parts.front()) out += ", ";
+      AppendJsonString(out, part.name);
+      out += ": ";
+      AppendJsonText(out, part.text);
+    }
+    out.push_back('}');
   }
 
   // The --json member after the fields: the number as people write it.

@@ -30,6 +30,7 @@
 #include <tuple>
 #include <type_traits>
 #include <variant>
+#include <vector>
 
 #include "core/example.h"
 #include "core/field_value.h"
@@ -103,6 +104,24 @@ inline std::string ResultText(const FieldValue& value) {
   return value.ToString();
 }
 
+// One named part of a number as it is written: ISBN's "group" or
+// "registrant", in the order they are written.
+struct WrittenPart {
+  std::string_view name;
+  std::string text;
+
+  friend bool operator==(const WrittenPart&, const WrittenPart&) = default;
+};
+
+// A format whose written form falls into named parts gives them from its
+// compact form in its `Descriptor`, as
+//   static std::vector<WrittenPart> WrittenParts(std::string_view compact);
+// with nothing for a number it cannot split.
+template <typename T>
+concept WrittenInParts = requires(std::string_view compact) {
+  { Descriptor<T>::WrittenParts(compact) } -> std::same_as<std::vector<WrittenPart>>;
+};
+
 // The interface through which the window and the command line drive any
 // scheme object without knowing its class.
 class Scheme {
@@ -134,6 +153,11 @@ class Scheme {
   // where there is no customary one, or where the number does not fit it.
   virtual std::string Format(std::string_view number) = 0;
 
+  // The parts of the written form, for a format that names them (ISBN's
+  // prefix, group, registrant, publication and check digit); nothing for
+  // any other, and for a number the format cannot split.
+  virtual std::vector<WrittenPart> FormatParts(std::string_view number) = 0;
+
   // The same over UTF-8 text, in which look-alikes of ASCII characters
   // (dashes, spaces of other widths, full-width digits and letters) are
   // taken as those characters first; the answer is UTF-8 too.
@@ -161,7 +185,13 @@ class SchemeAdapter final : public Scheme {
   }
 
   std::string Compact(std::string_view number) override {
-    std::string compact = scheme_.Compact(number);
+    // A class of another program's that does not compact keeps the number.
+    std::string compact;
+    if constexpr (requires { scheme_.Compact(number); }) {
+      compact = scheme_.Compact(number);
+    } else {
+      compact = std::string(number);
+    }
     if constexpr (HasCountryPrefix<T>) {
       // Removed once, and only where that leaves no second prefix, so that
       // compacting again changes nothing.
@@ -188,6 +218,14 @@ class SchemeAdapter final : public Scheme {
       // A form that would read back as another number (a prefix written
       // before a number that already starts with one) is not used.
       return Compact(written) == compact ? written : compact;
+    }
+  }
+
+  std::vector<WrittenPart> FormatParts(std::string_view number) override {
+    if constexpr (WrittenInParts<T>) {
+      return Descriptor<T>::WrittenParts(Compact(number));
+    } else {
+      return {};
     }
   }
 

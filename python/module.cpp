@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/translation.h"
 #include "core/version.h"
 #include "python/explain.h"
 #include "python/python_text.h"
@@ -189,6 +190,25 @@ full-width characters that look like ASCII ones are read as those.
     >>> numerant.format("IBAN", "GB82WEST12345698765432")
     'GB82 WEST 1234 5698 7654 32')";
 
+// The parts of the written form as a dict in their order, or None.
+py::object PartsToPython(const std::vector<WrittenPart>& parts) {
+  if (parts.empty()) return py::none();
+  py::dict dict;
+  for (const WrittenPart& part : parts)
+    dict[ToPython(part.name)] = ToPython(part.text);
+  return std::move(dict);
+}
+
+constexpr const char* kFormatPartsDoc =
+    R"(format_parts(scheme: str, number: str) -> dict[str, str] | None
+
+The named parts of the number's written form, in their order, for a scheme
+that names them (ISMN's prefix, publisher, item and check digit); None for
+any other scheme and for a number that cannot be split.
+
+    >>> numerant.format_parts("ismn", "9790345246805")
+    {'prefix': '979-0', 'publisher': '3452', 'item': '4680', 'check_digit': '5'})";
+
 constexpr const char* kCompactDoc = R"(compact(scheme: str, number: str) -> str
 
 The number as the scheme stores it: without separators, upper-cased where
@@ -256,6 +276,14 @@ PYBIND11_MODULE(numerant, module) {
         return FromUtf8(SharedScheme(scheme).FormatUtf8(Utf8Text(number, "number")));
       },
       py::arg("scheme"), py::arg("number"), kFormatDoc);
+
+  module.def(
+      "format_parts",
+      [](py::handle scheme, py::handle number) {
+        const std::string latin1 = Latin1FromUtf8Lookalikes(Utf8Text(number, "number"));
+        return PartsToPython(SharedScheme(scheme).FormatParts(latin1));
+      },
+      py::arg("scheme"), py::arg("number"), kFormatPartsDoc);
 
   module.def(
       "compact",
@@ -340,6 +368,15 @@ PYBIND11_MODULE(numerant, module) {
           py::arg("number"),
           "format(number: str) -> str\n\nThe number in its customary written form, as "
           "`numerant.format` gives it.")
+      .def(
+          "format_parts",
+          [](SchemeObject& self, py::handle number) {
+            const std::string latin1 = Latin1FromUtf8Lookalikes(Utf8Text(number, "number"));
+            return PartsToPython(self.scheme().FormatParts(latin1));
+          },
+          py::arg("number"),
+          "format_parts(number: str) -> dict[str, str] | None\n\nThe named parts of the "
+          "written form, as `numerant.format_parts` gives them.")
       .def(
           "compact",
           [](SchemeObject& self, py::handle number) {

@@ -16,6 +16,7 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 #include "core/check_digit_number.h"
 #include "core/example.h"
@@ -54,6 +55,8 @@ struct Descriptor<Ismn> {
   // 979-0-3452-4680-5 or M-3452-4680-5: the publisher's element by the
   // standard's ranges, then the item's and the check digit.
   static std::string WrittenForm(std::string_view compact);
+  // The same as "prefix", "publisher", "item" and "check_digit".
+  static std::vector<WrittenPart> WrittenParts(std::string_view compact);
   static constexpr std::tuple kProperties{
       Property{"CheckDigit", &Ismn::CheckDigit},
       Property{"Item", &Ismn::Item},

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <string_view>
+#include <vector>
 
 #include "core/translation.h"
 #include "schemes/catalogue.h"
@@ -90,6 +91,17 @@ TEST(WrittenFormsTest, ADoubledPrefixIsRemovedOnceAndCompactingAgainChangesNothi
     EXPECT_EQ(scheme->Compact(compact), compact) << c.scheme << " " << c.typed;
     EXPECT_EQ(scheme->Compact(scheme->Format(c.typed)), compact) << c.scheme << " " << c.typed;
   }
+}
+
+TEST(WrittenFormsTest, PartsAreNamedWhereTheFormatNamesThem) {
+  const std::vector<WrittenPart> kIsmn = {
+      {"prefix", "979-0"}, {"publisher", "3452"}, {"item", "4680"}, {"check_digit", "5"}};
+  EXPECT_EQ(Create("ismn")->FormatParts("979-0-3452-4680-5"), kIsmn);
+  const std::vector<WrittenPart> kOldIsmn = {
+      {"prefix", "M"}, {"publisher", "0601"}, {"item", "1234"}, {"check_digit", "5"}};
+  EXPECT_EQ(Create("ismn")->FormatParts("M 0601 1234 5"), kOldIsmn);
+  EXPECT_TRUE(Create("ismn")->FormatParts("979-0-3452-4680").empty());
+  EXPECT_TRUE(Create("IBAN")->FormatParts("DE89370400440532013000").empty());
 }
 
 }  // namespace
