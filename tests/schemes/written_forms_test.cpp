@@ -41,6 +41,10 @@ TEST(WrittenFormsTest, NumbersComeOutAsPeopleWriteThem) {
       {"cl.rut", "7727230-5", "77272305", "7.727.230-5"},
       {"imei", "35 686800 004141 8", "356868000041418", "35-686800-004141-8"},
       {"isan", "000000018CFA0000I", "000000018CFA0000I", "ISAN 0000-0001-8CFA-0000-I"},
+      // ISBN by the registration-group ranges, not by fixed places.
+      {"ISBN", "9780306406157", "9780306406157", "978-0-306-40615-7"},
+      {"ISBN", "0-8044-2957-x", "080442957X", "0-8044-2957-X"},
+      {"ISBN", "979-0000000001", "9790000000001", "9790000000001"},  // 979-0: no ISBN group
       {"ismn", "9790345246805", "9790345246805", "979-0-3452-4680-5"},
       {"ismn", "M321765474", "M321765474", "M-3217-6547-4"},
       {"be.vat", "BE 0403.019.261", "0403019261", "0403.019.261"},
@@ -102,6 +106,15 @@ TEST(WrittenFormsTest, PartsAreNamedWhereTheFormatNamesThem) {
   EXPECT_EQ(Create("ismn")->FormatParts("M 0601 1234 5"), kOldIsmn);
   EXPECT_TRUE(Create("ismn")->FormatParts("979-0-3452-4680").empty());
   EXPECT_TRUE(Create("IBAN")->FormatParts("DE89370400440532013000").empty());
+  const std::vector<WrittenPart> kIsbn = {{"prefix", "978"},
+                                          {"group", "0"},
+                                          {"registrant", "306"},
+                                          {"publication", "40615"},
+                                          {"check_digit", "7"}};
+  EXPECT_EQ(Create("ISBN")->FormatParts("978-0306406157"), kIsbn);
+  const std::vector<WrittenPart> kIsbn10 = {
+      {"group", "0"}, {"registrant", "306"}, {"publication", "40615"}, {"check_digit", "2"}};
+  EXPECT_EQ(Create("ISBN")->FormatParts("0306406152"), kIsbn10);
 }
 
 }  // namespace
