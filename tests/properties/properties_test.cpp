@@ -254,7 +254,9 @@ TEST_P(PropertyTest, WrittenFormsReadBack) {
     EXPECT_EQ(scheme->Compact(compact), compact) << x;
     EXPECT_EQ(scheme->Compact(written), compact) << x << " -> " << written;
     EXPECT_EQ(scheme->Format(written), written) << x << " -> " << written;
-    if (Fresh()->Check(x)) EXPECT_TRUE(Fresh()->Check(written)) << x << " -> " << written;
+    if (Fresh()->Check(x)) {
+      EXPECT_TRUE(Fresh()->Check(written)) << x << " -> " << written;
+    }
   }
 }
 
