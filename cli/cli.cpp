@@ -301,8 +301,9 @@ class Session {
 
   bool AnswerCalculate(std::string_view number, std::string& out) {
     const std::string result = scheme_->CalculateText(number);
-    WriteResult(result, out);
-    return result != unset_check_digit_;
+    const bool calculated = result != unset_check_digit_;
+    WriteResult(result, out, calculated ? number : std::string_view());
+    return calculated;
   }
 
   bool AnswerConvert(std::string_view number, std::string& out) {
@@ -355,7 +356,11 @@ class Session {
     return any;
   }
 
-  void WriteResult(const std::string& result, std::string& out) {
+  // With --json, the fields and then the written form of the input, or of
+  // the complete number of `payload` where it is given and has one: the
+  // number with the check characters just calculated.
+  void WriteResult(const std::string& result, std::string& out,
+                   std::string_view payload = std::string_view()) {
     if (!json_) {
       AppendUtf8FromLatin1(out, result);
       return;
@@ -364,7 +369,10 @@ class Session {
     AppendJsonText(out, result);
     out += ", \"fields\": ";
     AppendJsonFields(out, *scheme_);
-    AppendFormatted(out, *scheme_, utf8_input_);
+    // Completing changes the fields, which are written by now.
+    const std::string complete =
+        payload.empty() ? std::string() : Utf8FromLatin1(scheme_->Complete(payload));
+    AppendFormatted(out, *scheme_, complete.empty() ? utf8_input_ : std::string_view(complete));
   }
 
   Command command_;
