@@ -196,7 +196,7 @@ py::object PartsToPython(const std::vector<WrittenPart>& parts) {
   py::dict dict;
   for (const WrittenPart& part : parts)
     dict[ToPython(part.name)] = ToPython(part.text);
-  return std::move(dict);
+  return dict;
 }
 
 constexpr const char* kFormatPartsDoc =
