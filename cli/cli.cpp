@@ -148,6 +148,7 @@ class Session {
 
   void Answer(std::string_view utf8_input) {
     const std::string_view number = Latin1FromUtf8(utf8_input, latin1_);
+    utf8_input_ = utf8_input;
     std::string& out = out_.buffer();
     if (with_input_) {
       out += utf8_input;
@@ -172,6 +173,10 @@ class Session {
         break;
       case Command::kIdentify:
         positive = AnswerIdentify(number, out);
+        break;
+      case Command::kFormat:
+      case Command::kCompact:
+        AnswerWritten(out);
         break;
       case Command::kList:
         break;
@@ -202,6 +207,10 @@ class Session {
       case Command::kConvert:
         return text + std::to_string(positive) + " converted, " + std::to_string(negative_) +
                " with no other form";
+      case Command::kFormat:
+        return text + std::to_string(positive) + " formatted";
+      case Command::kCompact:
+        return text + std::to_string(positive) + " compacted";
       case Command::kIdentify:
       case Command::kList:
         break;
@@ -211,6 +220,44 @@ class Session {
   }
 
  private:
+  // `format` and `compact`, which read look-alikes of ASCII characters as
+  // those characters and answer every number.
+  void AnswerWritten(std::string& out) {
+    const bool format = command_ == Command::kFormat;
+    const std::string written =
+        format ? scheme_->FormatUtf8(utf8_input_) : scheme_->CompactUtf8(utf8_input_);
+    if (!json_) {
+      out += written;
+      return;
+    }
+    out += format ? ", \"formatted\": " : ", \"compact\": ";
+    AppendJsonString(out, written);
+    if (!format) return;
+    // The named parts of the written form (ISBN's group, registrant ...),
+    // or null.
+    const std::vector<WrittenPart> parts =
+        scheme_->FormatParts(Latin1FromUtf8Lookalikes(utf8_input_));
+    out += ", \"parts\": ";
+    if (parts.empty()) {
+      out += "null";
+      return;
+    }
+    out.push_back('{');
+    for (const WrittenPart& part : parts) {
+      if (&part != &parts.front()) out += ", ";
+      AppendJsonString(out, part.name);
+      out += ": ";
+      AppendJsonText(out, part.text);
+    }
+    out.push_back('}');
+  }
+
+  // The --json member after the fields: the number as people write it.
+  void AppendFormatted(std::string& out, Scheme& scheme, std::string_view number) {
+    out += ", \"formatted\": ";
+    AppendJsonString(out, scheme.FormatUtf8(number));
+  }
+
   bool AnswerCheck(std::string_view number, std::string& out) {
     if (!json_ && !explain_) {
       const bool valid = scheme_->Check(number);
@@ -231,6 +278,7 @@ class Session {
     AppendJsonFinding(out, finding);
     out += ", \"fields\": ";
     AppendJsonFields(out, *scheme_);
+    AppendFormatted(out, *scheme_, utf8_input_);
     return finding.valid();
   }
 
@@ -261,14 +309,18 @@ class Session {
       }
       out += ", \"fields\": ";
       AppendJsonFields(out, *scheme_);
+      // The completed number's written form, or the input's without one.
+      AppendFormatted(out, *scheme_,
+                      complete.empty() ? std::string(utf8_input_) : Utf8FromLatin1(complete));
     }
     return !complete.empty();
   }
 
   bool AnswerCalculate(std::string_view number, std::string& out) {
     const std::string result = scheme_->CalculateText(number);
-    WriteResult(result, out);
-    return result != unset_check_digit_;
+    const bool calculated = result != unset_check_digit_;
+    WriteResult(result, out, calculated ? number : std::string_view());
+    return calculated;
   }
 
   bool AnswerConvert(std::string_view number, std::string& out) {
@@ -308,6 +360,7 @@ class Session {
         if (without_check_digit) out += ", \"check_digit\": false";
         out += ", \"fields\": ";
         AppendJsonFields(out, *scheme);
+        AppendFormatted(out, *scheme, utf8_input_);
         out.push_back('}');
       } else {
         if (any) out.push_back(' ');
@@ -320,7 +373,11 @@ class Session {
     return any;
   }
 
-  void WriteResult(const std::string& result, std::string& out) {
+  // With --json, the fields and then the written form of the input, or of
+  // the complete number of `payload` where it is given and has one: the
+  // number with the check characters just calculated.
+  void WriteResult(const std::string& result, std::string& out,
+                   std::string_view payload = std::string_view()) {
     if (!json_) {
       AppendUtf8FromLatin1(out, result);
       return;
@@ -329,6 +386,10 @@ class Session {
     AppendJsonText(out, result);
     out += ", \"fields\": ";
     AppendJsonFields(out, *scheme_);
+    // Completing changes the fields, which are written by now.
+    const std::string complete =
+        payload.empty() ? std::string() : Utf8FromLatin1(scheme_->Complete(payload));
+    AppendFormatted(out, *scheme_, complete.empty() ? utf8_input_ : std::string_view(complete));
   }
 
   Command command_;
@@ -342,6 +403,7 @@ class Session {
   std::string unset_check_digit_;
   Output& out_;
   std::string latin1_;
+  std::string_view utf8_input_;
   std::size_t read_ = 0;
   std::size_t negative_ = 0;
 };

@@ -15,6 +15,11 @@ constexpr std::string_view kUsage =
     "  check SCHEME [NUMBER...]  print 'valid' or 'invalid' for each complete number\n"
     "  complete SCHEME [NUMBER...]\n"
     "                            print each number with its check digit(s) in place\n"
+    "  format SCHEME [NUMBER...] print each number in its customary written form\n"
+    "                            (IBAN in groups of four, ISSN 0024-9319)\n"
+    "  compact SCHEME [NUMBER...]\n"
+    "                            print each number as the scheme stores it: without\n"
+    "                            separators or country prefix, upper-cased\n"
     "  convert UPC [NUMBER...]   print the other form (UPC-A or UPC-E) of each number\n"
     "  convert ISBN|ISSN|ismn [NUMBER...]\n"
     "                            ISBN-10 and ISBN-13 (978), ISSN and its EAN-13 (977;\n"
@@ -52,7 +57,7 @@ constexpr std::string_view kOptionList =
     "the options are --json, --explain, --all, --with-input, --summary, --line-buffered, -f FILE, "
     "-h, --help, --version and --";
 constexpr std::string_view kCommandList =
-    "the commands are list, calc, check, complete, convert and identify";
+    "the commands are list, calc, check, complete, format, compact, convert and identify";
 
 std::optional<Command> ParseCommand(std::string_view word) {
   if (word == "list") return Command::kList;
@@ -61,6 +66,8 @@ std::optional<Command> ParseCommand(std::string_view word) {
   if (word == "complete") return Command::kComplete;
   if (word == "convert") return Command::kConvert;
   if (word == "identify") return Command::kIdentify;
+  if (word == "format") return Command::kFormat;
+  if (word == "compact") return Command::kCompact;
   return std::nullopt;
 }
 
@@ -140,7 +147,8 @@ std::variant<Options, std::string> ParseCommandLine(std::span<const std::string_
       }
       options.command = *command;
       if (*command == Command::kCalc || *command == Command::kCheck ||
-          *command == Command::kComplete || *command == Command::kConvert) {
+          *command == Command::kComplete || *command == Command::kConvert ||
+          *command == Command::kFormat || *command == Command::kCompact) {
         words_before_numbers = 2;
       }
     } else if (words_seen <= words_before_numbers) {

@@ -13,7 +13,7 @@
 
 namespace numerant::cli {
 
-enum class Command { kList, kCalc, kCheck, kComplete, kConvert, kIdentify };
+enum class Command { kList, kCalc, kCheck, kComplete, kConvert, kIdentify, kFormat, kCompact };
 
 // One place numbers come from, in the order of the command line.
 struct Source {

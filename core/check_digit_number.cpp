@@ -13,6 +13,16 @@ std::string_view NumberCourse::StripAndFold(std::string_view number, bool fold) 
   return text_;
 }
 
+std::string NumberCourse::Compact(std::string_view number) {
+  std::string compact(NormaliseText(number));
+  std::string again(NormaliseText(compact));
+  if (again == compact) return compact;
+  // Only the separators and the case.
+  const bool fold = shape_.upper_case && HasSmallLetters(number);
+  return std::string(ContainsAny(number, shape_.separators) || fold ? StripAndFold(number, fold)
+                                                                    : number);
+}
+
 std::string_view NumberCourse::StripPrefixes(std::string_view text) {
   for (std::string_view prefix : shape_.prefixes) {
     if (!prefix.empty() && text.starts_with(prefix)) {

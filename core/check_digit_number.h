@@ -51,6 +51,11 @@ class NumberCourse {
  public:
   const NumberShape& Shape() const { return shape_; }
 
+  // The number without separators, folded and without its prefixes as the
+  // scheme reads it. Where a removed prefix would leave another to remove,
+  // the prefix stays, so that compacting again changes nothing.
+  std::string Compact(std::string_view number);
+
  protected:
   explicit NumberCourse(const NumberShape& shape) : shape_(shape) {}
   NumberCourse(const NumberCourse&) = default;

@@ -8,7 +8,11 @@
 //     (std::int16_t, std::string or FieldValue);
 //   - `Check(number)`, returning bool;
 //   - `Explain(number)`, the finding behind `Check`'s answer, and
-//     `Complete(payload)`, the payload with its check characters.
+//     `Complete(payload)`, the payload with its check characters;
+//   - `Compact(number)`, the number as the scheme reads it.
+// How a number is written for people is said by its `Descriptor`: a pattern
+// `kWrittenForm` (core/written_form.h), or for an irregular form a function
+// `WrittenForm(compact)`; a scheme without either is written compact.
 // Neither operation ever throws; unusable input gives the unset check digit
 // and false. Beside each class stands its `Descriptor` specialisation, which
 // names the class and lists its public properties; `SchemeAdapter` turns any
@@ -26,12 +30,14 @@
 #include <tuple>
 #include <type_traits>
 #include <variant>
+#include <vector>
 
 #include "core/example.h"
 #include "core/facts.h"
 #include "core/field_value.h"
 #include "core/finding.h"
 #include "core/number_shape.h"
+#include "core/written_form.h"
 
 namespace numerant {
 
@@ -62,6 +68,22 @@ Property(std::string_view, Result (Class::*)() const) -> Property<Class, Result>
 template <typename SchemeClass>
 struct Descriptor;
 
+// A written form given as a pattern, or as a function of the compact form.
+template <typename T>
+concept WrittenAsPattern = requires {
+  { Descriptor<T>::kWrittenForm } -> std::convertible_to<std::string_view>;
+};
+template <typename T>
+concept WrittenByFunction = requires(std::string_view compact) {
+  { Descriptor<T>::WrittenForm(compact) } -> std::convertible_to<std::string>;
+};
+// A country prefix people write before the number that the scheme itself
+// does not strip; `Compact` removes it.
+template <typename T>
+concept HasCountryPrefix = requires {
+  { Descriptor<T>::kCountryPrefix } -> std::convertible_to<std::string_view>;
+};
+
 template <typename T>
 concept DescribedScheme = requires(T scheme, std::string_view text) {
   { Descriptor<T>::kName } -> std::convertible_to<std::string_view>;
@@ -82,6 +104,24 @@ inline std::string ResultText(const std::string& value) {
 inline std::string ResultText(const FieldValue& value) {
   return value.ToString();
 }
+
+// One named part of a number as it is written: ISBN's "group" or
+// "registrant", in the order they are written.
+struct WrittenPart {
+  std::string_view name;
+  std::string text;
+
+  friend bool operator==(const WrittenPart&, const WrittenPart&) = default;
+};
+
+// A format whose written form falls into named parts gives them from its
+// compact form in its `Descriptor`, as
+//   static std::vector<WrittenPart> WrittenParts(std::string_view compact);
+// with nothing for a number it cannot split.
+template <typename T>
+concept WrittenInParts = requires(std::string_view compact) {
+  { Descriptor<T>::WrittenParts(compact) } -> std::same_as<std::vector<WrittenPart>>;
+};
 
 // The interface through which the window and the command line drive any
 // scheme object without knowing its class.
@@ -104,6 +144,28 @@ class Scheme {
   // Calls visit(name, value) for each public property, in declaration order.
   virtual void VisitProperties(
       const std::function<void(std::string_view, const PropertyValue&)>& visit) const = 0;
+
+  // The number as the scheme stores it: without separators, upper-cased
+  // where the scheme folds case, without a country prefix. Compacting twice
+  // changes nothing.
+  virtual std::string Compact(std::string_view number) = 0;
+  // The number in its customary written form, made from its compact form
+  // with only characters that `Compact` removes again; the compact form
+  // where there is no customary one, or where the number does not fit it.
+  virtual std::string Format(std::string_view number) = 0;
+
+  // The parts of the written form, for a format that names them (ISBN's
+  // prefix, group, registrant, publication and check digit); nothing for
+  // any other, and for a number the format cannot split.
+  virtual std::vector<WrittenPart> FormatParts(std::string_view number) = 0;
+
+  // The same over UTF-8 text, in which look-alikes of ASCII characters
+  // (dashes, spaces of other widths, full-width digits and letters) are
+  // taken as those characters first; the answer is UTF-8 too.
+  // (core/translation.cpp)
+  std::string CompactUtf8(std::string_view utf8);
+  std::string FormatUtf8(std::string_view utf8);
+
   // What the decoded number tells, for each face to put into words: the
   // fields that hold something, a birth date as a date, a gender, a
   // country.
@@ -159,6 +221,51 @@ class SchemeAdapter final : public Scheme {
     std::string_view country_field;
     if constexpr (NamesCountryField<T>) country_field = Descriptor<T>::kCountryField;
     return FactsOfProperties(*this, birth_day, country_field);
+  }
+
+  std::string Compact(std::string_view number) override {
+    // A class of another program's that does not compact keeps the number.
+    std::string compact;
+    if constexpr (requires { scheme_.Compact(number); }) {
+      compact = scheme_.Compact(number);
+    } else {
+      compact = std::string(number);
+    }
+    if constexpr (HasCountryPrefix<T>) {
+      // Removed once, and only where that leaves no second prefix, so that
+      // compacting again changes nothing.
+      constexpr std::string_view prefix = Descriptor<T>::kCountryPrefix;
+      if (compact.starts_with(prefix) && !compact.substr(prefix.size()).starts_with(prefix)) {
+        compact.erase(0, prefix.size());
+      }
+    }
+    return compact;
+  }
+  std::string Format(std::string_view number) override {
+    if constexpr (requires { scheme_.WrittenForm(number); }) {
+      return scheme_.WrittenForm(number);
+    } else {
+      std::string compact = Compact(number);
+      std::string written;
+      if constexpr (WrittenByFunction<T>) {
+        written = Descriptor<T>::WrittenForm(compact);
+      } else if constexpr (WrittenAsPattern<T>) {
+        written = ApplyWrittenForm(Descriptor<T>::kWrittenForm, compact);
+      } else {
+        return compact;
+      }
+      // A form that would read back as another number (a prefix written
+      // before a number that already starts with one) is not used.
+      return Compact(written) == compact ? written : compact;
+    }
+  }
+
+  std::vector<WrittenPart> FormatParts(std::string_view number) override {
+    if constexpr (WrittenInParts<T>) {
+      return Descriptor<T>::WrittenParts(Compact(number));
+    } else {
+      return {};
+    }
   }
 
   T& scheme() { return scheme_; }

@@ -66,6 +66,75 @@ std::string Latin1FromUtf8(std::string_view utf8) {
   return latin1;
 }
 
+std::uint32_t AsciiLookalike(std::uint32_t code_point) {
+  // Full-width forms stand 0xFEE0 above their ASCII characters.
+  if (code_point >= 0xFF01 && code_point <= 0xFF5E) return code_point - 0xFEE0;
+  switch (code_point) {
+    case 0x00A0:  // no-break space
+    case 0x1680:  // ogham space mark
+    case 0x202F:  // narrow no-break space
+    case 0x205F:  // medium mathematical space
+    case 0x3000:  // ideographic space
+      return ' ';
+    case 0x00AD:  // soft hyphen
+    case 0x2010:  // hyphen
+    case 0x2011:  // non-breaking hyphen
+    case 0x2012:  // figure dash
+    case 0x2013:  // en dash
+    case 0x2014:  // em dash
+    case 0x2015:  // horizontal bar
+    case 0x2043:  // hyphen bullet
+    case 0x2212:  // minus sign
+    case 0xFE58:  // small em dash
+    case 0xFE63:  // small hyphen-minus
+      return '-';
+    case 0x2024:  // one dot leader
+    case 0x2027:  // hyphenation point
+    case 0x00B7:  // middle dot
+      return '.';
+    case 0x2044:  // fraction slash
+    case 0x2215:  // division slash
+      return '/';
+    case 0x200B:  // zero-width space
+    case 0x200C:  // zero-width non-joiner
+    case 0x200D:  // zero-width joiner
+    case 0x2060:  // word joiner
+    case 0xFEFF:  // byte-order mark
+      return 0;
+    default:
+      break;
+  }
+  // The spaces of typography, from the en quad to the hair space.
+  if (code_point >= 0x2000 && code_point <= 0x200A) return ' ';
+  return code_point;
+}
+
+std::string Latin1FromUtf8Lookalikes(std::string_view utf8) {
+  if (IsAscii(utf8)) return std::string(utf8);
+  std::string latin1;
+  latin1.reserve(utf8.size());
+  std::size_t i = 0;
+  while (i < utf8.size()) {
+    const Utf8Character c = DecodeUtf8(utf8, i);
+    i += c.length;
+    if (!c.well_formed) {
+      latin1.push_back(kNotLatin1);
+      continue;
+    }
+    const std::uint32_t ascii = AsciiLookalike(c.code_point);
+    if (ascii != 0 || c.code_point == 0) latin1.push_back(Latin1FromCodePoint(ascii));
+  }
+  return latin1;
+}
+
+std::string Scheme::CompactUtf8(std::string_view utf8) {
+  return Utf8FromLatin1(Compact(Latin1FromUtf8Lookalikes(utf8)));
+}
+
+std::string Scheme::FormatUtf8(std::string_view utf8) {
+  return Utf8FromLatin1(Format(Latin1FromUtf8Lookalikes(utf8)));
+}
+
 std::string_view Latin1FromUtf8(std::string_view utf8, std::string& storage) {
   if (IsAscii(utf8)) return utf8;
   storage = Latin1FromUtf8(utf8);

@@ -77,6 +77,16 @@ std::string Latin1FromUtf8(std::string_view utf8);
 std::string_view Latin1FromUtf8(std::string_view utf8, std::string& storage);
 
 std::string Utf8FromLatin1(std::string_view latin1);
+
+// The ASCII character a look-alike stands for, as people paste them from
+// documents: dashes and minus signs are "-", spaces of every width "
+// ", full-width forms their ASCII letters, digits and marks; 0 for a
+// character without space (a zero-width space, a byte-order mark), which is
+// dropped; and the code point itself for any other.
+std::uint32_t AsciiLookalike(std::uint32_t code_point);
+// Compact and Format read their UTF-8 input through this: each look-alike
+// as its ASCII character, and then as Latin1FromUtf8.
+std::string Latin1FromUtf8Lookalikes(std::string_view utf8);
 void AppendUtf8FromLatin1(std::string& out, std::string_view latin1);
 
 // ---- Findings

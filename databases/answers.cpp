@@ -190,6 +190,34 @@ Answer Complete(std::string_view scheme, std::string_view payload, Encoding enco
   });
 }
 
+// The text, read as `Format` and `Compact` read it, in ISO-8859-1.
+std::string ToLatin1ReadingLookalikes(std::string_view text, Encoding encoding) {
+  if (encoding == Encoding::kUtf8) return Latin1FromUtf8Lookalikes(text);
+  // Of ISO-8859-1's own characters, the no-break space, the soft hyphen and
+  // the middle dot.
+  std::string latin1;
+  latin1.reserve(text.size());
+  for (const char c : text) {
+    const auto code_point = static_cast<unsigned char>(c);
+    const std::uint32_t ascii = AsciiLookalike(code_point);
+    if (ascii != 0 || code_point == 0) latin1.push_back(static_cast<char>(ascii));
+  }
+  return latin1;
+}
+
+Answer Format(std::string_view scheme, std::string_view number, Encoding encoding) noexcept {
+  return Guarded(scheme, [&](CachedScheme& cached) {
+    return TextAnswer(cached.scheme->Format(ToLatin1ReadingLookalikes(number, encoding)), encoding);
+  });
+}
+
+Answer Compact(std::string_view scheme, std::string_view number, Encoding encoding) noexcept {
+  return Guarded(scheme, [&](CachedScheme& cached) {
+    return TextAnswer(cached.scheme->Compact(ToLatin1ReadingLookalikes(number, encoding)),
+                      encoding);
+  });
+}
+
 Answer Explain(std::string_view scheme, std::string_view number, Encoding encoding) noexcept {
   return Guarded(scheme, [&](CachedScheme& cached) {
     const FindingRecord finding = RecordFinding(cached.scheme->Explain(ToLatin1(number, encoding)));

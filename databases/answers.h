@@ -53,6 +53,11 @@ Answer Check(SchemeHandle& scheme, std::string_view number, Encoding encoding) n
 Answer Calculate(std::string_view scheme, std::string_view payload, Encoding encoding) noexcept;
 // The payload with its check characters in their place, or null.
 Answer Complete(std::string_view scheme, std::string_view payload, Encoding encoding) noexcept;
+// The number in its customary written form, and as the scheme stores it,
+// as `numerant-cli format` and `compact` print them; look-alikes of ASCII
+// characters in UTF-8 text are read as those characters.
+Answer Format(std::string_view scheme, std::string_view number, Encoding encoding) noexcept;
+Answer Compact(std::string_view scheme, std::string_view number, Encoding encoding) noexcept;
 // Why the number is valid or not: the "reason" object of
 // `numerant-cli check --json`.
 Answer Explain(std::string_view scheme, std::string_view number, Encoding encoding) noexcept;

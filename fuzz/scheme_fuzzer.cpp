@@ -10,7 +10,11 @@
 //   - a result that depends on an earlier call on the same object;
 //   - an `Explain` whose verdict or fields differ from `Check`'s, or whose
 //     place does not point at the character it names;
-//   - a `Complete` number that fails `Check`.
+//   - a `Complete` number that fails `Check`;
+//   - a written form that does not read back: `Compact` of it that differs
+//     from the number's, a valid number whose written form fails `Check`,
+//     `Format` of a written form that writes it otherwise, and the same over
+//     the text read as UTF-8.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -127,6 +131,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   }
   const std::string complete = fresh->Complete(text);
   if (!complete.empty()) Require(classes[index]->create()->Check(complete));
+
+  const std::string compact = fresh->Compact(text);
+  const std::string written = fresh->Format(text);
+  Require(fresh->Compact(compact) == compact);
+  Require(fresh->Compact(written) == compact);
+  Require(fresh->Format(written) == written);
+  if (valid) Require(classes[index]->create()->Check(written));
+  const std::string written_utf8 = fresh->FormatUtf8(text);
+  Require(fresh->FormatUtf8(written_utf8) == written_utf8);
+  Require(fresh->CompactUtf8(written_utf8) == fresh->CompactUtf8(text));
 
   numerant::UPC upc;
   const std::string converted = upc.Convert(text);

@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/translation.h"
 #include "core/version.h"
 #include "python/explain.h"
 #include "python/python_text.h"
@@ -168,6 +169,54 @@ constexpr const char* kCalculateManyDoc =
 `calculate` for every number of an iterable, in order, without holding the
 GIL while the numbers are answered.)";
 
+// A str as UTF-8, for `format` and `compact`, which read look-alikes of
+// ASCII characters as those characters; a lone surrogate becomes "?".
+std::string Utf8Text(py::handle text, const char* what) {
+  if (!Latin1Text::Accepts(text)) ThrowNotText(text, what);
+  const py::object bytes =
+      py::reinterpret_steal<py::object>(PyUnicode_AsEncodedString(text.ptr(), "utf-8", "replace"));
+  if (!bytes) throw py::error_already_set();
+  return std::string(PyBytes_AS_STRING(bytes.ptr()),
+                     static_cast<std::size_t>(PyBytes_GET_SIZE(bytes.ptr())));
+}
+
+constexpr const char* kFormatDoc = R"(format(scheme: str, number: str) -> str
+
+The number in its customary written form: an IBAN in groups of four, an ISSN
+as 0024-9319, a CNPJ as 16.727.230/0001-97. A scheme without one, and a
+number that does not fit it, give the compact form. Dashes, spaces and
+full-width characters that look like ASCII ones are read as those.
+
+    >>> numerant.format("IBAN", "GB82WEST12345698765432")
+    'GB82 WEST 1234 5698 7654 32')";
+
+// The parts of the written form as a dict in their order, or None.
+py::object PartsToPython(const std::vector<WrittenPart>& parts) {
+  if (parts.empty()) return py::none();
+  py::dict dict;
+  for (const WrittenPart& part : parts)
+    dict[ToPython(part.name)] = ToPython(part.text);
+  return dict;
+}
+
+constexpr const char* kFormatPartsDoc =
+    R"(format_parts(scheme: str, number: str) -> dict[str, str] | None
+
+The named parts of the number's written form, in their order, for a scheme
+that names them (ISMN's prefix, publisher, item and check digit); None for
+any other scheme and for a number that cannot be split.
+
+    >>> numerant.format_parts("ismn", "9790345246805")
+    {'prefix': '979-0', 'publisher': '3452', 'item': '4680', 'check_digit': '5'})";
+
+constexpr const char* kCompactDoc = R"(compact(scheme: str, number: str) -> str
+
+The number as the scheme stores it: without separators, upper-cased where
+the scheme folds case, without a customary country prefix.
+
+    >>> numerant.compact("be.vat", "BE 0403.019.261")
+    '0403019261')";
+
 constexpr const char* kSchemeDoc = R"(Scheme(name: str)
 
 One object of a scheme class, kept from call to call like the C++ object: after
@@ -220,6 +269,28 @@ PYBIND11_MODULE(numerant, module) {
         return Complete(shared, Latin1Text(payload, "payload").view());
       },
       py::arg("scheme"), py::arg("payload"), kCompleteDoc);
+
+  module.def(
+      "format",
+      [](py::handle scheme, py::handle number) {
+        return FromUtf8(SharedScheme(scheme).FormatUtf8(Utf8Text(number, "number")));
+      },
+      py::arg("scheme"), py::arg("number"), kFormatDoc);
+
+  module.def(
+      "format_parts",
+      [](py::handle scheme, py::handle number) {
+        const std::string latin1 = Latin1FromUtf8Lookalikes(Utf8Text(number, "number"));
+        return PartsToPython(SharedScheme(scheme).FormatParts(latin1));
+      },
+      py::arg("scheme"), py::arg("number"), kFormatPartsDoc);
+
+  module.def(
+      "compact",
+      [](py::handle scheme, py::handle number) {
+        return FromUtf8(SharedScheme(scheme).CompactUtf8(Utf8Text(number, "number")));
+      },
+      py::arg("scheme"), py::arg("number"), kCompactDoc);
 
   module.def(
       "explain",
@@ -289,6 +360,31 @@ PYBIND11_MODULE(numerant, module) {
           py::arg("payload"),
           "complete(payload: str) -> str\n\nThe number with its check character(s) in their "
           "place, or \"\" when the payload has none.")
+      .def(
+          "format",
+          [](SchemeObject& self, py::handle number) {
+            return FromUtf8(self.scheme().FormatUtf8(Utf8Text(number, "number")));
+          },
+          py::arg("number"),
+          "format(number: str) -> str\n\nThe number in its customary written form, as "
+          "`numerant.format` gives it.")
+      .def(
+          "format_parts",
+          [](SchemeObject& self, py::handle number) {
+            const std::string latin1 = Latin1FromUtf8Lookalikes(Utf8Text(number, "number"));
+            return PartsToPython(self.scheme().FormatParts(latin1));
+          },
+          py::arg("number"),
+          "format_parts(number: str) -> dict[str, str] | None\n\nThe named parts of the "
+          "written form, as `numerant.format_parts` gives them.")
+      .def(
+          "compact",
+          [](SchemeObject& self, py::handle number) {
+            return FromUtf8(self.scheme().CompactUtf8(Utf8Text(number, "number")));
+          },
+          py::arg("number"),
+          "compact(number: str) -> str\n\nThe number as the scheme stores it, as "
+          "`numerant.compact` gives it.")
       .def(
           "explain",
           [](SchemeObject& self, py::handle number) {

@@ -49,6 +49,19 @@ std::string ToLatin1(const std::wstring& text) {
   return Latin1FromCodePoints(std::span<const wchar_t>(text));
 }
 
+// The same for `Format`, which reads look-alikes of ASCII characters (dashes,
+// spaces of other widths, full-width forms) as those characters.
+std::string ToLatin1ReadingLookalikes(const std::wstring& text) {
+  std::string latin1;
+  latin1.reserve(text.size());
+  for (const wchar_t unit : text) {
+    const auto code_point = static_cast<std::uint32_t>(unit);
+    const std::uint32_t ascii = AsciiLookalike(code_point);
+    if (ascii != 0 || code_point == 0) latin1.push_back(Latin1FromCodePoint(ascii));
+  }
+  return latin1;
+}
+
 // A std::string crosses to JavaScript as UTF-8.
 std::string FromLatin1(std::string_view latin1) {
   return Utf8FromLatin1(latin1);
@@ -110,6 +123,11 @@ val Explain(Scheme& scheme, const std::wstring& number) {
 // The number with its check characters in place; "" when there are none.
 std::string Complete(Scheme& scheme, const std::wstring& payload) {
   return FromLatin1(scheme.Complete(ToLatin1(payload)));
+}
+
+// The number in its customary written form.
+std::string Format(Scheme& scheme, const std::wstring& number) {
+  return FromLatin1(scheme.Format(ToLatin1ReadingLookalikes(number)));
 }
 
 std::string Name(const Scheme& scheme) {
@@ -205,6 +223,7 @@ EMSCRIPTEN_BINDINGS(numerant) {
       .function("check", &Check)
       .function("explain", &Explain)
       .function("complete", &Complete)
+      .function("format", &Format)
       .function("fields", &Fields)
       .function("facts", &Facts);
 }

@@ -49,6 +49,7 @@
         answer.fields = scheme.fields();
         answer.facts = scheme.facts();
         if (!answer.valid) answer.reason = scheme.explain(text);
+        else answer.formatted = scheme.format(text);
       }
     } finally {
       scheme.delete();
@@ -69,6 +70,10 @@
     setText(complete, answer.complete ?? '');
     element('copy').disabled = !answer.complete;
     setText(element('copied'), '');
+    // A valid number as it is written, beside the verdict.
+    element('formatted-result').hidden = !answer.formatted;
+    setText(element('formatted'), answer.formatted ?? '');
+    setText(element('copied-formatted'), '');
 
     const finding = answer.reason;
     reason.hidden = !finding;
@@ -164,20 +169,21 @@
     return true;
   }
 
-  function copyComplete() {
-    const text = complete.textContent;
-    const done = () => setText(element('copied'), 'Copied');
+  // Copies an output's text: through the clipboard interface, or else by
+  // selecting it and copying the selection.
+  function copyFrom(output, note) {
+    const text = output.textContent;
+    const done = () => setText(note, 'Copied');
     if (navigator.clipboard && window.isSecureContext) {
-      navigator.clipboard.writeText(text).then(done, () => selectComplete());
-    } else if (selectComplete()) {
+      navigator.clipboard.writeText(text).then(done, () => selectAndCopy(output));
+    } else if (selectAndCopy(output)) {
       done();
     }
   }
 
-  // Without the clipboard interface: select the number and copy the selection.
-  function selectComplete() {
+  function selectAndCopy(output) {
     const range = document.createRange();
-    range.selectNodeContents(complete);
+    range.selectNodeContents(output);
     const selection = window.getSelection();
     selection.removeAllRanges();
     selection.addRange(range);
@@ -245,7 +251,9 @@
       if (readAddress()) refresh();
     });
     element('calculator').addEventListener('submit', (event) => event.preventDefault());
-    element('copy').addEventListener('click', copyComplete);
+    element('copy').addEventListener('click', () => copyFrom(complete, element('copied')));
+    element('copy-formatted').addEventListener('click',
+      () => copyFrom(element('formatted'), element('copied-formatted')));
 
     for (const control of [filter, schemeList, calculateBox, numberField]) control.disabled = false;
     refresh();

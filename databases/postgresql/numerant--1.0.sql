@@ -23,6 +23,18 @@ CREATE FUNCTION numerant.complete(scheme text, payload text) RETURNS text
 COMMENT ON FUNCTION numerant.complete(text, text) IS
   'The payload with its check characters in their place, or NULL where it has none';
 
+CREATE FUNCTION numerant.format_number(scheme text, number text) RETURNS text
+  AS 'MODULE_PATHNAME', 'numerant_format_number'
+  LANGUAGE C IMMUTABLE STRICT PARALLEL SAFE;
+COMMENT ON FUNCTION numerant.format_number(text, text) IS
+  'The number in its customary written form, or its compact form where the scheme has none';
+
+CREATE FUNCTION numerant.compact(scheme text, number text) RETURNS text
+  AS 'MODULE_PATHNAME', 'numerant_compact'
+  LANGUAGE C IMMUTABLE STRICT PARALLEL SAFE;
+COMMENT ON FUNCTION numerant.compact(text, text) IS
+  'The number without separators and country prefix, upper-cased where the scheme folds case';
+
 CREATE FUNCTION numerant.explain(scheme text, number text) RETURNS jsonb
   AS 'MODULE_PATHNAME', 'numerant_explain'
   LANGUAGE C IMMUTABLE STRICT PARALLEL SAFE;

@@ -45,6 +45,8 @@ PG_MODULE_MAGIC;
 NUMERANT_FUNCTION(numerant_check);
 NUMERANT_FUNCTION(numerant_calculate);
 NUMERANT_FUNCTION(numerant_complete);
+NUMERANT_FUNCTION(numerant_format_number);
+NUMERANT_FUNCTION(numerant_compact);
 NUMERANT_FUNCTION(numerant_explain);
 NUMERANT_FUNCTION(numerant_fields);
 NUMERANT_FUNCTION(numerant_schemes);
@@ -202,6 +204,14 @@ Datum numerant_calculate(PG_FUNCTION_ARGS) {
 
 Datum numerant_complete(PG_FUNCTION_ARGS) {
   return TextResult(fcinfo, answers::Complete);
+}
+
+Datum numerant_format_number(PG_FUNCTION_ARGS) {
+  return TextResult(fcinfo, answers::Format);
+}
+
+Datum numerant_compact(PG_FUNCTION_ARGS) {
+  return TextResult(fcinfo, answers::Compact);
 }
 
 Datum numerant_explain(PG_FUNCTION_ARGS) {

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The SQLite loadable extension: numerant_check, numerant_calculate,
-// numerant_complete, numerant_explain and numerant_fields as scalar
-// functions, and the table-valued function numerant_schemes.
+// numerant_complete, numerant_format, numerant_compact, numerant_explain and
+// numerant_fields as scalar functions, and the table-valued function
+// numerant_schemes.
 //
 //   .load libnumerant_sqlite
 //   SELECT numerant_check('iban', 'DE89 3704 0044 0532 0130 00');
@@ -202,6 +203,8 @@ int Register(sqlite3* db) {
       {"numerant_check", CheckFunction},
       {"numerant_calculate", TextFunction<answers::Calculate>},
       {"numerant_complete", TextFunction<answers::Complete>},
+      {"numerant_format", TextFunction<answers::Format>},
+      {"numerant_compact", TextFunction<answers::Compact>},
       {"numerant_explain", TextFunction<answers::Explain>},
       {"numerant_fields", TextFunction<answers::Fields>},
   };

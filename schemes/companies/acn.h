@@ -24,6 +24,7 @@ struct Descriptor<ACN> {
   static constexpr std::string_view kName = "ACN";
   static constexpr std::string_view kDescription =
       "Australian Company Number; weights 8 to 1, modulo 10";
+  static constexpr std::string_view kWrittenForm = "### ### ###";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &ACN::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

@@ -24,6 +24,8 @@ struct Descriptor<BTW> {
   static constexpr std::string_view kName = "BTW";
   static constexpr std::string_view kDescription =
       "Belgian VAT number; 97 minus the number modulo 97";
+  static constexpr std::string_view kWrittenForm = "###.###.###";
+  static constexpr std::string_view kCountryPrefix = "BE";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &BTW::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

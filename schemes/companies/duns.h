@@ -21,6 +21,7 @@ template <>
 struct Descriptor<DUNS> {
   static constexpr std::string_view kName = "DUNS";
   static constexpr std::string_view kDescription = "D-U-N-S company number; Luhn";
+  static constexpr std::string_view kWrittenForm = "##-###-####";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &DUNS::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

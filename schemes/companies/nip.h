@@ -25,6 +25,8 @@ struct Descriptor<NIP> {
   static constexpr std::string_view kName = "NIP";
   static constexpr std::string_view kDescription =
       "Polish tax identification number; weighted modulo 11";
+  static constexpr std::string_view kWrittenForm = "###-###-##-##";
+  static constexpr std::string_view kCountryPrefix = "PL";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &NIP::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

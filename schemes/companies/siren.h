@@ -25,6 +25,7 @@ template <>
 struct Descriptor<SIREN> {
   static constexpr std::string_view kName = "SIREN";
   static constexpr std::string_view kDescription = "French company number; Luhn";
+  static constexpr std::string_view kWrittenForm = "### ### ###";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &SIREN::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

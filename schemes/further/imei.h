@@ -64,6 +64,7 @@ struct Descriptor<Imei> {
   static constexpr std::string_view kDescription =
       "Mobile equipment identity; Luhn check digit, or an IMEISV, which has none";
   static constexpr std::string_view kArea = area::kTrade;
+  static constexpr std::string_view kWrittenForm = "##-######-######-#|##-######-######-##";
   static constexpr std::tuple kProperties{
       Property{"CheckDigit", &Imei::CheckDigit},
       Property{"HasCheckDigit", &Imei::HasCheckDigit},

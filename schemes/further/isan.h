@@ -56,6 +56,8 @@ struct Descriptor<Isan> {
       "International Standard Audiovisual Number, with or without its version; ISO 7064 MOD "
       "37,36";
   static constexpr std::string_view kArea = area::kPublishing;
+  static constexpr std::string_view kWrittenForm =
+      "ISAN ####-####-####-####-#|ISAN ####-####-####-####-#-####-####-#";
   static constexpr std::tuple kProperties{
       Property{"CheckDigit", &Isan::CheckDigit},
       Property{"Episode", &Isan::Episode},

@@ -47,4 +47,29 @@ std::optional<std::int16_t> Ismn::ComputeCheckDigit(std::string_view payload) {
   return Modulo10CheckDigit(whole);
 }
 
+std::vector<WrittenPart> Descriptor<Ismn>::WrittenParts(std::string_view compact) {
+  const bool old_form = compact.size() == 1 + kDigits + 1 && compact[0] == 'M';
+  if (!old_form &&
+      !(compact.size() == kPrefix.size() + kDigits + 1 && compact.starts_with(kPrefix)))
+    return {};
+  const std::string_view digits = compact.substr(old_form ? 1 : kPrefix.size());
+  for (char c : digits) {
+    if (!IsDigit(c)) return {};
+  }
+  const std::size_t publisher = kPublisherLength[static_cast<std::size_t>(DigitValue(digits[0]))];
+  return {{"prefix", old_form ? "M" : "979-0"},
+          {"publisher", std::string(digits.substr(0, publisher))},
+          {"item", std::string(digits.substr(publisher, kDigits - publisher))},
+          {"check_digit", std::string(digits.substr(kDigits))}};
+}
+
+std::string Descriptor<Ismn>::WrittenForm(std::string_view compact) {
+  std::string written;
+  for (const WrittenPart& part : WrittenParts(compact)) {
+    if (!written.empty()) written += '-';
+    written += part.text;
+  }
+  return written.empty() ? std::string(compact) : written;
+}
+
 }  // namespace numerant

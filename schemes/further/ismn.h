@@ -13,8 +13,10 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 #include "core/check_digit_number.h"
 #include "core/example.h"
@@ -50,6 +52,11 @@ struct Descriptor<Ismn> {
   static constexpr std::string_view kDescription =
       "International Standard Music Number, 979-0 or M form; EAN-13 check digit";
   static constexpr std::string_view kArea = area::kPublishing;
+  // 979-0-3452-4680-5 or M-3452-4680-5: the publisher's element by the
+  // standard's ranges, then the item's and the check digit.
+  static std::string WrittenForm(std::string_view compact);
+  // The same as "prefix", "publisher", "item" and "check_digit".
+  static std::vector<WrittenPart> WrittenParts(std::string_view compact);
   static constexpr std::tuple kProperties{
       Property{"CheckDigit", &Ismn::CheckDigit},
       Property{"Item", &Ismn::Item},

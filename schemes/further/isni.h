@@ -45,6 +45,7 @@ struct Descriptor<Isni> {
   static constexpr std::string_view kDescription =
       "International Standard Name Identifier; ISO 7064 MOD 11-2 over 15 digits";
   static constexpr std::string_view kArea = area::kPublishing;
+  static constexpr std::string_view kWrittenForm = "#### #### #### ####";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &Isni::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {
@@ -63,6 +64,7 @@ struct Descriptor<Orcid> {
   static constexpr std::string_view kDescription =
       "Researcher's ORCID identifier; ISO 7064 MOD 11-2 over 15 digits";
   static constexpr std::string_view kArea = area::kPublishing;
+  static constexpr std::string_view kWrittenForm = "####-####-####-####";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &Orcid::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

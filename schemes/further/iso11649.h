@@ -48,6 +48,7 @@ struct Descriptor<Iso11649> {
   static constexpr std::string_view kDescription =
       "Structured creditor reference (RF); ISO 7064 MOD 97-10";
   static constexpr std::string_view kArea = area::kSecurities;
+  static constexpr std::string_view kWrittenForm = "#### *";
   static constexpr std::tuple kProperties{
       Property{"CheckDigit", &Iso11649::CheckDigit},
       Property{"Reference", &Iso11649::Reference},

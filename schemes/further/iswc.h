@@ -36,6 +36,7 @@ struct Descriptor<Iswc> {
   static constexpr std::string_view kDescription =
       "International Standard Musical Work Code; digits weighted by place, plus 1, modulo 10";
   static constexpr std::string_view kArea = area::kPublishing;
+  static constexpr std::string_view kWrittenForm = "#-###.###.###-#";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &Iswc::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

@@ -166,6 +166,36 @@ Finding Vat::Explain(std::string_view number) {
   return finding;
 }
 
+std::string Vat::Compact(std::string_view number) {
+  std::string_view text;
+  std::size_t offset = 0;
+  std::string prefix;
+  Scheme* format = Dispatch(number, text, offset, prefix);
+  if (format == nullptr) {
+    std::string compact;
+    for (char c : number) {
+      if (c != ' ') compact += Upper(c);
+    }
+    return compact;
+  }
+  std::string compact = format->Compact(text);
+  // A country format that keeps a doubled prefix keeps it here too.
+  if (compact.starts_with(written_)) return compact;
+  return std::string(written_) + compact;
+}
+
+std::string Vat::WrittenForm(std::string_view number) {
+  const std::string compact = Compact(number);
+  std::string_view text;
+  std::size_t offset = 0;
+  std::string prefix;
+  Scheme* format = Dispatch(compact, text, offset, prefix);
+  if (format == nullptr) return compact;
+  std::string written = format->Format(compact.substr(offset));
+  if (!written.starts_with(written_)) written = std::string(written_) + " " + written;
+  return Compact(written) == compact ? written : compact;
+}
+
 std::string Vat::Complete(std::string_view payload) {
   std::string_view text;
   std::size_t offset = 0;

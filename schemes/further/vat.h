@@ -48,6 +48,11 @@ class Vat final {
   // The country's complete number behind its prefix.
   std::string Complete(std::string_view payload);
   const NumberShape& Shape() const { return shape_; }
+  // The prefix as the country writes it, before the country format's
+  // compact or written form; without blanks and upper-cased for an unknown
+  // prefix.
+  std::string Compact(std::string_view number);
+  std::string WrittenForm(std::string_view number);
 
   // The prefixes, in alphabetical order, and the formats that answer them.
   struct CountryFormat {

@@ -26,6 +26,7 @@ struct Descriptor<NHS> {
   static constexpr std::string_view kName = "NHS";
   static constexpr std::string_view kDescription =
       "UK National Health Service number; weights 10 to 2, modulo 11";
+  static constexpr std::string_view kWrittenForm = "### ### ####";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &NHS::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

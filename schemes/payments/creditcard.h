@@ -40,6 +40,7 @@ template <>
 struct Descriptor<Creditcard> {
   static constexpr std::string_view kName = "Creditcard";
   static constexpr std::string_view kDescription = "Payment card number of any length; Luhn";
+  static constexpr std::string_view kWrittenForm = "#### ###### #####|#### *";
   static constexpr std::tuple kProperties{
       Property{"AccountNumber", &Creditcard::AccountNumber},
       Property{"CheckDigit", &Creditcard::CheckDigit},

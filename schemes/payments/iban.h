@@ -54,6 +54,7 @@ struct Descriptor<IBAN> {
       "97-10";
   // Two letters of ISO 3166, read out as the country's name.
   static constexpr std::string_view kCountryField = "CountryCode";
+  static constexpr std::string_view kWrittenForm = "#### *";
   static constexpr std::tuple kProperties{
       Property{"AccountNumber", &IBAN::AccountNumber},
       Property{"CheckDigit", &IBAN::CheckDigit},

@@ -24,6 +24,7 @@ struct Descriptor<OGM> {
   static constexpr std::string_view kName = "OGM";
   static constexpr std::string_view kDescription =
       "Belgian structured payment reference (+++123/4567/89012+++); the number modulo 97";
+  static constexpr std::string_view kWrittenForm = "+++###/####/#####+++";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &OGM::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

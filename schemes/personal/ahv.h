@@ -58,6 +58,7 @@ struct Descriptor<AHV> {
   static constexpr std::string_view kName = "AHV";
   static constexpr std::string_view kDescription =
       "Swiss old-age insurance number (11-digit form); modulo 11";
+  static constexpr std::string_view kWrittenForm = "###.##.###.###";
   static constexpr std::tuple kProperties{Property{"AlphabetGroup", &AHV::AlphabetGroup},
                                           Property{"CheckDigit", &AHV::CheckDigit},
                                           Property{"Citizen", &AHV::Citizen},

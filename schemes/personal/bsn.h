@@ -25,6 +25,7 @@ struct Descriptor<BSN> {
   static constexpr std::string_view kName = "BSN";
   static constexpr std::string_view kDescription =
       "Dutch citizen service number; weights 9 to 2, modulo 11 (full stops allowed, hyphens not)";
+  static constexpr std::string_view kWrittenForm = "####.##.###";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &BSN::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

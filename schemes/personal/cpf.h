@@ -35,6 +35,7 @@ struct Descriptor<CPF> {
   static constexpr std::string_view kName = "CPF";
   static constexpr std::string_view kDescription =
       "Brazilian taxpayer number; two check digits, each modulo 11";
+  static constexpr std::string_view kWrittenForm = "###.###.###-##";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &CPF::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

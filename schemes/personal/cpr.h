@@ -50,6 +50,7 @@ struct Descriptor<CPR> {
   static constexpr std::string_view kName = "CPR";
   static constexpr std::string_view kDescription =
       "Danish personal number: DDMMYY and a sequence number that sets the century; modulo 11";
+  static constexpr std::string_view kWrittenForm = "######-####";
   static constexpr std::tuple kProperties{
       Property{"BirthDate", &CPR::BirthDate}, Property{"Century", &CPR::Century},
       Property{"CheckDigit", &CPR::CheckDigit}, Property{"SequenceNumber", &CPR::SequenceNumber}};

@@ -48,6 +48,7 @@ struct Descriptor<INSZ> {
   static constexpr std::string_view kName = "INSZ";
   static constexpr std::string_view kDescription =
       "Belgian national register number: YYMMDD, serial; 97 minus the number modulo 97";
+  static constexpr std::string_view kWrittenForm = "##.##.##-###.##";
   static constexpr std::tuple kProperties{
       Property{"BirthDate", &INSZ::BirthDate}, Property{"CheckDigit", &INSZ::CheckDigit},
       Property{"Gender", &INSZ::Gender}, Property{"SerialNumber", &INSZ::SerialNumber}};

@@ -44,6 +44,7 @@ template <>
 struct Descriptor<PNR> {
   static constexpr std::string_view kName = "PNR";
   static constexpr std::string_view kDescription = "Swedish personal number: YYMMDD, serial; Luhn";
+  static constexpr std::string_view kWrittenForm = "######-####";
   static constexpr std::tuple kProperties{Property{"BirthDate", &PNR::BirthDate},
                                           Property{"CheckDigit", &PNR::CheckDigit},
                                           Property{"Gender", &PNR::Gender}};

@@ -34,6 +34,7 @@ template <>
 struct Descriptor<SIN> {
   static constexpr std::string_view kName = "SIN";
   static constexpr std::string_view kDescription = "Canadian Social Insurance Number; Luhn";
+  static constexpr std::string_view kWrittenForm = "### ### ###";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &SIN::CheckDigit},
                                           Property{"RegionCode", &SIN::RegionCode}};
   // Examples begin

@@ -24,6 +24,7 @@ template <>
 struct Descriptor<TFN> {
   static constexpr std::string_view kName = "TFN";
   static constexpr std::string_view kDescription = "Australian Tax File Number; weighted modulo 11";
+  static constexpr std::string_view kWrittenForm = "### ### ###";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &TFN::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

@@ -43,6 +43,7 @@ struct Descriptor<GRid> {
   static constexpr std::string_view kName = "GRid";
   static constexpr std::string_view kDescription =
       "Global Release Identifier for music releases; ISO 7064 MOD 37,36 over digits and letters";
+  static constexpr std::string_view kWrittenForm = "##-#####-##########-#";
   static constexpr std::tuple kProperties{
       Property{"CheckDigit", &GRid::CheckDigit},
       Property{"IdentifierScheme", &GRid::IdentifierScheme},

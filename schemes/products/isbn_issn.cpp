@@ -10,6 +10,7 @@
 #include "core/characters.h"
 #include "core/text.h"
 #include "core/weighted_sum.h"
+#include "schemes/products/isbn_ranges.h"
 
 namespace numerant {
 namespace {
@@ -97,6 +98,32 @@ std::optional<std::string> ISSN::ComputeCheckDigit(std::string_view payload) {
                                                  : Modulo11Character(payload, kIssnWeights);
   if (check) return check;
   return RejectNonDigit(payload);
+}
+
+std::vector<WrittenPart> Descriptor<ISBN>::WrittenParts(std::string_view compact) {
+  // An ISBN-10 is split as the ISBN-13 it stands for, 978 and its nine
+  // digits; the check digit does not take part.
+  const bool ten = compact.size() == 10;
+  std::string thirteen(compact);
+  if (ten) thirteen = "978" + thirteen.substr(0, 9) + "0";
+  const std::optional<IsbnParts> parts = SplitIsbn(thirteen);
+  if (!parts) return {};
+  std::vector<WrittenPart> written;
+  if (!ten) written.push_back({"prefix", parts->prefix});
+  written.push_back({"group", parts->group});
+  written.push_back({"registrant", parts->registrant});
+  written.push_back({"publication", parts->publication});
+  written.push_back({"check_digit", ten ? std::string(compact.substr(9)) : parts->check_digit});
+  return written;
+}
+
+std::string Descriptor<ISBN>::WrittenForm(std::string_view compact) {
+  std::string written;
+  for (const WrittenPart& part : WrittenParts(compact)) {
+    if (!written.empty()) written += '-';
+    written += part.text;
+  }
+  return written.empty() ? std::string(compact) : written;
 }
 
 }  // namespace numerant

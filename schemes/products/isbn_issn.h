@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <vector>
 
 #include "core/check_digit_number.h"
 #include "core/example.h"
@@ -54,6 +55,11 @@ struct Descriptor<ISBN> {
   static constexpr std::string_view kName = "ISBN";
   static constexpr std::string_view kDescription =
       "Book number, ISBN-10 (modulo 11, check X for 10) and ISBN-13 (prefix 978 or 979, as EAN)";
+  // Hyphenated by the registration-group ranges (isbn_ranges.h): prefix,
+  // group, registrant, publication and check digit, the ISBN-10 without the
+  // prefix. A number in a range not given out keeps its compact form.
+  static std::vector<WrittenPart> WrittenParts(std::string_view compact);
+  static std::string WrittenForm(std::string_view compact);
   static constexpr std::tuple kProperties{
       Property{"CheckDigit", &ISBN::CheckDigit}, Property{"GroupCode", &ISBN::GroupCode},
       Property{"PublisherCode", &ISBN::PublisherCode}, Property{"TitleNumber", &ISBN::TitleNumber}};
@@ -85,6 +91,7 @@ struct Descriptor<ISSN> {
   static constexpr std::string_view kName = "ISSN";
   static constexpr std::string_view kDescription =
       "Serial publication number, ISSN-8 (modulo 11) and in an EAN-13 with prefix 977";
+  static constexpr std::string_view kWrittenForm = "####-####";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &ISSN::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

@@ -63,6 +63,8 @@ struct Descriptor<CAS> {
   static constexpr std::string_view kName = "CAS";
   static constexpr std::string_view kDescription =
       "CAS registry number of a chemical substance; weights 1, 2, 3 … from the right, modulo 10";
+  static constexpr std::string_view kWrittenForm =
+      "#-##-#|##-##-#|###-##-#|####-##-#|#####-##-#|######-##-#";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &CAS::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

@@ -51,6 +51,7 @@ struct Descriptor<BIC> {
   static constexpr std::string_view kDescription =
       "Freight container code (ISO 6346): three owner letters, category letter U, J or Z, six "
       "digits; powers of two modulo 11";
+  static constexpr std::string_view kWrittenForm = "#### ###### #";
   static constexpr std::tuple kProperties{
       Property{"CategoryCode", &BIC::CategoryCode},
       Property{"CheckDigit", &BIC::CheckDigit},

@@ -62,14 +62,15 @@ TEST(CliTest, DefectCases) {
       {{"--json", "check", "Luhn"},
        "7992739871\xff\n",
        "{\"input\": \"7992739871\xEF\xBF\xBD\", \"valid\": false, \"reason\": {\"kind\": "
-       "\"character\", \"place\": 11, \"character\": \"?\"}, \"fields\": {\"CheckDigit\": 3}}\n",
+       "\"character\", \"place\": 11, \"character\": \"?\"}, \"fields\": {\"CheckDigit\": 3}, "
+       "\"formatted\": \"7992739871?\"}\n",
        kNegativeAnswer},
       // One JSON type per field: a check digit not computed is null.
       {{"--json", "check", "IBAN", "DE"},
        "",
        "{\"input\": \"DE\", \"valid\": false, \"reason\": {\"kind\": \"length\", \"length\": 2, "
        "\"lengths\": [[4, 34]]}, \"fields\": {\"AccountNumber\": \"\", \"CheckDigit\": null, "
-       "\"CountryCode\": \"\"}}\n",
+       "\"CountryCode\": \"\"}, \"formatted\": \"DE\"}\n",
        kNegativeAnswer},
       // A byte-order mark is skipped.
       {{"check", "Luhn"},
@@ -94,13 +95,35 @@ TEST(CliTest, DefectCases) {
       {{"--json", "convert", "UPC", "01234565"},
        "",
        "{\"input\": \"01234565\", \"result\": \"012345000065\", \"fields\": {\"CheckDigit\": 5, "
-       "\"ManufacturerCode\": \"12345\", \"NumberSystem\": 0, \"ProductCode\": \"00006\"}}\n",
+       "\"ManufacturerCode\": \"12345\", \"NumberSystem\": 0, \"ProductCode\": \"00006\"}, "
+       "\"formatted\": \"01234565\"}\n",
        kSuccess},
       {{"--json", "convert", "UPC", "0123456"},
        "",
        "{\"input\": \"0123456\", \"result\": \"01234500006\", \"fields\": {\"CheckDigit\": 5, "
-       "\"ManufacturerCode\": \"12345\", \"NumberSystem\": 0, \"ProductCode\": \"00006\"}}\n",
+       "\"ManufacturerCode\": \"12345\", \"NumberSystem\": 0, \"ProductCode\": \"00006\"}, "
+       "\"formatted\": \"0123456\"}\n",
        kSuccess},
+      // Written forms: look-alikes read as ASCII, the parts named, every
+      // number answered.
+      {{"format", "ISSN",
+        "0024\xE2\x80\x93"
+        "9319",
+        "0024931"},
+       "",
+       "0024-9319\n0024931\n",
+       kSuccess},
+      {{"compact", "cl.rut"}, "CL 12.531.909-2\n\xEF\xBC\x91\n", "125319092\n1\n", kSuccess},
+      {{"--json", "format", "ISBN", "0-8044-2957-x"},
+       "",
+       "{\"input\": \"0-8044-2957-x\", \"formatted\": \"0-8044-2957-X\", \"parts\": {\"group\": "
+       "\"0\", \"registrant\": \"8044\", \"publication\": \"2957\", \"check_digit\": \"X\"}}\n",
+       kSuccess},
+      {{"--json", "compact", "IBAN", "de89 3704"},
+       "",
+       "{\"input\": \"de89 3704\", \"compact\": \"DE893704\"}\n",
+       kSuccess},
+      {{"format"}, "", "", kFailure, "missing SCHEME"},
       {{"-x"}, "", "", kFailure, "unknown option '-x'"},
       {{"-v", "list"}, "", "", kFailure, "unknown option '-v'"},
       {{"check", "-V", "Luhn", "1"}, "", "", kFailure, "unknown option '-V'"},
@@ -204,14 +227,15 @@ TEST(CliTest, CheckReportsEachNumberAndExitsOneOnAnInvalidOne) {
 
 TEST(CliTest, JsonCarriesInputResultAndEveryField) {
   EXPECT_EQ(RunCli({"calc", "--json", "Verhoeff", "236"}).out,
-            "{\"input\": \"236\", \"result\": \"3\", \"fields\": {\"CheckDigit\": 3}}\n");
-  EXPECT_EQ(
-      RunCli({"--json", "calc", "Verhoeff", "a\"\\\t"}).out,
-      "{\"input\": \"a\\\"\\\\\\t\", \"result\": \"-1\", \"fields\": {\"CheckDigit\": -1}}\n");
+            "{\"input\": \"236\", \"result\": \"3\", \"fields\": {\"CheckDigit\": 3}, "
+            "\"formatted\": \"2363\"}\n");
+  EXPECT_EQ(RunCli({"--json", "calc", "Verhoeff", "a\"\\\t"}).out,
+            "{\"input\": \"a\\\"\\\\\\t\", \"result\": \"-1\", \"fields\": {\"CheckDigit\": -1}, "
+            "\"formatted\": \"a\\\"\\\\\\t\"}\n");
   EXPECT_EQ(RunCli({"calc", "--json", "Creditcard", "4111 1111 1111 111"}).out,
             "{\"input\": \"4111 1111 1111 111\", \"result\": \"1\", \"fields\": "
             "{\"AccountNumber\": \"111111111\", \"CheckDigit\": 1, \"IssuerCode\": "
-            "\"411111\", \"MajorIndustryCode\": 4}}\n");
+            "\"411111\", \"MajorIndustryCode\": 4}, \"formatted\": \"4111 1111 1111 1111\"}\n");
 }
 
 TEST(CliTest, ConvertsUpcNumbers) {
@@ -222,7 +246,8 @@ TEST(CliTest, ConvertsUpcNumbers) {
   // A number with no other form keeps its fields unset.
   EXPECT_EQ(RunCli({"--json", "convert", "UPC", "03600029145"}).out,
             "{\"input\": \"03600029145\", \"result\": \"\", \"fields\": {\"CheckDigit\": -1, "
-            "\"ManufacturerCode\": null, \"NumberSystem\": 0, \"ProductCode\": null}}\n");
+            "\"ManufacturerCode\": null, \"NumberSystem\": 0, \"ProductCode\": null}, "
+            "\"formatted\": \"03600029145\"}\n");
 }
 
 TEST(CliTest, IdentifyNamesEverySchemeThatAcceptsTheNumber) {
@@ -237,13 +262,18 @@ TEST(CliTest, IdentifyNamesEverySchemeThatAcceptsTheNumber) {
   EXPECT_EQ(
       RunCli({"--json", "identify", "9780306406157"}).out,
       "{\"input\": \"9780306406157\", \"schemes\": [{\"name\": \"ACL\", \"fields\": "
-      "{\"CategoryCode\": 3, \"CheckDigit\": 7, \"PrefixCode\": \"9780\"}}, {\"name\": "
+      "{\"CategoryCode\": 3, \"CheckDigit\": 7, \"PrefixCode\": \"9780\"}, \"formatted\": "
+      "\"9780306406157\"}, {\"name\": "
       "\"EAN\", \"fields\": {\"CheckDigit\": 7, \"ManufacturerCode\": \"0306\", "
-      "\"NumberSystem\": \"978\", \"ProductCode\": \"40615\"}}, {\"name\": \"ISBN\", "
+      "\"NumberSystem\": \"978\", \"ProductCode\": \"40615\"}, \"formatted\": \"9780306406157\"}, "
+      "{\"name\": \"ISBN\", "
       "\"fields\": {\"CheckDigit\": \"7\", \"GroupCode\": \"03\", \"PublisherCode\": "
-      "\"0640\", \"TitleNumber\": \"615\"}}, {\"name\": \"JMBG\", \"fields\": {\"BirthDate\": "
-      "\"9780306\", \"CheckDigit\": 7, \"Gender\": 2, \"PoliticalRegionCode\": \"40\"}}, "
-      "{\"name\": \"Modulo10\", \"fields\": {\"CheckDigit\": 7}}]}\n");
+      "\"0640\", \"TitleNumber\": \"615\"}, \"formatted\": \"978-0-306-40615-7\"}, "
+      "{\"name\": \"JMBG\", \"fields\": {\"BirthDate\": "
+      "\"9780306\", \"CheckDigit\": 7, \"Gender\": 2, \"PoliticalRegionCode\": \"40\"}, "
+      "\"formatted\": \"9780306406157\"}, "
+      "{\"name\": \"Modulo10\", \"fields\": {\"CheckDigit\": 7}, \"formatted\": "
+      "\"9780306406157\"}]}\n");
 }
 
 TEST(CliTest, WithInputPutsEachNumberBeforeItsAnswer) {
@@ -254,7 +284,8 @@ TEST(CliTest, WithInputPutsEachNumberBeforeItsAnswer) {
   EXPECT_EQ(RunCli({"--with-input", "calc", "Verhoeff", "2\xFF"}).out, "2\xFF\t-1\n");
   // JSON carries the input already.
   EXPECT_EQ(RunCli({"--with-input", "--json", "calc", "Verhoeff", "236"}).out,
-            "{\"input\": \"236\", \"result\": \"3\", \"fields\": {\"CheckDigit\": 3}}\n");
+            "{\"input\": \"236\", \"result\": \"3\", \"fields\": {\"CheckDigit\": 3}, "
+            "\"formatted\": \"2363\"}\n");
 }
 
 TEST(CliTest, SummaryCountsTheAnswers) {
@@ -353,8 +384,8 @@ TEST(CliTest, UsageErrorsExitTwoAndNameTheChoices) {
     std::vector<std::string_view> arguments;
     std::string mentions;
   } cases[] = {
-      {{}, "list, calc, check, complete, convert and identify"},
-      {{"frobnicate"}, "list, calc, check, complete, convert and identify"},
+      {{}, "list, calc, check, complete, format, compact, convert and identify"},
+      {{"frobnicate"}, "list, calc, check, complete, format, compact, convert and identify"},
       {{"calc"}, "Verhoeff"},
       {{"check", "Verhoef", "1"}, "Modulo97"},
       {{"calc", "--jsn", "Verhoeff"}, "--json"},

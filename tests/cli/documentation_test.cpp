@@ -112,8 +112,8 @@ std::set<std::string> HelpEntries(const std::string& heading, bool options) {
 
 TEST(CliDocumentationTest, HelpAndManualPageNameTheSameCommandsAndOptions) {
   const std::set<std::string> commands = HelpEntries("Commands:", false);
-  EXPECT_EQ(commands,
-            (std::set<std::string>{"list", "calc", "check", "complete", "convert", "identify"}));
+  EXPECT_EQ(commands, (std::set<std::string>{"list", "calc", "check", "complete", "format",
+                                             "compact", "convert", "identify"}));
   EXPECT_EQ(ManualEntries("COMMANDS", false), commands);
 
   const std::set<std::string> options = HelpEntries("Options", true);
@@ -124,11 +124,11 @@ TEST(CliDocumentationTest, HelpAndManualPageNameTheSameCommandsAndOptions) {
   // Every command that reads numbers shows them in both synopses.
   const std::string help = RunCli({"--help"}).out;
   const std::vector<std::string> synopsis = Section(ManualPage(), "SYNOPSIS");
-  for (const char* command :
-       {"calc SCHEME", "check SCHEME", "complete SCHEME", "convert UPC", "identify"}) {
+  for (const char* command : {"calc SCHEME", "check SCHEME", "complete SCHEME", "format SCHEME",
+                              "compact SCHEME", "convert UPC", "identify"}) {
     EXPECT_NE(help.find(std::string(command) + " [NUMBER...]"), std::string::npos) << command;
   }
-  EXPECT_EQ(std::count(synopsis.begin(), synopsis.end(), ".RI [ NUMBER ...]"), 5);
+  EXPECT_EQ(std::count(synopsis.begin(), synopsis.end(), ".RI [ NUMBER ...]"), 7);
 }
 
 TEST(CliDocumentationTest, ManualPageListsEveryFieldWithItsType) {

@@ -46,16 +46,20 @@ class Cli:
 
     def expected(self, scheme, inputs):
         """For each input the answers the extensions must give: check,
-        explain, fields, calculate (None where there is no check digit) and
-        complete (None where empty)."""
+        explain, fields, calculate (None where there is no check digit),
+        complete (None where empty), format and compact."""
         checked = self.run("--json", "check", scheme, inputs=inputs)
         calculated = self.run("--json", "calc", scheme, inputs=inputs)
         completed = self.run("--json", "complete", scheme, inputs=inputs)
+        formatted = self.run("--json", "format", scheme, inputs=inputs)
+        compacted = self.run("--json", "compact", scheme, inputs=inputs)
         unset = self.run("--json", "calc", scheme, inputs=[""])[0]["result"]
         return [{"check": check["valid"], "explain": check["reason"], "fields": check["fields"],
                  "calculate": None if calc["result"] == unset else calc["result"],
-                 "complete": complete["complete"]}
-                for check, calc, complete in zip(checked, calculated, completed)]
+                 "complete": complete["complete"], "format": written["formatted"],
+                 "compact": compact["compact"]}
+                for check, calc, complete, written, compact
+                in zip(checked, calculated, completed, formatted, compacted)]
 
 
 def every_case(cli):

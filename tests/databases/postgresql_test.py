@@ -20,7 +20,9 @@ CLI = None  # set from --cli
 README = None  # set from --readme
 HERE = os.path.dirname(os.path.abspath(__file__))
 PSQL = os.environ.get("NUMERANT_PSQL", "psql")
-FUNCTIONS = ("check", "calculate", "complete", "explain", "fields")
+FUNCTIONS = ("check", "calculate", "complete", "explain", "fields", "format_number", "compact")
+# The answer each function gives, as expectations.py names it.
+ANSWER = {"format_number": "format"}
 
 
 def literal(text):
@@ -48,7 +50,7 @@ def answers_query(cases):
     """One row of JSON a case: what each function answers."""
     values = ",\n".join(f"({i}, {literal(name)}, {literal(text)})"
                         for i, (name, text, _) in enumerate(cases))
-    members = ", ".join(f"'{f}', numerant.{f}(s, n)" for f in FUNCTIONS)
+    members = ", ".join(f"'{ANSWER.get(f, f)}', numerant.{f}(s, n)" for f in FUNCTIONS)
     return (f"SELECT json_build_object({members}) FROM (VALUES {values}) AS v(i, s, n) "
             f"ORDER BY i;")
 

@@ -16,7 +16,7 @@ import expectations
 
 CLI = None
 EXTENSION = None
-FUNCTIONS = ("check", "calculate", "complete", "explain", "fields")
+FUNCTIONS = ("check", "calculate", "complete", "explain", "fields", "format", "compact")
 
 
 def connect():
@@ -31,9 +31,10 @@ def answers(connection, scheme, text):
     row = connection.execute(
         "SELECT " + ", ".join(f"numerant_{f}(?1, ?2)" for f in FUNCTIONS), (scheme, text)
     ).fetchone()
-    check, calculate, complete, explain, fields = row
+    check, calculate, complete, explain, fields, written, compact = row
     return {"check": bool(check), "calculate": calculate, "complete": complete,
-            "explain": json.loads(explain), "fields": json.loads(fields)}
+            "explain": json.loads(explain), "fields": json.loads(fields), "format": written,
+            "compact": compact}
 
 
 class Extension(unittest.TestCase):

@@ -222,6 +222,44 @@ TEST_P(PropertyTest, CompleteGivesANumberThatPassesCheck) {
   }
 }
 
+// Over valid numbers, the same with one character changed, and with
+// separators put in: the written form reads back as the number, keeps its
+// verdict, and is written the same again.
+TEST_P(PropertyTest, WrittenFormsReadBack) {
+  const Sample& sample = GetParam();
+  std::mt19937 random(7);
+  const std::string separators = sample.separators;
+  std::vector<std::string> numbers{sample.number};
+  for (const std::string& example : Stems(sample)) {
+    for (int i = 0; i < kPayloadsPerClass / 8; ++i) {
+      const std::string payload = Vary(example, random, sample);
+      const std::string complete = Fresh()->Complete(payload);
+      std::string number = complete.empty() ? payload : complete;
+      numbers.push_back(number);
+      if (!number.empty()) {
+        std::string changed = number;
+        changed[random() % changed.size()] = "0A -./+"[random() % 7];
+        numbers.push_back(changed);
+        if (!separators.empty()) {
+          number.insert(random() % number.size(), 1, separators[random() % separators.size()]);
+        }
+        numbers.push_back(number);
+      }
+    }
+  }
+  const auto scheme = Fresh();
+  for (const std::string& x : numbers) {
+    const std::string compact = scheme->Compact(x);
+    const std::string written = scheme->Format(x);
+    EXPECT_EQ(scheme->Compact(compact), compact) << x;
+    EXPECT_EQ(scheme->Compact(written), compact) << x << " -> " << written;
+    EXPECT_EQ(scheme->Format(written), written) << x << " -> " << written;
+    if (Fresh()->Check(x)) {
+      EXPECT_TRUE(Fresh()->Check(written)) << x << " -> " << written;
+    }
+  }
+}
+
 // Verhoeff, Luhn and the weighted sums whose weights are all prime to their
 // modulus and whose remainders map to distinct check values.
 class SingleDigitErrorTest : public PropertyTest {};

@@ -40,6 +40,8 @@ return {
   checkdigitsShown: !element('calculate-result').hidden,
   complete: element('complete').textContent,
   completeShown: !element('complete-result').hidden,
+  formatted: element('formatted').textContent,
+  formattedShown: !element('formatted-result').hidden,
   reason: reason.hidden ? null : {kind: reason.dataset.kind, text: reason.textContent},
   fieldsShown: !element('fields').hidden,
   fields: Object.fromEntries([...document.querySelectorAll('#fields tbody tr')].map(
@@ -154,6 +156,9 @@ class EveryScheme(PageTest):
         self.assertFalse(page["checkdigitsShown"] or page["completeShown"])
         self.assert_fields(page, cli)
         words = cli_reason(scheme, text).removeprefix("invalid: ")
+        # A valid number as numerant-cli writes it, beside the verdict.
+        self.assertEqual(page["formattedShown"], cli["valid"])
+        self.assertEqual(page["formatted"], cli["formatted"] if cli["valid"] else "")
         if cli["valid"]:
             # The finding is "valid"; what the number tells follows the colon.
             words = words.split(": ", 1)[0]
@@ -437,6 +442,26 @@ class ReasonAndComplete(PageTest):
         self.type_number("D")  # too short for a check digit
         self.assertEqual(self.read()["complete"], "")
         self.assertFalse(copy.is_enabled())
+
+
+    def test_written_form_and_copy(self):
+        self.open("#GRid")
+        self.type_number("a12425gabc1234002m")
+        page = self.read()
+        self.assertEqual((page["state"], page["formatted"]), ("valid", "A1-2425G-ABC1234002-M"))
+        self.browser.element("copy-formatted").click()
+        self.assertEqual(self.browser.element("copied-formatted").text, "Copied")
+        self.type_number("a12425gabc1234002n")
+        page = self.read()
+        self.assertEqual((page["state"], page["formattedShown"]), ("invalid", False))
+        # Look-alikes of ASCII characters are read as those by the written form alone.
+        page = self.ask("ISSN", False, "0024-9319", typed=False)
+        self.assertEqual(page["formatted"], "0024-9319")
+        written = self.browser.driver.execute_script("""
+            const scheme = numerant.findScheme('ISSN');
+            try { return scheme.format(arguments[0]); } finally { scheme.delete(); }
+            """, "\uff10\uff10\uff12\uff14\u20139319")
+        self.assertEqual(written, "0024-9319")
 
 
 class Screenshots(PageTest):

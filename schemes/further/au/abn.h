@@ -40,6 +40,7 @@ struct Descriptor<AuAbn> {
   static constexpr std::string_view kDescription =
       "Australian Business Number; two leading check digits by weighted modulo 89";
   static constexpr std::string_view kArea = area::kCompanies;
+  static constexpr std::string_view kWrittenForm = "## ### ### ###";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &AuAbn::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

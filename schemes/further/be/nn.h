@@ -68,6 +68,7 @@ struct Descriptor<BeNn> {
   static constexpr std::string_view kDescription =
       "Belgian national register and BIS number, births before and from 2000; 97 minus modulo 97";
   static constexpr std::string_view kArea = area::kPersonal;
+  static constexpr std::string_view kWrittenForm = "##.##.##-###.##";
   static constexpr std::tuple kProperties{
       Property{"BirthDate", &BeNn::BirthDate}, Property{"CheckDigit", &BeNn::CheckDigit},
       Property{"Gender", &BeNn::Gender},       Property{"Kind", &BeNn::Kind},

@@ -39,6 +39,7 @@ struct Descriptor<BeVat> {
   static constexpr std::string_view kDescription =
       "Belgian enterprise and VAT number, 0- and 1-series; 97 minus modulo 97";
   static constexpr std::string_view kArea = area::kCompanies;
+  static constexpr std::string_view kWrittenForm = "####.###.###|###.###.###";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &BeVat::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

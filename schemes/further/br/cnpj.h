@@ -53,6 +53,7 @@ struct Descriptor<BrCnpj> {
   static constexpr std::string_view kDescription =
       "Brazilian company number, numeric or alphanumeric; two weighted modulo-11 check digits";
   static constexpr std::string_view kArea = area::kCompanies;
+  static constexpr std::string_view kWrittenForm = "##.###.###/####-##";
   static constexpr std::tuple kProperties{
       Property{"Base", &BrCnpj::Base},
       Property{"Branch", &BrCnpj::Branch},

@@ -36,6 +36,7 @@ struct Descriptor<ChSsn> {
   static constexpr std::string_view kDescription =
       "Swiss social security number 756.xxxx.xxxx.xx, the successor of AHV; EAN-13 check digit";
   static constexpr std::string_view kArea = area::kPersonal;
+  static constexpr std::string_view kWrittenForm = "###.####.####.##";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &ChSsn::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

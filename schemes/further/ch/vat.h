@@ -38,6 +38,8 @@ struct Descriptor<ChVat> {
       "Swiss VAT number CHE-xxx.xxx.xxx with or without MWST, TVA or IVA; weights 5 4 3 2 7 6 5 4, "
       "modulo 11";
   static constexpr std::string_view kArea = area::kVat;
+  static constexpr std::string_view kWrittenForm =
+      "CHE-###.###.###|CHE-###.###.### ###|CHE-###.###.### ####";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &ChVat::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

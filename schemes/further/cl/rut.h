@@ -41,6 +41,8 @@ struct Descriptor<ClRut> {
   static constexpr std::string_view kDescription =
       "Chilean tax and national number as written, 7- or 8-digit body; modulo 11 with K";
   static constexpr std::string_view kArea = area::kPersonal;
+  static constexpr std::string_view kWrittenForm = "##.###.###-#|#.###.###-#";
+  static constexpr std::string_view kCountryPrefix = "CL";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &ClRut::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

@@ -39,6 +39,7 @@ struct Descriptor<DeIdnr> {
   static constexpr std::string_view kDescription =
       "German tax identification number; one digit repeated, ISO 7064 MOD 11,10";
   static constexpr std::string_view kArea = area::kPersonal;
+  static constexpr std::string_view kWrittenForm = "## ### ### ###";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &DeIdnr::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

@@ -58,6 +58,7 @@ struct Descriptor<DkCpr> {
   static constexpr std::string_view kDescription =
       "Danish personal number as the register defines it since 2007; no check digit";
   static constexpr std::string_view kArea = area::kPersonal;
+  static constexpr std::string_view kWrittenForm = "######-####";
   static constexpr std::tuple kProperties{
       Property{"BirthDate", &DkCpr::BirthDate},
       Property{"CheckDigit", &DkCpr::CheckDigit},

@@ -45,6 +45,7 @@ struct Descriptor<FrTva> {
   static constexpr std::string_view kDescription =
       "French VAT number: 2-character key and the SIREN; (12 + 3 x SIREN) mod 97, or a letter key";
   static constexpr std::string_view kArea = area::kVat;
+  static constexpr std::string_view kWrittenForm = "## ### ### ###";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &FrTva::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

@@ -53,6 +53,7 @@ struct Descriptor<GbVat> {
       "UK VAT number: 9 digits (12 with a branch), weights 8 to 2 and the last 2 modulo 97, or the "
       "9755 form; GD and HA numbers";
   static constexpr std::string_view kArea = area::kVat;
+  static constexpr std::string_view kWrittenForm = "### #### ##|### #### ## ###";
   static constexpr std::tuple kProperties{
       Property{"CheckDigit", &GbVat::CheckDigit},
       Property{"Kind", &GbVat::Kind},

@@ -38,6 +38,7 @@ struct Descriptor<InAadhaar> {
   static constexpr std::string_view kDescription =
       "Indian Aadhaar number, first digit 2 to 9, no palindrome; Verhoeff check digit";
   static constexpr std::string_view kArea = area::kPersonal;
+  static constexpr std::string_view kWrittenForm = "#### #### ####";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &InAadhaar::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

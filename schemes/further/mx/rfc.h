@@ -64,6 +64,7 @@ struct Descriptor<MxRfc> {
       "Mexican tax register key of persons and companies; its check character is shown, not "
       "enforced";
   static constexpr std::string_view kArea = area::kCompanies;
+  static constexpr std::string_view kWrittenForm = "#### ###### ###|### ###### ###";
   static constexpr std::tuple kProperties{
       Property{"CenturyInferred", &MxRfc::CenturyInferred},
       Property{"CheckCharacterFits", &MxRfc::CheckCharacterFits},

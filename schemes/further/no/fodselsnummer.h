@@ -59,6 +59,7 @@ struct Descriptor<NoFodselsnummer> {
       "Norwegian national identity number, with D and H numbers; two weighted modulo-11 check "
       "digits";
   static constexpr std::string_view kArea = area::kPersonal;
+  static constexpr std::string_view kWrittenForm = "###### #####";
   static constexpr std::tuple kProperties{
       Property{"BirthDate", &NoFodselsnummer::BirthDate},
       Property{"CheckDigit", &NoFodselsnummer::CheckDigit},

@@ -38,6 +38,7 @@ struct Descriptor<NoMva> {
       "Norwegian VAT number, the 9-digit organisation number followed by MVA; weights 3 2 7 6 5 4 "
       "3 2, modulo 11";
   static constexpr std::string_view kArea = area::kVat;
+  static constexpr std::string_view kWrittenForm = "NO ### ### ### ###";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &NoMva::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

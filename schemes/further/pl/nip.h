@@ -38,6 +38,7 @@ struct Descriptor<PlNip> {
       "Polish VAT number, 10 digits; weights 6 5 7 2 3 4 5 6 7, modulo 11, a remainder of 10 never "
       "issued";
   static constexpr std::string_view kArea = area::kVat;
+  static constexpr std::string_view kWrittenForm = "###-###-##-##";
   static constexpr std::tuple kProperties{Property{"CheckDigit", &PlNip::CheckDigit}};
   // Examples begin
   static constexpr Example kExamples[] = {

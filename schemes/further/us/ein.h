@@ -48,6 +48,7 @@ struct Descriptor<UsEin> {
   static constexpr std::string_view kDescription =
       "US Employer Identification Number with a prefix the IRS has given; no check digit";
   static constexpr std::string_view kArea = area::kCompanies;
+  static constexpr std::string_view kWrittenForm = "##-#######";
   static constexpr std::tuple kProperties{
       Property{"Campus", &UsEin::Campus},
       Property{"CheckDigit", &UsEin::CheckDigit},

@@ -57,6 +57,7 @@ struct Descriptor<ZaIdnr> {
   static constexpr std::string_view kDescription =
       "South African identity number with birth date, sex and citizenship; Luhn check digit";
   static constexpr std::string_view kArea = area::kPersonal;
+  static constexpr std::string_view kWrittenForm = "###### #### ## #";
   static constexpr std::tuple kProperties{
       Property{"BirthDate", &ZaIdnr::BirthDate},
       Property{"CenturyInferred", &ZaIdnr::CenturyInferred},
