@@ -10,9 +10,9 @@
 #include <utility>
 #include <vector>
 
-#include "core/json_writer.h"
 #include "cli/options.h"
 #include "cli/streams.h"
+#include "core/json_writer.h"
 #include "core/translation.h"
 #include "core/version.h"
 #include "schemes/catalogue.h"
@@ -212,7 +212,7 @@ class Session {
  private:
   bool AnswerCheck(std::string_view number, std::string& out) {
     if (!json_ && !explain_) {
-      const bool valid = scheme_->Check(number);
+      const bool valid = scheme_->IsValid(number);
       out += valid ? std::string_view("valid") : std::string_view("invalid");
       return valid;
     }

@@ -55,4 +55,15 @@ std::optional<std::int16_t> VerhoeffCheckDigit(std::string_view digits) noexcept
   return kInverse[c];
 }
 
+std::optional<bool> VerhoeffValid(std::string_view number) noexcept {
+  std::uint8_t c = 0;
+  std::size_t place = 0;
+  for (std::size_t i = number.size(); i-- > 0; ++place) {
+    const auto x = static_cast<unsigned>(number[i] - '0');
+    if (x > 9) return std::nullopt;
+    c = kMultiplication[c][kPermutation[place % 8][x]];
+  }
+  return c == 0;
+}
+
 }  // namespace numerant

@@ -35,6 +35,9 @@ class Lei final : public CheckDigitNumber<std::string, LeiFields> {
   // The first four characters, naming the issuing unit.
   const FieldValue& LouPrefix() const { return fields().lou_prefix; }
 
+  // The fieldless route, with a path of its own for a plain number.
+  bool IsValid(std::string_view number) override;
+
  private:
   std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
 };
