@@ -142,7 +142,9 @@ class NumberCourse {
  private:
   static std::size_t ShortestNumber(const NumberShape& shape) {
     std::size_t shortest = LengthRange::kUnbounded;
-    for (const LengthRange& range : shape.NumberLengths().ranges())
+    // The ranges live in this copy.
+    const Lengths lengths = shape.NumberLengths();
+    for (const LengthRange& range : lengths.ranges())
       shortest = std::min(shortest, range.min);
     return shortest == LengthRange::kUnbounded ? 0 : shortest;
   }

@@ -332,7 +332,7 @@ TEST_P(FieldlessRouteTest, AnswersAsCheckDoes) {
   std::size_t valid = 0;
   for (const std::string& text : TextsAround(entry)) {
     const bool expected = checked->Check(text);
-    valid += expected ? 1 : 0;
+    valid += expected ? 1U : 0U;
     EXPECT_EQ(reused->IsValid(text), expected) << entry.name << " '" << text << "'";
     // The same object's Check, after IsValid, is not led astray either.
     if (text.size() % 7 == 0) EXPECT_EQ(reused->Check(text), expected) << text;
