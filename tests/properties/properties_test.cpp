@@ -335,7 +335,9 @@ TEST_P(FieldlessRouteTest, AnswersAsCheckDoes) {
     valid += expected ? 1U : 0U;
     EXPECT_EQ(reused->IsValid(text), expected) << entry.name << " '" << text << "'";
     // The same object's Check, after IsValid, is not led astray either.
-    if (text.size() % 7 == 0) EXPECT_EQ(reused->Check(text), expected) << text;
+    if (text.size() % 7 == 0) {
+      EXPECT_EQ(reused->Check(text), expected) << text;
+    }
   }
   // The examples give the route valid numbers to judge, not only invalid
   // ones.

@@ -41,6 +41,8 @@ class GbVat final : public CheckDigitNumber<std::string, GbVatFields> {
   // does not see: they have no check digits.
   bool Check(std::string_view number);
   Finding Explain(std::string_view number);
+  // The fieldless route sees them first too.
+  bool IsValid(std::string_view number) override;
 
  private:
   std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
