@@ -118,6 +118,8 @@ class Session {
         json_(options.json),
         explain_(options.explain),
         with_input_(options.with_input && !options.json),
+        plain_check_(options.command == Command::kCheck && !options.json && !options.explain &&
+                     !with_input_),
         scheme_(std::move(scheme)),
         converter_(converter),
         conversion_(conversion),
@@ -147,6 +149,14 @@ class Session {
 
   void Answer(std::string_view utf8_input) {
     const std::string_view number = Latin1FromUtf8(utf8_input, latin1_);
+    if (plain_check_) {
+      // The verdict alone, by the fieldless route, in one write.
+      const bool valid = scheme_->IsValid(number);
+      out_.WriteLine(valid ? std::string_view("valid\n") : std::string_view("invalid\n"));
+      ++read_;
+      if (!valid) ++negative_;
+      return;
+    }
     std::string& out = out_.buffer();
     if (with_input_) {
       out += utf8_input;
@@ -318,6 +328,8 @@ class Session {
   bool json_;
   bool explain_;
   bool with_input_;
+  // check without --json, --explain or --with-input: the verdict alone.
+  bool plain_check_;
   std::unique_ptr<Scheme> scheme_;
   UPC* converter_;
   Conversion conversion_;
