@@ -171,7 +171,9 @@ class CheckDigitNumber : public NumberCourse {
   // `Check` would leave (the check digit and the fields are left as they
   // fall; read them after `Check`). A format with a tight rule overrides it
   // with a path for the plain numbers it sees most (no separators, one of
-  // its lengths) and hands every other number to `CheckDigitNumber::IsValid`.
+  // its lengths) and hands every other number to `CheckDigitNumber::IsValid`;
+  // a class whose own `Check` answers some numbers before the course does
+  // (gb.vat) overrides it to answer them the same way.
   virtual bool IsValid(std::string_view number);
   Finding Explain(std::string_view number);
   std::string Complete(std::string_view payload);
