@@ -15,20 +15,17 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
+#include "core/families/iso7064_number.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
 namespace numerant {
 
 // The check character is "" until known, then "0" to "9" or "X".
-class NameIdentifier : public CheckDigitNumber<std::string> {
+class NameIdentifier : public Iso7064Number<std::string> {
  protected:
   explicit NameIdentifier(std::string_view prefix);
-
- private:
-  std::optional<std::string> ComputeCheckDigit(std::string_view payload) final;
 };
 
 class Isni final : public NameIdentifier {

@@ -2,8 +2,6 @@
 #include "schemes/further/iso11649.h"
 
 #include "core/iso7064.h"
-#include "core/modulo97.h"
-#include "core/text.h"
 
 namespace numerant {
 namespace {
@@ -16,29 +14,33 @@ constexpr std::size_t kLongest = 23;
 }  // namespace
 
 Iso11649::Iso11649()
-    : CheckDigitNumber({.separators = " -",
-                        .upper_case = true,
-                        .payload_letters = true,
-                        .payload_lengths = {{kShortest, kLongest}},
-                        .check_length = 2,
-                        .check_place = kMark.size()}) {}
+    : Iso7064Number(Iso7064System::kMod97_10, {.separators = " -",
+                                               .upper_case = true,
+                                               .payload_letters = true,
+                                               .payload_lengths = {{kShortest, kLongest}},
+                                               .check_length = 2,
+                                               .check_place = kMark.size()}) {}
 
-std::optional<std::string> Iso11649::ComputeCheckDigit(std::string_view payload) {
+bool Iso11649::DecodeFields(std::string_view payload) {
   const std::string_view reference = payload.substr(kMark.size());
   fields_.reference = reference;
   for (std::size_t i = 0; i < kMark.size(); ++i) {
-    if (payload[i] != kMark[i]) return RejectCharacter(i);
+    if (payload[i] != kMark[i]) {
+      RejectCharacter(i);
+      return false;
+    }
   }
-  if (const std::size_t at = FirstNonAlphanumeric(reference); at < reference.size())
-    return RejectCharacter(kMark.size() + at);
-  // The reference, then "RF", then the check digits' place.
-  Remainder97Builder remainder;
-  for (char c : payload.substr(kMark.size()))
-    remainder.AppendAlphanumeric(c);
-  for (char c : kMark)
-    remainder.AppendAlphanumeric(c);
-  remainder.AppendTwoDigits(0);
-  return TwoDigits(98 - remainder.Remainder());
+  if (const std::size_t at = FirstNonAlphanumeric(reference); at < reference.size()) {
+    RejectCharacter(kMark.size() + at);
+    return false;
+  }
+  return true;
+}
+
+// The reference, then "RF"; the check digits follow.
+std::string_view Iso11649::SystemText(std::string_view payload) {
+  text_.assign(payload.substr(kMark.size())).append(kMark);
+  return text_;
 }
 
 }  // namespace numerant

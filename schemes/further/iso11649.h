@@ -13,8 +13,8 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
+#include "core/families/iso7064_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -27,7 +27,7 @@ struct Iso11649Fields {
 
 // The check digits are "" until known, then two digits 02 to 98. They stand
 // after "RF"; `Calculate` takes "RF" and the reference.
-class Iso11649 final : public CheckDigitNumber<std::string, Iso11649Fields> {
+class Iso11649 final : public Iso7064Number<std::string, Iso11649Fields> {
  public:
   Iso11649();
 
@@ -35,7 +35,10 @@ class Iso11649 final : public CheckDigitNumber<std::string, Iso11649Fields> {
   const FieldValue& Reference() const { return fields().reference; }
 
  private:
-  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
+  bool DecodeFields(std::string_view payload) override;
+  std::string_view SystemText(std::string_view payload) override;
+
+  std::string text_;
 };
 
 template <>

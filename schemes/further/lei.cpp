@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "schemes/further/lei.h"
 
-#include "core/iso7064.h"
 #include "core/modulo97.h"
 #include "core/text.h"
 
@@ -14,11 +13,11 @@ constexpr std::size_t kPayloadLength = 18;
 }  // namespace
 
 Lei::Lei()
-    : CheckDigitNumber({.separators = " -",
-                        .upper_case = true,
-                        .payload_letters = true,
-                        .payload_lengths = Lengths::Exactly(kPayloadLength),
-                        .check_length = 2}) {}
+    : Iso7064Number(Iso7064System::kMod97_10, {.separators = " -",
+                                               .upper_case = true,
+                                               .payload_letters = true,
+                                               .payload_lengths = Lengths::Exactly(kPayloadLength),
+                                               .check_length = 2}) {}
 
 bool Lei::IsValid(std::string_view number) {
   // Twenty capitals and digits, the last two digits: the remainder is taken
@@ -36,19 +35,16 @@ bool Lei::IsValid(std::string_view number) {
       return found == 98 - remainder.Remainder();
     }
   }
-  return CheckDigitNumber::IsValid(number);
+  return Iso7064Number::IsValid(number);
 }
 
-std::optional<std::string> Lei::ComputeCheckDigit(std::string_view payload) {
-  if (!fieldless_) {
-    fields_.lou_prefix = payload.substr(0, 4);
-    fields_.entity_part = payload.substr(4);
-  }
-  if (const std::size_t at = FirstNonAlphanumeric(payload); at < payload.size())
-    return RejectCharacter(at);
-  const auto value = Mod9710CheckValue(payload);
-  if (!value) return std::nullopt;
-  return TwoDigits(*value);
+// Cut before any character is tested, so a rejected code still shows its
+// parts; the fieldless route needs neither.
+bool Lei::DecodeFields(std::string_view payload) {
+  if (fieldless_) return true;
+  fields_.lou_prefix = payload.substr(0, 4);
+  fields_.entity_part = payload.substr(4);
+  return true;
 }
 
 }  // namespace numerant

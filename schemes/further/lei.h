@@ -12,8 +12,8 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
+#include "core/families/iso7064_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -26,7 +26,7 @@ struct LeiFields {
 };
 
 // The check digits are "" until known, then two digits 02 to 98.
-class Lei final : public CheckDigitNumber<std::string, LeiFields> {
+class Lei final : public Iso7064Number<std::string, LeiFields> {
  public:
   Lei();
 
@@ -39,7 +39,7 @@ class Lei final : public CheckDigitNumber<std::string, LeiFields> {
   bool IsValid(std::string_view number) override;
 
  private:
-  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
+  bool DecodeFields(std::string_view payload) override;
 };
 
 template <>

@@ -13,58 +13,49 @@
 #pragma once
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
+#include <type_traits>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
+#include "core/families/iso7064_number.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
 namespace numerant {
 
-class Iso7064Mod112 final : public CheckDigitNumber<std::string> {
- public:
-  Iso7064Mod112();
+// The shape of a building block: any payload the system reads, upper-cased
+// where a letter may stand (the "X" of MOD 11-2 among them).
+constexpr NumberShape Iso7064BlockShape(Iso7064System system) {
+  using enum Iso7064System;
+  NumberShape shape{.upper_case = system != kMod11_10,
+                    .payload_letters = ReadsLetters(system),
+                    .payload_lengths = Lengths::AtLeast(1),
+                    .check_length = system == kMod97_10 ? 2u : 1u};
+  if (system == kMod11_2 || system == kMod37_36)
+    shape.check_characters = CheckCharacters::kDigitsAndLetters;
+  if (system == kMod37_2) shape.check_characters = CheckCharacters::kAny;
+  return shape;
+}
 
- private:
-  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
+// MOD 11,10's check digit is 0 to 9, or -1 when none is known; the others'
+// check characters are texts.
+template <Iso7064System kSystem>
+using Iso7064BlockValue =
+    std::conditional_t<kSystem == Iso7064System::kMod11_10, std::int16_t, std::string>;
+
+template <Iso7064System kSystem>
+class Iso7064Block final : public Iso7064Number<Iso7064BlockValue<kSystem>> {
+ public:
+  Iso7064Block() : Iso7064Number<Iso7064BlockValue<kSystem>>(kSystem, Iso7064BlockShape(kSystem)) {}
 };
 
-class Iso7064Mod372 final : public CheckDigitNumber<std::string> {
- public:
-  Iso7064Mod372();
-
- private:
-  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
-};
-
-class Iso7064Mod9710 final : public CheckDigitNumber<std::string> {
- public:
-  Iso7064Mod9710();
-
- private:
-  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
-};
-
-// The check digit is 0 to 9, or -1 when none is known.
-class Iso7064Mod1110 final : public CheckDigitNumber<std::int16_t> {
- public:
-  Iso7064Mod1110();
-
- private:
-  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
-};
-
-class Iso7064Mod3736 final : public CheckDigitNumber<std::string> {
- public:
-  Iso7064Mod3736();
-
- private:
-  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
-};
+using Iso7064Mod112 = Iso7064Block<Iso7064System::kMod11_2>;
+using Iso7064Mod372 = Iso7064Block<Iso7064System::kMod37_2>;
+using Iso7064Mod9710 = Iso7064Block<Iso7064System::kMod97_10>;
+using Iso7064Mod1110 = Iso7064Block<Iso7064System::kMod11_10>;
+using Iso7064Mod3736 = Iso7064Block<Iso7064System::kMod37_36>;
 
 template <>
 struct Descriptor<Iso7064Mod112> {

@@ -12,18 +12,15 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
+#include "core/families/iso7064_number.h"
 #include "core/scheme.h"
 
 namespace numerant {
 
-class NIH final : public CheckDigitNumber<std::int16_t> {
+class NIH final : public Iso7064Number<std::int16_t> {
  public:
   NIH();
-
- private:
-  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
 };
 
 template <>

@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "schemes/payments/bzu.h"
 
-#include "core/iso7064.h"
-
 namespace numerant {
 
-BZU::BZU() : CheckDigitNumber({.separators = " -", .payload_lengths = Lengths::Exactly(12)}) {}
+BZU::BZU()
+    : Iso7064Number(Iso7064System::kMod11_10,
+                    {.separators = " -", .payload_lengths = Lengths::Exactly(12)}) {}
 
-std::optional<std::int16_t> BZU::ComputeCheckDigit(std::string_view payload) {
-  const auto last = Mod1110LastIntermediate(payload);
-  if (!last) return RejectNonDigit(payload);
-  return static_cast<std::int16_t>(11 - (2 * *last) % 11);
+// The check digit is 11 - P for the last product P = 2s mod 11, never taken
+// modulo 10: where ISO 7064 writes 0, BZU asks for 10, which no digit
+// matches.
+std::int16_t BZU::CheckDigitOf(int value) const {
+  return static_cast<std::int16_t>(value == 0 ? 10 : value);
 }
 
 }  // namespace numerant

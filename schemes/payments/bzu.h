@@ -13,19 +13,19 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
+#include "core/families/iso7064_number.h"
 #include "core/scheme.h"
 
 namespace numerant {
 
 // The check digit is 1 to 10, or -1 when none is known.
-class BZU final : public CheckDigitNumber<std::int16_t> {
+class BZU final : public Iso7064Number<std::int16_t> {
  public:
   BZU();
 
  private:
-  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
+  std::int16_t CheckDigitOf(int value) const override;
 };
 
 template <>

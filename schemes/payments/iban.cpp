@@ -19,12 +19,13 @@ constexpr std::size_t kLongestPayload = 32;
 }  // namespace
 
 IBAN::IBAN()
-    : CheckDigitNumber({.separators = " -",
-                        .upper_case = true,
-                        .payload_letters = true,
-                        .payload_lengths = {{kShortestPayload, kLongestPayload}},
-                        .check_length = kCheckLength,
-                        .check_place = kCountryLength}) {}
+    : Iso7064Number(Iso7064System::kMod97_10,
+                    {.separators = " -",
+                     .upper_case = true,
+                     .payload_letters = true,
+                     .payload_lengths = {{kShortestPayload, kLongestPayload}},
+                     .check_length = kCheckLength,
+                     .check_place = kCountryLength}) {}
 
 bool IBAN::IsValid(std::string_view number) {
   const std::size_t n = number.size();
@@ -46,30 +47,29 @@ bool IBAN::IsValid(std::string_view number) {
       return found == 98 - remainder.Remainder();
     }
   }
-  return CheckDigitNumber::IsValid(number);
+  return Iso7064Number::IsValid(number);
 }
 
-std::optional<FieldValue> IBAN::ComputeCheckDigit(std::string_view payload) {
-  if (payload.size() > kLongestPayload) return std::nullopt;
+bool IBAN::DecodeFields(std::string_view payload) {
+  if (payload.size() > kLongestPayload) return false;
   // The fields are set before any character is tested.
   if (!fieldless_) {
     fields_.country_code = Characters(payload, 1, kCountryLength);
     fields_.account_number = Characters(payload, kCountryLength + 1, payload.size());
   }
   for (std::size_t i = 0; i < payload.size(); ++i) {
-    if (!IsDigit(payload[i]) && !IsUpperLetter(payload[i])) return RejectCharacter(i);
+    if (!IsDigit(payload[i]) && !IsUpperLetter(payload[i])) {
+      RejectCharacter(i);
+      return false;
+    }
   }
+  return true;
+}
 
-  // The account part, then the country code, then "00", each letter as its
-  // two digits; the remainder is carried along, so no digit text is built.
-  Remainder97Builder remainder;
-  for (std::string_view part :
-       {payload.substr(kCountryLength), payload.substr(0, kCountryLength)}) {
-    for (char c : part)
-      remainder.AppendAlphanumeric(c);
-  }
-  remainder.AppendTwoDigits(0);
-  return FieldValue(TwoDigits(98 - remainder.Remainder()));
+// The account part, then the country code; the check digits follow.
+std::string_view IBAN::SystemText(std::string_view payload) {
+  text_.assign(payload.substr(kCountryLength)).append(payload.substr(0, kCountryLength));
+  return text_;
 }
 
 }  // namespace numerant

@@ -15,8 +15,8 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
+#include "core/families/iso7064_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 
@@ -31,7 +31,7 @@ struct IBANFields {
 
 // The check digits stand behind the country code; they are the integer -1
 // until computed, then two digits "02" to "98".
-class IBAN final : public CheckDigitNumber<FieldValue, IBANFields> {
+class IBAN final : public Iso7064Number<FieldValue, IBANFields> {
  public:
   IBAN();
 
@@ -43,7 +43,10 @@ class IBAN final : public CheckDigitNumber<FieldValue, IBANFields> {
 
  private:
   // Takes the country code followed by the account part.
-  std::optional<FieldValue> ComputeCheckDigit(std::string_view payload) override;
+  bool DecodeFields(std::string_view payload) override;
+  std::string_view SystemText(std::string_view payload) override;
+
+  std::string text_;
 };
 
 template <>

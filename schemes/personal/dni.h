@@ -10,19 +10,16 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
+#include "core/families/check_letter_number.h"
 #include "core/scheme.h"
 
 namespace numerant {
 
 // The check digit is one capital letter, or "" when none is known.
-class DNI final : public CheckDigitNumber<std::string> {
+class DNI final : public CheckLetterNumber<> {
  public:
   DNI();
-
- private:
-  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
 };
 
 template <>

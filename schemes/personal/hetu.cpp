@@ -14,8 +14,7 @@ namespace {
 // By the number's remainder modulo 31: the digits, then the letters but G,
 // I, O, Q and Z.
 constexpr std::string_view kCheckCharacters = "0123456789ABCDEFHJKLMNPRSTUVWXY";
-constexpr int kModulus = 31;
-static_assert(kCheckCharacters.size() == kModulus);
+static_assert(kCheckCharacters.size() == 31);
 
 struct CenturySign {
   char sign;
@@ -29,12 +28,13 @@ constexpr std::size_t kIndividualPlace = 7;
 }  // namespace
 
 HETU::HETU()
-    : CheckDigitNumber({.separators = " ",
-                        .payload_letters = true,
-                        .payload_lengths = Lengths::Exactly(10),
-                        .check_characters = CheckCharacters::kDigitsAndLetters}) {}
+    : CheckLetterNumber({.separators = " ",
+                         .payload_letters = true,
+                         .payload_lengths = Lengths::Exactly(10),
+                         .check_characters = CheckCharacters::kDigitsAndLetters},
+                        {.letters = kCheckCharacters}) {}
 
-std::optional<std::string> HETU::ComputeCheckDigit(std::string_view payload) {
+bool HETU::DecodeFields(std::string_view payload) {
   const std::string_view date = Characters(payload, 1, 6);
   fields_.birth_date = date;
   // An unknown sign, a small "a" among them, leaves the century open but
@@ -43,16 +43,25 @@ std::optional<std::string> HETU::ComputeCheckDigit(std::string_view payload) {
     if (payload[kSignPlace] == sign.sign) fields_.century = sign.century;
   }
   const std::string_view individual = Characters(payload, kIndividualPlace + 1, 10);
-  const auto n = ParseDecimal32(std::string(date).append(individual));
-  if (!n) {
-    const std::size_t in_date = FirstNonDigit(date);
-    if (in_date < date.size()) return RejectCharacter(in_date);
-    return RejectCharacter(kIndividualPlace + FirstNonDigit(individual));
+  const std::size_t in_date = FirstNonDigit(date);
+  const std::size_t in_individual = FirstNonDigit(individual);
+  if (in_date < date.size() || in_individual < individual.size()) {
+    RejectCharacter(in_date < date.size() ? in_date : kIndividualPlace + in_individual);
+    return false;
   }
   // The individual number is odd for men.
   fields_.gender = GenderByParity(DigitValue(individual.back()));
   fields_.identification_number = individual;
-  return std::string(1, kCheckCharacters[static_cast<std::size_t>(*n % kModulus)]);
+  return true;
+}
+
+// The date and the individual number, without the century sign, read as one
+// number of nine digits.
+std::optional<std::uint32_t> HETU::LetterNumber(std::string_view payload) {
+  const auto n = ParseDecimal32(
+      std::string(Characters(payload, 1, 6)).append(Characters(payload, kIndividualPlace + 1, 10)));
+  if (!n) return std::nullopt;
+  return static_cast<std::uint32_t>(*n);
 }
 
 }  // namespace numerant

@@ -16,8 +16,8 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
+#include "core/families/check_letter_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 
@@ -31,7 +31,7 @@ struct HetuFields {
 };
 
 // The check digit is one character, or "" while none is known.
-class HETU final : public CheckDigitNumber<std::string, HetuFields> {
+class HETU final : public CheckLetterNumber<HetuFields> {
  public:
   HETU();
 
@@ -44,7 +44,8 @@ class HETU final : public CheckDigitNumber<std::string, HetuFields> {
   const FieldValue& IdentificationNumber() const { return fields().identification_number; }
 
  private:
-  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
+  bool DecodeFields(std::string_view payload) override;
+  std::optional<std::uint32_t> LetterNumber(std::string_view payload) override;
 };
 
 template <>

@@ -24,22 +24,32 @@ constexpr std::array<DecadeRange, 3> kDecades{{{'0', '9', 19}, {'A', 'J', 20}, {
 // Women's months are raised by 50.
 constexpr int kFemaleMonthOffset = 50;
 constexpr int kModulus = 23;
+// By the remainder modulo 23, which keeps the sign of the sum: "@" for 0,
+// "A" to "V" for 1 to 22, and the characters below "@" for -22 to -1 (a
+// first digit counts below "A").
+constexpr std::string_view kCheckCharacters = "*+,-./0123456789:;<=>?@ABCDEFGHIJKLMNOPQRSTUV";
+constexpr int kLowestRemainder = 1 - kModulus;
+static_assert(kCheckCharacters.size() == 2 * kModulus - 1);
 
 constexpr std::size_t kMonthPlace = 2;
 
 }  // namespace
 
 NID::NID()
-    : CheckDigitNumber({.separators = " -",
-                        .payload_letters = true,
-                        .payload_lengths = Lengths::Exactly(9),
-                        .check_characters = CheckCharacters::kAny}) {}
+    : CheckLetterNumber({.separators = " -",
+                         .payload_letters = true,
+                         .payload_lengths = Lengths::Exactly(9),
+                         .check_characters = CheckCharacters::kAny},
+                        {.letters = kCheckCharacters}) {}
 
-std::optional<std::string> NID::ComputeCheckDigit(std::string_view payload) {
+bool NID::DecodeFields(std::string_view payload) {
   const char first = payload[0];
   const std::string_view month_text = Characters(payload, kMonthPlace + 1, kMonthPlace + 2);
   const auto month = ParseDecimal16(month_text);
-  if (!month) return RejectCharacter(kMonthPlace + FirstNonDigit(month_text));
+  if (!month) {
+    RejectCharacter(kMonthPlace + FirstNonDigit(month_text));
+    return false;
+  }
   // A first character outside the three ranges leaves the birth date and the
   // century unread.
   for (const DecadeRange& range : kDecades) {
@@ -56,10 +66,13 @@ std::optional<std::string> NID::ComputeCheckDigit(std::string_view payload) {
   if (*month >= 1 && *month <= 12) fields_.gender = 1;
   if (*month >= 1 + kFemaleMonthOffset && *month <= 12 + kFemaleMonthOffset) fields_.gender = 2;
   fields_.sequence_number = Characters(payload, 7, 9);
+  return true;
+}
 
+std::optional<std::uint32_t> NID::LetterNumber(std::string_view payload) {
   // The first character counts by its code from "A" = 1; the others are
   // digits weighted by their place 2 to 9.
-  Int16 sum = static_cast<unsigned char>(first) - 'A' + 1;
+  Int16 sum = static_cast<unsigned char>(payload[0]) - 'A' + 1;
   for (std::size_t i = 1; i < payload.size(); ++i) {
     if (!IsDigit(payload[i])) return RejectCharacter(i);
     sum += Int16(DigitValue(payload[i])) * static_cast<int>(i + 1);
@@ -67,7 +80,7 @@ std::optional<std::string> NID::ComputeCheckDigit(std::string_view payload) {
   // The remainder keeps the sign of the sum.
   const Int16 remainder = sum % kModulus;
   if (!remainder.ok()) return std::nullopt;
-  return std::string(1, static_cast<char>('@' + remainder.value()));
+  return static_cast<std::uint32_t>(remainder.value() - kLowestRemainder);
 }
 
 }  // namespace numerant

@@ -20,8 +20,8 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
+#include "core/families/check_letter_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 
@@ -35,7 +35,7 @@ struct NidFields {
 };
 
 // The check digit is one character, or "" while none is known.
-class NID final : public CheckDigitNumber<std::string, NidFields> {
+class NID final : public CheckLetterNumber<NidFields> {
  public:
   NID();
 
@@ -49,7 +49,8 @@ class NID final : public CheckDigitNumber<std::string, NidFields> {
   const FieldValue& SequenceNumber() const { return fields().sequence_number; }
 
  private:
-  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
+  bool DecodeFields(std::string_view payload) override;
+  std::optional<std::uint32_t> LetterNumber(std::string_view payload) override;
 };
 
 template <>

@@ -11,19 +11,16 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
+#include "core/families/check_letter_number.h"
 #include "core/scheme.h"
 
 namespace numerant {
 
 // The check digit is "" while no check letter is known.
-class PPS final : public CheckDigitNumber<std::string> {
+class PPS final : public CheckLetterNumber<> {
  public:
   PPS();
-
- private:
-  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
 };
 
 template <>

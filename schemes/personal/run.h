@@ -11,20 +11,17 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
+#include "core/families/check_letter_number.h"
 #include "core/scheme.h"
 
 namespace numerant {
 
 // The check digit is "0" to "9" or "K"; "" before the first call and "-1"
 // when a call computed nothing.
-class RUN final : public CheckDigitNumber<std::string> {
+class RUN final : public CheckLetterNumber<> {
  public:
   RUN();
-
- private:
-  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
 };
 
 template <>

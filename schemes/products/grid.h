@@ -13,8 +13,8 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
+#include "core/families/iso7064_number.h"
 #include "core/scheme.h"
 
 namespace numerant {
@@ -26,7 +26,7 @@ struct GridFields {
 };
 
 // The check digit is "0" to "9" or "A" to "Z"; "" when none is known.
-class GRid final : public CheckDigitNumber<std::string, GridFields> {
+class GRid final : public Iso7064Number<std::string, GridFields> {
  public:
   GRid();
 
@@ -35,7 +35,7 @@ class GRid final : public CheckDigitNumber<std::string, GridFields> {
   const std::string& ReleaseNumber() const { return fields().release_number; }
 
  private:
-  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
+  bool DecodeFields(std::string_view payload) override;
 };
 
 template <>

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "core/text.h"
 
+#include <cstdint>
 #include <gtest/gtest.h>
+#include <string>
+#include <string_view>
 
 namespace numerant {
 namespace {
@@ -31,6 +34,32 @@ TEST(TextTest, DecimalConversionAcceptsPlainDigitsOnly) {
   EXPECT_EQ(ParseDecimal32("1e3"), std::nullopt);
   EXPECT_EQ(ParseDecimal16("32767"), 32767);
   EXPECT_EQ(ParseDecimal16("32768"), std::nullopt);
+}
+
+TEST(TextTest, TwoDigitsKeepTheirLeadingZero) {
+  const struct {
+    int value;
+    const char* text;
+  } cases[] = {{0, "00"}, {7, "07"}, {10, "10"}, {97, "97"}, {99, "99"}, {100, "100"}, {-1, "-1"}};
+  for (const auto& c : cases) {
+    EXPECT_EQ(TwoDigits(c.value), c.text) << c.value;
+  }
+}
+
+TEST(TextTest, LowCharacterBitsHoldOnlyTheirCharacters) {
+  constexpr std::uint64_t kMarks = LowCharacterBits(" -.+/A");
+  for (char c : std::string_view(" -.+/")) {
+    EXPECT_TRUE(InLowCharacterBits(kMarks, c)) << c;
+  }
+  // "A" and "~" lie above code 64, and the codes 64 apart share no bit.
+  for (char c : std::string_view("A~,0`\x60\xE0")) {
+    EXPECT_FALSE(InLowCharacterBits(kMarks, c)) << c;
+  }
+  EXPECT_TRUE(ContainsAny("12-34", " -"));
+  EXPECT_FALSE(ContainsAny("1234", " -"));
+  EXPECT_TRUE(HasSmallLetters("12a"));
+  EXPECT_TRUE(HasSmallLetters("12\xE9"));
+  EXPECT_FALSE(HasSmallLetters("12A\xC9-\xDF"));
 }
 
 TEST(TextTest, DigitMatchesOnlyDigitsOfTheSameValue) {

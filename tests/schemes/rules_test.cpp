@@ -83,6 +83,56 @@ TEST(RulesTest, NihCheckDigitEndsTheRecurrenceOnOne) {
   }
 }
 
+// A rejected number still shows the fields read before the fault: the
+// parts cut by place at once, those that need digits only once they are.
+TEST(RulesTest, ARejectedNumberShowsWhatWasReadBeforeTheFault) {
+  const struct {
+    const char* scheme;
+    const char* text;
+    const char* reason;
+    const char* fields;
+  } cases[] = {
+      {"HETU", "131052-3A8T", "the letter A cannot stand at place 9",
+       R"(BirthDate="131052" Century=20 Gender=0 IdentificationNumber=0)"},
+      {"HETU", "13105A-308T", "the letter A cannot stand at place 6",
+       R"(BirthDate="13105A" Century=20 Gender=0)"},
+      {"NID", "8X0315123R", "the letter X cannot stand at place 2",
+       R"(BirthDate="8X0315" Century=19 Gender=1 SequenceNumber="123")"},
+      {"NID", "85X315123R", "the letter X cannot stand at place 3",
+       R"(BirthDate=0 Century=0 Gender=0 SequenceNumber=0)"},
+      {"GRid", "A12425GABC12340*2M", "the character \"*\" cannot stand at place 16",
+       R"(IdentifierScheme="A1" IssueCode="2425G" ReleaseNumber="ABC12340*2")"},
+      {"DNI", "1234A678Z", "the letter A cannot stand at place 5", R"(CheckDigit="")"},
+  };
+  for (const auto& c : cases) {
+    const auto scheme = Create(c.scheme);
+    EXPECT_EQ(Describe(scheme->Explain(c.text)), c.reason) << c.scheme << " " << c.text;
+    EXPECT_EQ(NamedFields(*scheme, c.fields), c.fields) << c.scheme << " " << c.text;
+  }
+}
+
+// Each building block answers by its own system, on the values only it
+// writes, and folds small letters wherever a letter may stand.
+TEST(RulesTest, EachIso7064BuildingBlockIsItsOwnSystem) {
+  const struct {
+    const char* name;
+    const char* payload;
+    const char* check;
+  } cases[] = {
+      {"iso7064.mod_11_2", "1", "X"},
+      {"iso7064.mod_37_2", "398", "*"},
+      {"iso7064.mod_97_10", "129", "02"},
+      {"iso7064.mod_11_10", "102", "0"},
+      {"iso7064.mod_37_36", "g123489654321", "G"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(Create(c.name)->CalculateText(c.payload), c.check) << c.name;
+    EXPECT_TRUE(Create(c.name)->Check(std::string(c.payload) + c.check)) << c.name;
+  }
+  EXPECT_TRUE(Create("iso7064.mod_11_2")->Check("1x"));
+  EXPECT_TRUE(Create("iso7064.mod_97_10")->Check("g12348965432183"));
+}
+
 TEST(RulesTest, MrnAgreesWithLuhnOnDigits) {
   MRN mrn;
   Luhn luhn;

@@ -69,6 +69,31 @@ TEST(TableEntriesTest, EveryCheckLetter) {
              "9ATBUCVDWEXFYGZH0ISJ1K2L3M4N5O6P7Q8R");
 }
 
+// The further formats on the ISO 7064 and check-letter bases, cross-checked
+// with python-stdnum where it has the rule.
+TEST(TableEntriesTest, FormatsOnTheFamilyBases) {
+  // MOD 11,10: a single 1 in each place, and a run of payloads.
+  ExpectEach("hr.oib", EachPlace("0000000000"), "0695327480");
+  ExpectEach("de.vat", Vary("10000000", 7), "8642975310");
+  ExpectEach("NIH", Consecutive(123456780, 10, 9), "5310864297");
+  // BZU asks for 10 where ISO 7064 gives 0.
+  ExpectEach("BZU", Consecutive(100000000000, 12, 12), "7 5 3 1 10 8 6 4 2 9 3 1");
+  // MOD 11-2: a single 1 in each place.
+  ExpectEach("isni", EachPlace("000000000000000"), "2748X069532748X");
+  ExpectEach("orcid", EachPlace("000000000000000"), "2748X069532748X");
+  // The German tax number: one digit twice or thrice, never three in a row,
+  // no other repeated, no leading 0.
+  ExpectEach("de.idnr",
+             {"1234567891", "1234567811", "1234567111", "1111234567", "1234567890", "0234567891",
+              "1223456789", "1223345678", "1212345678", "9876543219"},
+             "1 4 -1 -1 -1 -1 9 -1 -1 8");
+  // NIE: X, Y and Z stand for 0, 1 and 2.
+  ExpectEach("es.nie", Vary("X2482300", 7), "WAGMYFPDXB");
+  ExpectEach("es.nie", EachCharacter("?2482300", "XYZA"), "WQF.");
+  // Irish PPS: a second letter A weighs 9 x 1, H 9 x 8, W, T and X nothing.
+  ExpectEach("ie.pps", EachCharacter("1234567?", "AHWTXC"), "FWTTT.");
+}
+
 TEST(TableEntriesTest, EveryLetterValue) {
   // VIN: a character weighed 8 leaves a different remainder for each value 1
   // to 9, so every letter's transliteration shows; I, O and Q have none.

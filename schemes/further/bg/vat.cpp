@@ -39,14 +39,10 @@ bool EgnDateExists(std::string_view digits) {
 }  // namespace
 
 BgVat::BgVat()
-    : CheckDigitNumber({.separators = " -.",
-                        .upper_case = true,
-                        .prefixes = {"BG"},
-                        .payload_lengths = {{kEntityPayload, kEntityPayload + 1}}}) {}
-
-std::optional<std::int16_t> BgVat::ComputeCheckDigit(std::string_view payload) {
-  return ComputeCheckDigitAgainst(payload, {});
-}
+    : KindedNumber({.separators = " -.",
+                    .upper_case = true,
+                    .prefixes = {"BG"},
+                    .payload_lengths = {{kEntityPayload, kEntityPayload + 1}}}) {}
 
 std::optional<std::int16_t> BgVat::ComputeCheckDigitAgainst(std::string_view payload,
                                                             std::string_view found) {

@@ -21,27 +21,21 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
+#include "schemes/further/kinded_number.h"
 
 namespace numerant {
 
-struct BgVatFields {
-  FieldValue kind;
-};
-
 // The check digit is -1 until known.
-class BgVat final : public CheckDigitNumber<std::int16_t, BgVatFields> {
+class BgVat final : public KindedNumber<std::int16_t> {
  public:
   BgVat();
-  // "legal entity", "EGN", "PNF" or "other"; nothing until read.
-  const FieldValue& Kind() const { return fields().kind; }
+  // Kind(): "legal entity", "EGN", "PNF" or "other"; nothing until read.
 
  private:
-  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
   std::optional<std::int16_t> ComputeCheckDigitAgainst(std::string_view payload,
                                                        std::string_view found) override;
 };

@@ -17,8 +17,8 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
+#include "core/families/iso7064_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -32,7 +32,7 @@ struct CnRicFields {
 };
 
 // The check character is "" until known.
-class CnRic final : public CheckDigitNumber<std::string, CnRicFields> {
+class CnRic final : public Iso7064Number<std::string, CnRicFields> {
  public:
   CnRic();
 
@@ -44,7 +44,7 @@ class CnRic final : public CheckDigitNumber<std::string, CnRicFields> {
   const FieldValue& Region() const { return fields().region; }
 
  private:
-  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
+  bool DecodeFields(std::string_view payload) override;
 };
 
 template <>

@@ -42,14 +42,10 @@ std::optional<std::int16_t> BirthNumberCheckDigit(std::string_view digits, std::
 }
 
 CzDic::CzDic()
-    : CheckDigitNumber({.separators = " /",
-                        .upper_case = true,
-                        .prefixes = {"CZ"},
-                        .payload_lengths = {{kEntityPayload, kBirthNumberPayload}}}) {}
-
-std::optional<std::int16_t> CzDic::ComputeCheckDigit(std::string_view payload) {
-  return ComputeCheckDigitAgainst(payload, {});
-}
+    : KindedNumber({.separators = " /",
+                    .upper_case = true,
+                    .prefixes = {"CZ"},
+                    .payload_lengths = {{kEntityPayload, kBirthNumberPayload}}}) {}
 
 std::optional<std::int16_t> CzDic::ComputeCheckDigitAgainst(std::string_view payload,
                                                             std::string_view /*found*/) {

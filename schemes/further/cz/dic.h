@@ -22,11 +22,11 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
+#include "schemes/further/kinded_number.h"
 
 namespace numerant {
 
@@ -36,19 +36,13 @@ namespace numerant {
 // or the remainder is 10 from 1985. Shared by cz.dic and sk.dph.
 std::optional<std::int16_t> BirthNumberCheckDigit(std::string_view digits, std::string& date);
 
-struct CzDicFields {
-  FieldValue kind;
-};
-
 // The check digit is -1 until known.
-class CzDic final : public CheckDigitNumber<std::int16_t, CzDicFields> {
+class CzDic final : public KindedNumber<std::int16_t> {
  public:
   CzDic();
-  // "legal entity", "special" or "birth number"; nothing until read.
-  const FieldValue& Kind() const { return fields().kind; }
+  // Kind(): "legal entity", "special" or "birth number"; nothing until read.
 
  private:
-  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
   std::optional<std::int16_t> ComputeCheckDigitAgainst(std::string_view payload,
                                                        std::string_view found) override;
 };

@@ -3,7 +3,6 @@
 
 #include <array>
 
-#include "core/iso7064.h"
 #include "core/text.h"
 
 namespace numerant {
@@ -14,30 +13,34 @@ constexpr std::size_t kPayload = 10;
 }  // namespace
 
 DeIdnr::DeIdnr()
-    : CheckDigitNumber({.separators = " -./", .payload_lengths = Lengths::Exactly(kPayload)}) {}
+    : Iso7064Number(Iso7064System::kMod11_10,
+                    {.separators = " -./", .payload_lengths = Lengths::Exactly(kPayload)}) {}
 
-std::optional<std::int16_t> DeIdnr::ComputeCheckDigit(std::string_view payload) {
-  if (payload.size() != kPayload) return std::nullopt;
+// The digits themselves must follow the rules of repetition.
+bool DeIdnr::DecodeFields(std::string_view payload) {
+  const auto Reject = [this](std::size_t at) {
+    RejectCharacter(at);
+    return false;
+  };
+  if (payload.size() != kPayload) return false;
   std::array<int, 10> seen{};
   int repeated = -1;
   for (std::size_t i = 0; i < payload.size(); ++i) {
-    if (!IsDigit(payload[i]) || (i == 0 && payload[i] == '0')) return RejectCharacter(i);
+    if (!IsDigit(payload[i]) || (i == 0 && payload[i] == '0')) return Reject(i);
     const int digit = DigitValue(payload[i]);
     const int count = ++seen[static_cast<std::size_t>(digit)];
     if (count == 2) {
       // A second digit that repeats.
-      if (repeated >= 0) return RejectCharacter(i);
+      if (repeated >= 0) return Reject(i);
       repeated = digit;
     }
-    if (count > 3) return RejectCharacter(i);
+    if (count > 3) return Reject(i);
     if (count == 3 && payload[i - 1] == payload[i] && payload[i - 2] == payload[i])
-      return RejectCharacter(i);
+      return Reject(i);
   }
   // Ten different digits: the last should have repeated one of the others.
-  if (repeated < 0) return RejectCharacter(kPayload - 1);
-  const auto last = Mod1110LastIntermediate(payload);
-  if (!last) return std::nullopt;
-  return static_cast<std::int16_t>((11 - 2 * *last % 11) % 10);
+  if (repeated < 0) return Reject(kPayload - 1);
+  return true;
 }
 
 }  // namespace numerant

@@ -17,19 +17,19 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
+#include "core/families/iso7064_number.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
 namespace numerant {
 
-class DeIdnr final : public CheckDigitNumber<std::int16_t> {
+class DeIdnr final : public Iso7064Number<std::int16_t> {
  public:
   DeIdnr();
 
  private:
-  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
+  bool DecodeFields(std::string_view payload) override;
 };
 
 template <>

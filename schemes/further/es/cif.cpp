@@ -37,13 +37,12 @@ std::optional<CifCheck> CifCheckCharacters(std::string_view payload, std::size_t
                   letter_first};
 }
 
-EsCif::EsCif()
-    : CheckDigitNumber({.separators = " -",
-                        .upper_case = true,
-                        .prefixes = {"ES"},
-                        .payload_letters = true,
-                        .payload_lengths = Lengths::Exactly(8),
-                        .check_characters = CheckCharacters::kDigitsAndLetters}) {}
+std::string CifCheckText(const CifCheck& check, std::string_view found) {
+  const bool letter = found.empty() ? check.letter_first : found.front() == check.letter;
+  return std::string(1, letter ? check.letter : check.digit);
+}
+
+EsCif::EsCif() : CheckDigitNumber(kSpanishTaxNumberShape) {}
 
 std::optional<std::string> EsCif::ComputeCheckDigit(std::string_view payload) {
   return ComputeCheckDigitAgainst(payload, {});
@@ -54,9 +53,7 @@ std::optional<std::string> EsCif::ComputeCheckDigitAgainst(std::string_view payl
   std::size_t rejected_at = 0;
   const auto check = CifCheckCharacters(payload, rejected_at);
   if (!check) return RejectCharacter(rejected_at);
-  // Either character is taken; the one typed counts.
-  const bool letter = found.empty() ? check->letter_first : found.front() == check->letter;
-  return std::string(1, letter ? check->letter : check->digit);
+  return CifCheckText(*check, found);
 }
 
 }  // namespace numerant

@@ -33,6 +33,18 @@ struct CifCheck {
   bool letter_first;
 };
 std::optional<CifCheck> CifCheckCharacters(std::string_view payload, std::size_t& rejected_at);
+// Either character is taken; the one typed (`found`) counts, and without one
+// the entity's usual character.
+std::string CifCheckText(const CifCheck& check, std::string_view found);
+
+// The shape of the Spanish tax numbers that carry a digit or a letter.
+inline constexpr NumberShape kSpanishTaxNumberShape{
+    .separators = " -",
+    .upper_case = true,
+    .prefixes = {"ES"},
+    .payload_letters = true,
+    .payload_lengths = Lengths::Exactly(8),
+    .check_characters = CheckCharacters::kDigitsAndLetters};
 
 // The check character is "" until known.
 class EsCif final : public CheckDigitNumber<std::string> {

@@ -7,32 +7,26 @@
 //   nie.Check("x-2482300w");         // true
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
+#include "core/families/check_letter_number.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
-#include "schemes/personal/dni.h"
 
 namespace numerant {
 
-// The check letter of a NIE's first letter and seven digits, by a DNI
-// object; nothing where the first character is not X, Y or Z (`rejected`
-// then 0) or a digit is missing.
-std::optional<std::string> NieCheckLetter(std::string_view payload, DNI& dni);
-
 // The check character is "" until known.
-class EsNie final : public CheckDigitNumber<std::string> {
+class EsNie final : public CheckLetterNumber<> {
  public:
   EsNie();
 
  private:
-  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
-  DNI dni_;
+  std::optional<std::uint32_t> LetterNumber(std::string_view payload) override;
 };
 
 template <>

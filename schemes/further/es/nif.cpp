@@ -9,17 +9,7 @@
 
 namespace numerant {
 
-EsNif::EsNif()
-    : CheckDigitNumber({.separators = " -",
-                        .upper_case = true,
-                        .prefixes = {"ES"},
-                        .payload_letters = true,
-                        .payload_lengths = Lengths::Exactly(8),
-                        .check_characters = CheckCharacters::kDigitsAndLetters}) {}
-
-std::optional<std::string> EsNif::ComputeCheckDigit(std::string_view payload) {
-  return ComputeCheckDigitAgainst(payload, {});
-}
+EsNif::EsNif() : KindedNumber(kSpanishTaxNumberShape) {}
 
 std::optional<std::string> EsNif::ComputeCheckDigitAgainst(std::string_view payload,
                                                            std::string_view found) {
@@ -33,7 +23,9 @@ std::optional<std::string> EsNif::ComputeCheckDigitAgainst(std::string_view payl
   }
   if (first == 'X' || first == 'Y' || first == 'Z') {
     fields_.kind = "NIE";
-    return NieCheckLetter(payload, dni_);
+    std::string letter = nie_.Calculate(payload);
+    if (letter.empty()) return std::nullopt;
+    return letter;
   }
   if (first == 'K' || first == 'L' || first == 'M') {
     // Spaniards under 14 or abroad, and foreigners without a NIE: the DNI's
@@ -47,8 +39,7 @@ std::optional<std::string> EsNif::ComputeCheckDigitAgainst(std::string_view payl
   std::size_t rejected_at = 0;
   const auto check = CifCheckCharacters(payload, rejected_at);
   if (!check) return RejectCharacter(rejected_at);
-  const bool letter = found.empty() ? check->letter_first : found.front() == check->letter;
-  return std::string(1, letter ? check->letter : check->digit);
+  return CifCheckText(*check, found);
 }
 
 }  // namespace numerant

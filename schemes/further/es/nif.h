@@ -15,31 +15,27 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
+#include "schemes/further/es/nie.h"
+#include "schemes/further/kinded_number.h"
 #include "schemes/personal/dni.h"
 
 namespace numerant {
 
-struct EsNifFields {
-  FieldValue kind;
-};
-
 // The check character is "" until known.
-class EsNif final : public CheckDigitNumber<std::string, EsNifFields> {
+class EsNif final : public KindedNumber<std::string> {
  public:
   EsNif();
-  // "DNI", "NIE", "CIF" or "KLM"; nothing until read.
-  const FieldValue& Kind() const { return fields().kind; }
+  // Kind(): "DNI", "NIE", "CIF" or "KLM"; nothing until read.
 
  private:
-  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
   std::optional<std::string> ComputeCheckDigitAgainst(std::string_view payload,
                                                       std::string_view found) override;
   DNI dni_;
+  EsNie nie_;
 };
 
 template <>

@@ -19,13 +19,13 @@ constexpr std::size_t kDepartmentLength = 5;
 }  // namespace
 
 GbVat::GbVat()
-    : CheckDigitNumber({.separators = " -.",
-                        .upper_case = true,
-                        .prefixes = {"GB", "XI"},
-                        .payload_lengths = {{kDigits, kDigits},
-                                            {kDigits + kBranchDigits, kDigits + kBranchDigits}},
-                        .check_length = 2,
-                        .check_place = kDigits}) {}
+    : KindedNumber({.separators = " -.",
+                    .upper_case = true,
+                    .prefixes = {"GB", "XI"},
+                    .payload_lengths = {{kDigits, kDigits},
+                                        {kDigits + kBranchDigits, kDigits + kBranchDigits}},
+                    .check_length = 2,
+                    .check_place = kDigits}) {}
 
 std::optional<Finding> GbVat::DepartmentFinding(std::string_view number) {
   const std::string_view text = Normalise(number);
@@ -62,10 +62,6 @@ bool GbVat::IsValid(std::string_view number) {
 Finding GbVat::Explain(std::string_view number) {
   if (auto finding = DepartmentFinding(number)) return *finding;
   return CheckDigitNumber::Explain(number);
-}
-
-std::optional<std::string> GbVat::ComputeCheckDigit(std::string_view payload) {
-  return ComputeCheckDigitAgainst(payload, {});
 }
 
 std::optional<std::string> GbVat::ComputeCheckDigitAgainst(std::string_view payload,

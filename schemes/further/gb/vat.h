@@ -19,33 +19,27 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
+#include "schemes/further/kinded_number.h"
 
 namespace numerant {
 
-struct GbVatFields {
-  FieldValue kind;
-};
-
 // The check characters are "" until known.
-class GbVat final : public CheckDigitNumber<std::string, GbVatFields> {
+class GbVat final : public KindedNumber<std::string> {
  public:
   GbVat();
-  // "standard", "branch", "government department" or "health authority"; nothing until read.
-  const FieldValue& Kind() const { return fields().kind; }
-  // Government departments and health authorities first, which the course
-  // does not see: they have no check digits.
+  // Kind(): "standard", "branch", "government department" or "health authority"; nothing until
+  // read. Government departments and health authorities first, which the course does not see: they
+  // have no check digits.
   bool Check(std::string_view number);
   Finding Explain(std::string_view number);
   // The fieldless route sees them first too.
   bool IsValid(std::string_view number) override;
 
  private:
-  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
   std::optional<std::string> ComputeCheckDigitAgainst(std::string_view payload,
                                                       std::string_view found) override;
   // The finding on a government department's or health authority's

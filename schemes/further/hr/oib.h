@@ -12,20 +12,17 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
+#include "core/families/iso7064_number.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 
 namespace numerant {
 
 // The check digit is -1 until known.
-class HrOib final : public CheckDigitNumber<std::int16_t> {
+class HrOib final : public Iso7064Number<std::int16_t> {
  public:
   HrOib();
-
- private:
-  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
 };
 
 template <>

@@ -8,10 +8,6 @@ namespace {
 
 constexpr std::size_t kDigits = 7;
 
-// The letter of each remainder modulo 23: "W" for 0, then "A" to "V".
-constexpr std::string_view kLetters = "WABCDEFGHIJKLMNOPQRSTUV";
-static_assert(kLetters.size() == 23);
-
 // The value of a second letter; -1 for a letter that may not stand there.
 int SecondLetterValue(char letter) {
   switch (letter) {
@@ -33,26 +29,30 @@ int SecondLetterValue(char letter) {
 }  // namespace
 
 IePps::IePps()
-    : CheckDigitNumber({.separators = " -",
-                        .upper_case = true,
-                        .payload_letters = true,
-                        .payload_lengths = {{kDigits, kDigits + 1}},
-                        .check_characters = CheckCharacters::kLetters,
-                        .check_place = kDigits}) {}
+    : CheckLetterNumber({.separators = " -",
+                         .upper_case = true,
+                         .payload_letters = true,
+                         .payload_lengths = {{kDigits, kDigits + 1}},
+                         .check_characters = CheckCharacters::kLetters,
+                         .check_place = kDigits},
+                        {.letters = kIrishCheckLetters}) {}
 
-std::optional<std::string> IePps::ComputeCheckDigit(std::string_view payload) {
-  int sum = 0;
+// The seven digits weigh 8 to 2 and a second letter 9; its field is read
+// once the digits are.
+std::optional<std::uint32_t> IePps::LetterNumber(std::string_view payload) {
+  std::uint32_t sum = 0;
   for (std::size_t i = 0; i < kDigits && i < payload.size(); ++i) {
     if (!IsDigit(payload[i])) return RejectCharacter(i);
-    sum += DigitValue(payload[i]) * static_cast<int>(kDigits + 1 - i);
+    sum += static_cast<std::uint32_t>(DigitValue(payload[i])) *
+           static_cast<std::uint32_t>(kDigits + 1 - i);
   }
   if (payload.size() > kDigits) {
     const int value = SecondLetterValue(payload[kDigits]);
     if (value < 0) return RejectCharacter(kDigits);
     fields_.second_letter = payload.substr(kDigits, 1);
-    sum += 9 * value;
+    sum += 9 * static_cast<std::uint32_t>(value);
   }
-  return std::string(1, kLetters[static_cast<std::size_t>(sum % 23)]);
+  return sum;
 }
 
 }  // namespace numerant

@@ -16,13 +16,14 @@
 //   pps.Check("6433435OA");      // true, SecondLetter "A"
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
+#include "core/families/check_letter_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -34,7 +35,7 @@ struct IePpsFields {
 };
 
 // The check letter is "" until known.
-class IePps final : public CheckDigitNumber<std::string, IePpsFields> {
+class IePps final : public CheckLetterNumber<IePpsFields> {
  public:
   IePps();
 
@@ -42,7 +43,7 @@ class IePps final : public CheckDigitNumber<std::string, IePpsFields> {
   const FieldValue& SecondLetter() const { return fields().second_letter; }
 
  private:
-  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
+  std::optional<std::uint32_t> LetterNumber(std::string_view payload) override;
 };
 
 template <>

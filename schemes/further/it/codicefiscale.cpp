@@ -37,26 +37,28 @@ int DigitOf(char c) {
 }  // namespace
 
 ItCodicefiscale::ItCodicefiscale()
-    : CheckDigitNumber({.separators = " -",
-                        .upper_case = true,
-                        .payload_letters = true,
-                        .payload_lengths = Lengths::Exactly(kPayload),
-                        .check_characters = CheckCharacters::kLetters}) {}
+    : CheckLetterNumber({.separators = " -",
+                         .upper_case = true,
+                         .payload_letters = true,
+                         .payload_lengths = Lengths::Exactly(kPayload),
+                         .check_characters = CheckCharacters::kLetters},
+                        {.letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ"}) {}
 
-std::optional<std::string> ItCodicefiscale::ComputeCheckDigit(std::string_view payload) {
-  if (payload.size() != kPayload) return std::nullopt;
+bool ItCodicefiscale::DecodeFields(std::string_view payload) {
+  if (payload.size() != kPayload) return false;
   std::array<int, kPayload> digit{};
-  int sum = 0;
   for (std::size_t i = 0; i < payload.size(); ++i) {
     const char c = payload[i];
     if (IsDigitPlace(i)) {
       digit[i] = DigitOf(c);
-      if (digit[i] < 0) return RejectCharacter(i);
+      if (digit[i] < 0) {
+        RejectCharacter(i);
+        return false;
+      }
     } else if (!IsUpperLetter(c) || (i == kMonthPlace && kMonths.find(c) == kMonths.npos)) {
-      return RejectCharacter(i);
+      RejectCharacter(i);
+      return false;
     }
-    const int rank = IsDigit(c) ? DigitValue(c) : c - 'A';
-    sum += i % 2 == 0 ? kOddValues[static_cast<std::size_t>(rank)] : rank;
   }
   std::string municipality(1, payload[kMunicipalityPlace]);
   for (std::size_t i = kMunicipalityPlace + 1; i < kPayload; ++i)
@@ -68,9 +70,25 @@ std::optional<std::string> ItCodicefiscale::ComputeCheckDigit(std::string_view p
   fields_.gender = day > 40 ? "female" : "male";
   if (day > 40) day -= 40;
   fields_.century_inferred = true;
-  if (!DateExists(year, month, day)) return RejectDate(DateAsWritten(year, month, day));
+  if (!DateExists(year, month, day)) {
+    RejectDate(DateAsWritten(year, month, day));
+    return false;
+  }
   fields_.birth_date = DateText(year, month, day);
-  return std::string(1, static_cast<char>('A' + sum % 26));
+  return true;
+}
+
+// Each character by its rank, 0 to 9 as A to J: in an odd place through its
+// own table, in an even place as it is.
+std::optional<std::uint32_t> ItCodicefiscale::LetterNumber(std::string_view payload) {
+  std::uint32_t sum = 0;
+  for (std::size_t i = 0; i < payload.size(); ++i) {
+    const char c = payload[i];
+    const int rank = IsDigit(c) ? DigitValue(c) : c - 'A';
+    sum +=
+        static_cast<std::uint32_t>(i % 2 == 0 ? kOddValues[static_cast<std::size_t>(rank)] : rank);
+  }
+  return sum;
 }
 
 }  // namespace numerant

@@ -18,13 +18,14 @@
 //   code.Check("RCCMNL83S18D96VW");      // true: omocodia, Municipality "D969"
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
+#include "core/families/check_letter_number.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
@@ -39,7 +40,7 @@ struct ItCodicefiscaleFields {
 };
 
 // The check letter is "" until known.
-class ItCodicefiscale final : public CheckDigitNumber<std::string, ItCodicefiscaleFields> {
+class ItCodicefiscale final : public CheckLetterNumber<ItCodicefiscaleFields> {
  public:
   ItCodicefiscale();
 
@@ -55,7 +56,8 @@ class ItCodicefiscale final : public CheckDigitNumber<std::string, ItCodicefisca
   const FieldValue& Municipality() const { return fields().municipality; }
 
  private:
-  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
+  bool DecodeFields(std::string_view payload) override;
+  std::optional<std::uint32_t> LetterNumber(std::string_view payload) override;
 };
 
 template <>

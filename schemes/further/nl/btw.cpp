@@ -17,16 +17,12 @@ constexpr unsigned kB = 11;
 }  // namespace
 
 NlBtw::NlBtw()
-    : CheckDigitNumber({.separators = " -.",
-                        .upper_case = true,
-                        .prefixes = {"NL"},
-                        .payload_letters = true,
-                        .payload_lengths = Lengths::Exactly(kDigits + 1),
-                        .check_length = 2}) {}
-
-std::optional<std::string> NlBtw::ComputeCheckDigit(std::string_view payload) {
-  return ComputeCheckDigitAgainst(payload, {});
-}
+    : KindedNumber({.separators = " -.",
+                    .upper_case = true,
+                    .prefixes = {"NL"},
+                    .payload_letters = true,
+                    .payload_lengths = Lengths::Exactly(kDigits + 1),
+                    .check_length = 2}) {}
 
 std::optional<std::string> NlBtw::ComputeCheckDigitAgainst(std::string_view payload,
                                                            std::string_view found) {

@@ -17,28 +17,22 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
+#include "schemes/further/kinded_number.h"
 #include "schemes/personal/bsn.h"
 
 namespace numerant {
 
-struct NlBtwFields {
-  FieldValue kind;
-};
-
 // The check character is "" until known.
-class NlBtw final : public CheckDigitNumber<std::string, NlBtwFields> {
+class NlBtw final : public KindedNumber<std::string> {
  public:
   NlBtw();
-  // "BSN" or "2020"; nothing until read.
-  const FieldValue& Kind() const { return fields().kind; }
+  // Kind(): "BSN" or "2020"; nothing until read.
 
  private:
-  std::optional<std::string> ComputeCheckDigit(std::string_view payload) override;
   std::optional<std::string> ComputeCheckDigitAgainst(std::string_view payload,
                                                       std::string_view found) override;
   BSN bsn_;

@@ -16,14 +16,10 @@ bool IsEntityThirdDigit(char c) {
 }  // namespace
 
 SkDph::SkDph()
-    : CheckDigitNumber({.separators = " -",
-                        .upper_case = true,
-                        .prefixes = {"SK"},
-                        .payload_lengths = Lengths::Exactly(9)}) {}
-
-std::optional<std::int16_t> SkDph::ComputeCheckDigit(std::string_view payload) {
-  return ComputeCheckDigitAgainst(payload, {});
-}
+    : KindedNumber({.separators = " -",
+                    .upper_case = true,
+                    .prefixes = {"SK"},
+                    .payload_lengths = Lengths::Exactly(9)}) {}
 
 std::optional<std::int16_t> SkDph::ComputeCheckDigitAgainst(std::string_view payload,
                                                             std::string_view found) {

@@ -13,28 +13,22 @@
 #include <string_view>
 #include <tuple>
 
-#include "core/check_digit_number.h"
 #include "core/example.h"
 #include "core/field_value.h"
 #include "core/scheme.h"
 #include "schemes/further/areas.h"
 #include "schemes/further/cz/dic.h"
+#include "schemes/further/kinded_number.h"
 
 namespace numerant {
 
-struct SkDphFields {
-  FieldValue kind;
-};
-
 // The check digit is -1 until known.
-class SkDph final : public CheckDigitNumber<std::int16_t, SkDphFields> {
+class SkDph final : public KindedNumber<std::int16_t> {
  public:
   SkDph();
-  // "legal entity" or "birth number"; nothing until read.
-  const FieldValue& Kind() const { return fields().kind; }
+  // Kind(): "legal entity" or "birth number"; nothing until read.
 
  private:
-  std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
   std::optional<std::int16_t> ComputeCheckDigitAgainst(std::string_view payload,
                                                        std::string_view found) override;
 };

@@ -206,6 +206,35 @@ TEST(FurtherFormatsTest, Explain) {
   });
 }
 
+// On the ISO 7064 and check-letter bases, a rule's own tests come before
+// the system reads the payload: the first fault found is the rule's.
+TEST(FurtherFormatsTest, TheRulesOwnTestsComeFirst) {
+  ExpectExplain({
+      {"cn.ric", "11010519491331002X", "no such date: 1949-13-31"},
+      {"cn.ric", "1101051949123A0025", "the letter A cannot stand at place 14"},
+      {"de.vat", "DE012345678", "the digit 0 cannot stand at place 3"},
+      {"de.vat", "DE1234A5678", "the letter A cannot stand at place 7"},
+      {"de.idnr", "12345678903", "the digit 0 cannot stand at place 10"},
+      {"es.nie", "A2482300W", "the letter A cannot stand at place 1"},
+      {"es.nie", "A24A2300W", "the letter A cannot stand at place 4"},
+      {"lei", "213800KUD8LAJWSQ*D15", "the character \"*\" cannot stand at place 17"},
+      {"orcid", "0000-0002-1694-233Y", "check character should be X, not Y"},
+  });
+}
+
+// A CIF takes its digit or the letter of the same value, whatever the
+// entity mostly carries: the character typed decides which is expected.
+TEST(FurtherFormatsTest, TheTypedCheckCharacterDecides) {
+  ExpectExplain({
+      {"es.cif", "Q2876031B", "valid"},
+      {"es.cif", "Q28760312", "valid"},
+      {"es.cif", "Q28760313", "check character should be 2, not 3"},
+      {"es.cif", "Q2876031C", "check character should be 2, not C"},
+      {"es.nif", "B6471783H", "valid"},
+      {"es.nif", "B6471783I", "check character should be 8, not I"},
+  });
+}
+
 TEST(FurtherFormatsTest, NamesAreFoundInAnyCaseAndThe52KeepTheirs) {
   ASSERT_NE(FindScheme("BE.VAT"), nullptr);
   EXPECT_EQ(FindScheme("BE.VAT")->name, "be.vat");

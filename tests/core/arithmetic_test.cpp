@@ -1,0 +1,100 @@
+// SPDX-License-Identifier: MIT
+// The shared arithmetic under the rules and the calendar the dates are
+// tested against. Check digits cross-checked with python-stdnum.
+#include <gtest/gtest.h>
+#include <optional>
+#include <string>
+
+#include "core/alternating_weights.h"
+#include "core/calendar.h"
+#include "core/damm.h"
+#include "core/modulo97.h"
+#include "core/verhoeff.h"
+
+namespace numerant {
+namespace {
+
+TEST(ArithmeticTest, CheckDigitsOfDigits) {
+  const struct {
+    const char* digits;
+    int luhn;
+    int verhoeff;
+    int damm;
+    int remainder97;
+  } cases[] = {
+      {"7992739871", 3, 8, 1, 11},
+      {"4992739871", 6, 3, 8, 6},
+      {"1", 8, 5, 3, 1},
+      {"0", 0, 4, 0, 0},
+      {"123456789012345678901234567890", 9, 3, 4, 52},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(LuhnCheckDigit(c.digits), c.luhn) << c.digits;
+    EXPECT_EQ(VerhoeffCheckDigit(c.digits), c.verhoeff) << c.digits;
+    EXPECT_EQ(DammCheckDigit(c.digits), c.damm) << c.digits;
+    EXPECT_EQ(Remainder97(c.digits), c.remainder97) << c.digits;
+  }
+  for (const char* bad : {"12a4", "12 4", "-1"}) {
+    EXPECT_FALSE(LuhnCheckDigit(bad)) << bad;
+    EXPECT_FALSE(VerhoeffCheckDigit(bad)) << bad;
+    EXPECT_FALSE(DammCheckDigit(bad)) << bad;
+    EXPECT_FALSE(Remainder97(bad)) << bad;
+    EXPECT_FALSE(Modulo10CheckDigit(bad)) << bad;
+  }
+  // Only the remainder wants a number to divide.
+  EXPECT_FALSE(Remainder97(""));
+}
+
+TEST(ArithmeticTest, WeightsThreeAndOneFromTheRight) {
+  EXPECT_EQ(Modulo10CheckDigit("400638133393"), 1);
+  EXPECT_EQ(Modulo10CheckDigit("9638507"), 4);
+  EXPECT_EQ(Modulo10CheckDigit("1"), 7);
+}
+
+TEST(ArithmeticTest, LuhnOverAnAlphabet) {
+  EXPECT_EQ(LuhnModNCheckValue("a1b2c3", "0123456789abcdef"), 3);
+  EXPECT_EQ(LuhnModNCheckValue("ZZZ", "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZ"), 3);
+  // With the ten digits it is Luhn.
+  EXPECT_EQ(LuhnModNCheckValue("7992739871", "0123456789"), 3);
+  EXPECT_FALSE(LuhnModNCheckValue("a1G", "0123456789abcdef"));
+  EXPECT_FALSE(LuhnModNCheckValue("", "0123456789"));
+  EXPECT_FALSE(LuhnModNCheckValue("0", "0"));
+}
+
+TEST(CalendarTest, DaysOfEveryMonthAndTheLeapYears) {
+  const int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+  for (int month = 1; month <= 12; ++month) {
+    EXPECT_EQ(DaysInMonth(2023, month), days[month - 1]) << month;
+    EXPECT_TRUE(DateExists(2023, month, days[month - 1])) << month;
+    EXPECT_FALSE(DateExists(2023, month, days[month - 1] + 1)) << month;
+    EXPECT_FALSE(DateExists(2023, month, 0)) << month;
+  }
+  EXPECT_EQ(DaysInMonth(2023, 0), 0);
+  EXPECT_EQ(DaysInMonth(2023, 13), 0);
+  const struct {
+    int year;
+    bool leap;
+  } years[] = {{1900, false}, {2000, true},  {2024, true},
+               {2023, false}, {2100, false}, {1600, true}};
+  for (const auto& y : years) {
+    EXPECT_EQ(IsLeapYear(y.year), y.leap) << y.year;
+    EXPECT_EQ(DateExists(y.year, 2, 29), y.leap) << y.year;
+  }
+}
+
+TEST(CalendarTest, TwoDigitYearsAndDatesInWords) {
+  EXPECT_EQ(PivotYear(0), 2000);
+  EXPECT_EQ(PivotYear(49), 2049);
+  EXPECT_EQ(PivotYear(50), 1950);
+  EXPECT_EQ(PivotYear(99), 1999);
+  EXPECT_EQ(DigitPairValue("x850315", 3), 3);
+  EXPECT_EQ(DigitPairValue("x850315", 1), 85);
+  EXPECT_EQ(DateText(1985, 3, 15), "1985-03-15");
+  EXPECT_EQ(DateText(1985, 3), "1985-03");
+  EXPECT_EQ(DateText(999), "0999");
+  EXPECT_EQ(DateAsWritten(1900, 2, 29), "1900-02-29");
+  EXPECT_EQ(DateAsWritten(2017, 13, 0), "2017-13-00");
+}
+
+}  // namespace
+}  // namespace numerant
