@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The check-letter numbers: the check character is looked up in a table by
 // the remainder of a number taken from the payload, by default its digits
-// read as one decimal number or their weighted sum. DNI, PPS, RUN, HETU, NID
-// and the Spanish NIE and Irish PPS numbers differ only in their table, their
-// weights, their shape and what they read a number from.
+// read as one decimal number or their weighted sum. DNI, PPS, RUN, HETU, NID,
+// the Spanish NIE, the Irish PPS number and the Italian codice fiscale differ
+// only in their table, their weights, their shape and what they read a number
+// from.
 #pragma once
 
 #include <cstddef>

@@ -92,6 +92,14 @@ TEST(TableEntriesTest, FormatsOnTheFamilyBases) {
   ExpectEach("es.nie", EachCharacter("?2482300", "XYZA"), "WQF.");
   // Irish PPS: a second letter A weighs 9 x 1, H 9 x 8, W, T and X nothing.
   ExpectEach("ie.pps", EachCharacter("1234567?", "AHWTXC"), "FWTTT.");
+  // Codice fiscale: every letter and digit in an odd place goes through
+  // its own table, in an even place it counts its rank.
+  ExpectEach("it.codicefiscale", Vary("RSSMRA85T10A562", 0, kLetters),
+             "LKPRTXZBDFMOCEVNQSWYAUGJIH");
+  ExpectEach("it.codicefiscale", Vary("RSSMRA85T10A562", 1, kLetters),
+             "ABCDEFGHIJKLMNOPQRSTUVWXYZ");
+  ExpectEach("it.codicefiscale", Vary("RSSMRA85T10A562", 12), "GFKMOSUWYA");
+  ExpectEach("it.codicefiscale", Vary("RSSMRA85T10A562", 13), "MNOPQRSTUV");
 }
 
 TEST(TableEntriesTest, EveryLetterValue) {
