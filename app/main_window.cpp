@@ -4,8 +4,10 @@
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDate>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 
 #include "app/scheme_list_style.h"
 #include "app/status_icon.h"
@@ -134,9 +136,22 @@ void MainWindow::SetVisible(Control control, bool visible) {
 
 void MainWindow::SetDescription(Control control, std::string_view text) {
   QWidget* widget = ControlWidget(control);
-  const QString description = FromLatin1(text);
+  const QString description = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
   widget->setToolTip(description);
   widget->setAccessibleDescription(description);
+}
+
+// The locale's long date without its weekday: "15 March 1985", "15. März
+// 1985"; a year without its century keeps only its two digits ("'85").
+std::string MainWindow::DateWords(const Fact& date) const {
+  const QLocale locale;
+  QString format = locale.dateFormat(QLocale::LongFormat);
+  for (const char* weekday : {"dddd, ", "dddd ", ", dddd", "dddd"}) {
+    format.remove(QString::fromLatin1(weekday));
+  }
+  const int year = date.year != 0 ? date.year : 2000 + date.short_year;
+  if (date.year == 0) format.replace(QStringLiteral("yyyy"), QStringLiteral("''yy"));
+  return locale.toString(QDate(year, date.month, date.day), format.trimmed()).toStdString();
 }
 
 void MainWindow::DescribeForAssistiveTechnology() {

@@ -32,6 +32,7 @@ class MainWindow final : public QWidget, public FormNumerantView {
   void SetTop(Control control, int top) override;
   void SetVisible(Control control, bool visible) override;
   void SetDescription(Control control, std::string_view text) override;
+  std::string DateWords(const Fact& date) const override;
 
  private:
   QWidget* ControlWidget(Control control) const;

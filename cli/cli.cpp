@@ -12,6 +12,7 @@
 
 #include "cli/options.h"
 #include "cli/streams.h"
+#include "core/facts.h"
 #include "core/json_writer.h"
 #include "core/translation.h"
 #include "core/version.h"
@@ -229,8 +230,10 @@ class Session {
     // Explain leaves the object as Check does and tells why.
     const FindingRecord finding = RecordFinding(scheme_->Explain(number));
     if (!json_) {
-      // "valid", or "valid (no check digit)" for a format without one.
+      // "valid", or "valid (no check digit)" for a format without one, then
+      // what a valid number tells: "valid: born 15 March 1985, female".
       out += finding.valid() ? finding.description : "invalid: " + finding.description;
+      if (finding.valid()) AppendFactWords(out);
       return finding.valid();
     }
     out += finding.valid() ? ", \"valid\": true" : ", \"valid\": false";
@@ -239,6 +242,20 @@ class Session {
     out += ", \"fields\": ";
     AppendJsonFields(out, *scheme_);
     return finding.valid();
+  }
+
+  void AppendFactWords(std::string& out) const {
+    Facts facts = scheme_->Tell();
+    // The number's characters are ISO-8859-1; the country names UTF-8.
+    for (Fact& fact : facts) {
+      std::string text;
+      AppendUtf8FromLatin1(text, fact.text);
+      fact.text = std::move(text);
+    }
+    const std::string words = FactsInEnglish(facts);
+    if (words.empty()) return;
+    out += ": ";
+    out += words;
   }
 
   bool AnswerComplete(std::string_view number, std::string& out) {

@@ -30,6 +30,7 @@
 #include <variant>
 
 #include "core/example.h"
+#include "core/facts.h"
 #include "core/field_value.h"
 #include "core/finding.h"
 #include "core/number_shape.h"
@@ -110,6 +111,31 @@ class Scheme {
   // Calls visit(name, value) for each public property, in declaration order.
   virtual void VisitProperties(
       const std::function<void(std::string_view, const PropertyValue&)>& visit) const = 0;
+  // What the decoded number tells, for each face to put into words: the
+  // fields that hold something, a birth date as a date, a gender, a
+  // country.
+  virtual Facts Tell() const = 0;
+};
+
+// The facts of the fields, each read by its name: `BirthDate` through
+// `birth_day` when the format can tell the day (else as its digits),
+// `Gender` as a word, the field named `country_field` as a country. The
+// check digit, and `Century` when the date holds it, are left out.
+Facts FactsOfProperties(const Scheme& scheme, const BirthDay* birth_day,
+                        std::string_view country_field);
+
+// A format whose birth date is a day of the calendar says which:
+//   BirthDay Birthday() const;
+template <typename T>
+concept TellsBirthDay = requires(const T& scheme) {
+  { scheme.Birthday() } -> std::same_as<BirthDay>;
+};
+
+// A format whose field holds an ISO 3166 country code names it in its
+// Descriptor: static constexpr std::string_view kCountryField = "CountryCode";
+template <typename T>
+concept NamesCountryField = requires {
+  { Descriptor<T>::kCountryField } -> std::convertible_to<std::string_view>;
 };
 
 template <DescribedScheme T>
@@ -136,6 +162,18 @@ class SchemeAdapter final : public Scheme {
     std::apply(
         [&](const auto&... property) { (visit(property.name, ReadProperty(property)), ...); },
         Descriptor<T>::kProperties);
+  }
+
+  Facts Tell() const override {
+    BirthDay day;
+    const BirthDay* birth_day = nullptr;
+    if constexpr (TellsBirthDay<T>) {
+      day = scheme_.Birthday();
+      birth_day = &day;
+    }
+    std::string_view country_field;
+    if constexpr (NamesCountryField<T>) country_field = Descriptor<T>::kCountryField;
+    return FactsOfProperties(*this, birth_day, country_field);
   }
 
   T& scheme() { return scheme_; }

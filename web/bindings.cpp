@@ -124,6 +124,31 @@ val Fields(const Scheme& scheme) {
   return fields;
 }
 
+// What the number tells, for the page to put into the browser's language:
+// [{field: "BirthDate", kind: "date", label: "born", text: "850315", year:
+// 1985, shortYear: 0, month: 3, day: 15, gender: 0}, ...]; kind is one of
+// "date", "gender", "country", "value".
+val Facts(const Scheme& scheme) {
+  val facts = val::array();
+  for (const Fact& fact : scheme.Tell()) {
+    val item = val::object();
+    item.set("field", fact.field);
+    item.set("kind", std::string(fact.kind == Fact::Kind::kDate      ? "date"
+                                 : fact.kind == Fact::Kind::kGender  ? "gender"
+                                 : fact.kind == Fact::Kind::kCountry ? "country"
+                                                                     : "value"));
+    item.set("label", fact.label);
+    item.set("text", FromLatin1(fact.text));
+    item.set("year", fact.year);
+    item.set("shortYear", fact.short_year);
+    item.set("month", fact.month);
+    item.set("day", fact.day);
+    item.set("gender", fact.gender);
+    facts.call<void>("push", item);
+  }
+  return facts;
+}
+
 val Names(std::span<const CatalogueEntry> entries) {
   val names = val::array();
   for (const CatalogueEntry& entry : entries)
@@ -180,7 +205,8 @@ EMSCRIPTEN_BINDINGS(numerant) {
       .function("check", &Check)
       .function("explain", &Explain)
       .function("complete", &Complete)
-      .function("fields", &Fields);
+      .function("fields", &Fields)
+      .function("facts", &Facts);
 }
 
 }  // namespace numerant::web

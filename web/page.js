@@ -42,10 +42,12 @@
       if (calculating) {
         answer.checkDigits = scheme.calculate(text);
         answer.fields = scheme.fields();
+        answer.facts = scheme.facts();
         answer.complete = scheme.complete(text);
       } else {
         answer.valid = scheme.check(text);
         answer.fields = scheme.fields();
+        answer.facts = scheme.facts();
         if (!answer.valid) answer.reason = scheme.explain(text);
       }
     } finally {
@@ -73,23 +75,54 @@
     reason.dataset.kind = finding ? finding.kind : '';
     setText(reason, finding ? sentence(finding.description) : '');
 
-    showFields(answer.fields);
+    showFields(answer.fields, answer.facts);
   }
 
-  // The decoded fields of the scheme object; its check digit is shown above.
-  function showFields(values) {
+  // A fact of the library in the browser's language: a date by
+  // Intl.DateTimeFormat, a country by Intl.DisplayNames.
+  function factWords(fact) {
+    switch (fact.kind) {
+      case 'date': {
+        const day = new Date(0);
+        day.setUTCFullYear(fact.year || 2000 + fact.shortYear, fact.month - 1, fact.day);
+        const options = {day: 'numeric', month: 'long', timeZone: 'UTC'};
+        // Without its century the year is only its last two digits.
+        if (fact.year) return new Intl.DateTimeFormat(undefined, {...options, year: 'numeric'}).format(day);
+        return `${new Intl.DateTimeFormat(undefined, options).format(day)} '${String(fact.shortYear).padStart(2, '0')}`;
+      }
+      case 'gender':
+        return fact.gender === 1 ? 'male' : 'female';
+      case 'country':
+        try {
+          return new Intl.DisplayNames(undefined, {type: 'region'}).of(fact.text) ?? fact.text;
+        } catch {
+          return fact.text;
+        }
+      default:
+        return fact.text;
+    }
+  }
+
+  // The decoded fields of the scheme object in words, what each tells beside
+  // its name; its check digit is shown above. A field that tells nothing
+  // (not decoded, or a century already in the date) shows its value.
+  function showFields(values, facts) {
     const body = fields.tBodies[0];
     const rows = [];
+    const told = new Map((facts ?? []).map((fact) => [fact.field, fact]));
     for (const [name, value] of Object.entries(values ?? {})) {
       if (name === 'CheckDigit') continue;
+      const fact = told.get(name);
       const row = document.createElement('tr');
       row.dataset.field = name;
       const heading = document.createElement('th');
       heading.scope = 'row';
-      heading.textContent = name;
+      heading.textContent = fact?.label ? sentence(fact.label).slice(0, -1) : name;
+      if (fact?.label) heading.title = name;
       const cell = document.createElement('td');
       cell.dataset.value = JSON.stringify(value);
-      cell.textContent = value === null ? '—' : value === true ? 'yes' : value === false ? 'no' : String(value);
+      cell.textContent = fact ? factWords(fact)
+          : value === null ? '—' : value === true ? 'yes' : value === false ? 'no' : String(value);
       if (value === null) cell.title = 'not decoded';
       row.append(heading, cell);
       rows.push(row);

@@ -68,11 +68,16 @@ void FormNumerant::Refresh() {
       view_.SetDescription(Control::kPictureError, "No numbering scheme is selected");
     } else {
       view_.SetDescription(ok ? Control::kPictureOK : Control::kPictureError,
-                           ok ? FieldsSentence(*scheme) : ReasonSentence(finding));
+                           ok ? FieldsSentence(*scheme, Writers()) : ReasonSentence(finding));
     }
     view_.SetVisible(Control::kPictureError, !ok);
     view_.SetVisible(Control::kPictureOK, ok);
   }
+}
+
+FactWriters FormNumerant::Writers() const {
+  return {.date = [this](const Fact& date) { return view_.DateWords(date); },
+          .country = [this](std::string_view code) { return view_.CountryWords(code); }};
 }
 
 }  // namespace numerant

@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/facts.h"
+
 namespace numerant {
 
 // The controls whose place or visibility the logic changes.
@@ -43,9 +45,16 @@ class FormNumerantView {
 
   virtual void SetTop(Control control, int top) = 0;
   virtual void SetVisible(Control control, bool visible) = 0;
-  // The words a picture's tooltip and screen readers give: the reason of a
-  // failed check, or what a valid number tells.
+  // The words a picture's tooltip and screen readers give, in UTF-8: the
+  // reason of a failed check, or what a valid number tells.
   virtual void SetDescription(Control control, std::string_view text) = 0;
+
+  // A birth date and a country's name in the window's language, UTF-8;
+  // English unless the view knows its locale.
+  virtual std::string DateWords(const Fact& date) const { return EnglishDate(date); }
+  virtual std::string CountryWords(std::string_view code) const {
+    return std::string(CountryName(code));
+  }
 };
 
 class FormNumerant {
@@ -63,6 +72,8 @@ class FormNumerant {
   void Refresh();
 
  private:
+  // The view's way of writing dates and countries.
+  FactWriters Writers() const;
   void SwitchMode();
 
   FormNumerantView& view_;

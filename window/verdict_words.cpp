@@ -1,83 +1,41 @@
 // SPDX-License-Identifier: MIT
 #include "window/verdict_words.h"
 
-#include <array>
-#include <cctype>
 #include <string_view>
-#include <type_traits>
-#include <variant>
+#include <utility>
+
+#include "core/translation.h"
 
 namespace numerant {
 namespace {
 
+// Upper-cases a leading ASCII letter; a date or name in another script
+// stays as it is.
 std::string Capitalised(std::string text) {
-  if (!text.empty()) {
-    text.front() = static_cast<char>(std::toupper(static_cast<unsigned char>(text.front())));
+  if (!text.empty() && text.front() >= 'a' && text.front() <= 'z') {
+    text.front() = static_cast<char>(text.front() - 'a' + 'A');
   }
   return text;
 }
 
-// Field names whose words read better than the name split at its capitals.
-struct FieldWords {
-  std::string_view field;
-  std::string_view words;
-};
-constexpr std::array kFieldWords{
-    FieldWords{"BirthDate", "born"},        FieldWords{"IdentificationNumber", "serial"},
-    FieldWords{"SerialNumber", "serial"},   FieldWords{"SequenceNumber", "sequence"},
-    FieldWords{"AccountNumber", "account"}, FieldWords{"MajorIndustryCode", "industry"},
-};
-
-// "CountryCode" becomes "country code".
-std::string Words(std::string_view field) {
-  for (const FieldWords& entry : kFieldWords) {
-    if (entry.field == field) return std::string(entry.words);
-  }
-  std::string words;
-  for (char c : field) {
-    if (std::isupper(static_cast<unsigned char>(c)) && !words.empty()) words += ' ';
-    words += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-  }
-  return words;
-}
-
-// The value in words; empty for a value the number did not set.
-std::string ValueWords(std::string_view field, const PropertyValue& value) {
-  return std::visit(
-      [field](const auto& held) -> std::string {
-        using T = std::decay_t<decltype(held)>;
-        if constexpr (std::is_same_v<T, bool>) {
-          return held ? Words(field) : "not " + Words(field);
-        } else if constexpr (std::is_same_v<T, std::string>) {
-          return held.empty() ? std::string() : Words(field) + " " + held;
-        } else if constexpr (std::is_same_v<T, FieldValue>) {
-          return held.IsString() && !held.Text().empty()
-                     ? Words(field) + " " + std::string(held.Text())
-                     : std::string();
-        } else {
-          if (field == "Gender") return held == 1 ? "male" : held == 2 ? "female" : "";
-          return held == 0 ? std::string() : Words(field) + " " + std::to_string(held);
-        }
-      },
-      value);
+std::string Utf8(std::string_view latin1) {
+  std::string text;
+  AppendUtf8FromLatin1(text, latin1);
+  return text;
 }
 
 }  // namespace
 
 std::string ReasonSentence(const Finding& finding) {
-  return Capitalised(Describe(finding));
+  return Capitalised(Utf8(Describe(finding)));
 }
 
-std::string FieldsSentence(const Scheme& scheme) {
-  std::string sentence;
-  scheme.VisitProperties([&](std::string_view field, const PropertyValue& value) {
-    // The check digit is on screen already, and a setting is no finding.
-    if (field == "CheckDigit" || field == "Reverse") return;
-    const std::string words = ValueWords(field, value);
-    if (words.empty()) return;
-    if (!sentence.empty()) sentence += ", ";
-    sentence += words;
-  });
+std::string FieldsSentence(const Scheme& scheme, const FactWriters& writers) {
+  Facts facts = scheme.Tell();
+  // The number's characters are ISO-8859-1.
+  for (Fact& fact : facts)
+    fact.text = Utf8(fact.text);
+  const std::string sentence = FactsSentence(facts, writers);
   return sentence.empty() ? "The number is valid" : Capitalised(sentence);
 }
 

@@ -60,6 +60,8 @@ struct Descriptor<Isin> {
   static constexpr std::string_view kDescription =
       "International Securities Identification Number; letters as 10 to 35, then Luhn";
   static constexpr std::string_view kArea = area::kSecurities;
+  // Two letters of ISO 3166, read out as the country's name.
+  static constexpr std::string_view kCountryField = "CountryCode";
   static constexpr std::tuple kProperties{
       Property{"CheckDigit", &Isin::CheckDigit},
       Property{"CountryCode", &Isin::CountryCode},

@@ -53,6 +53,8 @@ struct Descriptor<S10> {
   static constexpr std::string_view kDescription =
       "International postal item number; weights 8 6 4 2 3 5 9 7, 11 minus modulo 11";
   static constexpr std::string_view kArea = area::kTrade;
+  // Two letters of ISO 3166, read out as the country's name.
+  static constexpr std::string_view kCountryField = "CountryCode";
   static constexpr std::tuple kProperties{
       Property{"CheckDigit", &S10::CheckDigit},
       Property{"CountryCode", &S10::CountryCode},

@@ -55,6 +55,8 @@ struct Descriptor<IBAN> {
   static constexpr std::string_view kDescription =
       "International bank account number: country code, two check digits, account; ISO 7064 MOD "
       "97-10";
+  // Two letters of ISO 3166, read out as the country's name.
+  static constexpr std::string_view kCountryField = "CountryCode";
   static constexpr std::tuple kProperties{
       Property{"AccountNumber", &IBAN::AccountNumber},
       Property{"CheckDigit", &IBAN::CheckDigit},

@@ -3,7 +3,9 @@
 
 #include <cstddef>
 
+#include "core/calendar.h"
 #include "core/characters.h"
+#include "core/facts.h"
 #include "core/families/remainder_tables.h"
 #include "core/text.h"
 
@@ -52,6 +54,15 @@ bool ElevenDigitPersonalCode::DecodeFields(std::string_view payload) {
   fields_.gender = first_digit_->gender[first];
   fields_.serial_number = Characters(payload, 8, 10);
   return true;
+}
+
+BirthDay AK::Birthday() const {
+  const int century = Century();
+  return SixDigitDate(BirthDate().Text(), false, century >= 18 && century <= 20 ? century + 1 : 0);
+}
+
+BirthDay IK::Birthday() const {
+  return SixDigitDate(BirthDate().Text(), false, Century());
 }
 
 }  // namespace numerant

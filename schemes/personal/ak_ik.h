@@ -63,11 +63,17 @@ class ElevenDigitPersonalCode : public WeightedSumNumber<PersonalCodeFields> {
 class AK final : public ElevenDigitPersonalCode {
  public:
   AK();
+  // Here `Century` is the year's leading two digits (18 for first digits 1
+  // and 2, the 1800s), for first digits 1 to 6; for any other the year is
+  // left without its century.
+  BirthDay Birthday() const;
 };
 
 class IK final : public ElevenDigitPersonalCode {
  public:
   IK();
+  // Here `Century` is ordinal (19 for first digits 1 and 2, the 1800s).
+  BirthDay Birthday() const;
 };
 
 template <>

@@ -4,7 +4,9 @@
 #include <array>
 #include <cstddef>
 
+#include "core/calendar.h"
 #include "core/characters.h"
+#include "core/facts.h"
 #include "core/families/remainder_tables.h"
 #include "core/text.h"
 #include "schemes/personal/decoding.h"
@@ -67,6 +69,10 @@ bool CPR::DecodeFields(std::string_view payload) {
   }
   fields_.sequence_number = Characters(payload, 7, 9);
   return true;
+}
+
+BirthDay CPR::Birthday() const {
+  return SixDigitDate(BirthDate().Text(), true, Century());
 }
 
 }  // namespace numerant

@@ -36,6 +36,8 @@ class CPR final : public WeightedSumNumber<CprFields> {
   // The ordinal century: 19 for births from 1800 to 1899, 20 from 1900, 21
   // from 2000; 0 when not decoded.
   std::uint8_t Century() const { return fields().century; }
+  // The birth date as a day of the calendar, for the words of a valid number.
+  BirthDay Birthday() const;
   // The three sequence digits before the check digit.
   const FieldValue& SequenceNumber() const { return fields().sequence_number; }
 

@@ -4,7 +4,9 @@
 #include <array>
 #include <cstddef>
 
+#include "core/calendar.h"
 #include "core/characters.h"
+#include "core/facts.h"
 #include "core/text.h"
 #include "schemes/personal/decoding.h"
 
@@ -62,6 +64,10 @@ std::optional<std::uint32_t> HETU::LetterNumber(std::string_view payload) {
       std::string(Characters(payload, 1, 6)).append(Characters(payload, kIndividualPlace + 1, 10)));
   if (!n) return std::nullopt;
   return static_cast<std::uint32_t>(*n);
+}
+
+BirthDay HETU::Birthday() const {
+  return SixDigitDate(BirthDate().Text(), true, Century());
 }
 
 }  // namespace numerant

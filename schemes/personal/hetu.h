@@ -39,6 +39,8 @@ class HETU final : public CheckLetterNumber<HetuFields> {
   const FieldValue& BirthDate() const { return fields().birth_date; }
   // The ordinal century of the sign, 0 for an unknown sign.
   std::uint8_t Century() const { return fields().century; }
+  // The birth date as a day of the calendar, for the words of a valid number.
+  BirthDay Birthday() const;
   std::int32_t Gender() const { return fields().gender; }
   // The three digits of the individual number.
   const FieldValue& IdentificationNumber() const { return fields().identification_number; }

@@ -3,7 +3,9 @@
 
 #include <cstddef>
 
+#include "core/calendar.h"
 #include "core/characters.h"
+#include "core/facts.h"
 #include "core/text.h"
 #include "schemes/personal/decoding.h"
 
@@ -31,6 +33,11 @@ bool INSZ::DecodeFields(std::string_view payload) {
   fields_.gender = GenderByParity(*serial_value);
   fields_.serial_number = serial;
   return true;
+}
+
+// The number does not say the century.
+BirthDay INSZ::Birthday() const {
+  return SixDigitDate(BirthDate().Text(), false, 0);
 }
 
 }  // namespace numerant

@@ -32,6 +32,8 @@ class INSZ final : public Modulo97Number<InszFields> {
 
   // The integer 0 until a number is decoded, then its YYMMDD.
   const FieldValue& BirthDate() const { return fields().birth_date; }
+  // The birth date as a day of the calendar, for the words of a valid number.
+  BirthDay Birthday() const;
   // 1 male, 2 female, 0 not decoded.
   std::int32_t Gender() const { return fields().gender; }
   // The integer 0 until a number is decoded, then its three serial digits.

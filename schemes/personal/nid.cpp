@@ -4,8 +4,10 @@
 #include <array>
 #include <cstddef>
 
+#include "core/calendar.h"
 #include "core/characters.h"
 #include "core/checked.h"
+#include "core/facts.h"
 #include "core/text.h"
 #include "schemes/personal/decoding.h"
 
@@ -81,6 +83,12 @@ std::optional<std::uint32_t> NID::LetterNumber(std::string_view payload) {
   const Int16 remainder = sum % kModulus;
   if (!remainder.ok()) return std::nullopt;
   return static_cast<std::uint32_t>(remainder.value() - kLowestRemainder);
+}
+
+// The first character gives the year's leading two digits (19 for a digit,
+// the 1900s), so the ordinal century is one more.
+BirthDay NID::Birthday() const {
+  return SixDigitDate(BirthDate().Text(), false, Century() == 0 ? 0 : Century() + 1);
 }
 
 }  // namespace numerant

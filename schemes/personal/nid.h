@@ -44,6 +44,8 @@ class NID final : public CheckLetterNumber<NidFields> {
   const FieldValue& BirthDate() const { return fields().birth_date; }
   // The ordinal century of the first character, 0 for any other character.
   std::uint8_t Century() const { return fields().century; }
+  // The birth date as a day of the calendar, for the words of a valid number.
+  BirthDay Birthday() const;
   // By the month: 1 to 12 men, 51 to 62 women, 0 for any other.
   std::int32_t Gender() const { return fields().gender; }
   const FieldValue& SequenceNumber() const { return fields().sequence_number; }

@@ -4,7 +4,9 @@
 #include <array>
 #include <cstddef>
 
+#include "core/calendar.h"
 #include "core/characters.h"
+#include "core/facts.h"
 #include "core/families/remainder_tables.h"
 #include "core/text.h"
 #include "schemes/personal/decoding.h"
@@ -88,6 +90,36 @@ bool JMBG::DecodeFields(std::string_view payload) {
   fields_.gender = *serial < kFirstFemaleSerial ? 1 : 2;
   fields_.political_region_code = Characters(payload, 8, 9);
   return true;
+}
+
+// The month carries the century: 1 to 12 for the 1900s, raised by 20 for the
+// 2000s, 40 for the 2100s, 60 for the 2200s and 80 for the 1800s.
+BirthDay PESEL::Birthday() const {
+  BirthDay date = SixDigitDate(BirthDate().Text(), false, 20);
+  constexpr int kFirstYearOfOffset[5] = {1900, 2000, 2100, 2200, 1800};
+  const int offset = (date.month - 1) / 20;
+  if (date.month < 1 || offset > 4) return {};
+  date.year = kFirstYearOfOffset[offset] + date.year % 100;
+  date.month -= offset * 20;
+  return date;
+}
+
+BirthDay CNP::Birthday() const {
+  return SixDigitDate(BirthDate().Text(), false, Century());
+}
+
+// DDMMYYY: the year without its thousands, 800 to 999 for 1800 to 1999 and
+// the rest for the 2000s.
+BirthDay JMBG::Birthday() const {
+  const std::string_view digits = BirthDate().Text();
+  if (digits.size() != 7) return {};
+  for (char c : digits) {
+    if (c < '0' || c > '9') return {};
+  }
+  const int year = (digits[4] - '0') * 100 + DigitPairValue(digits, 5);
+  return BirthDay{.year = year >= 800 ? 1000 + year : 2000 + year,
+                  .month = DigitPairValue(digits, 2),
+                  .day = DigitPairValue(digits, 0)};
 }
 
 }  // namespace numerant

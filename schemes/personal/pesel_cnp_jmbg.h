@@ -42,6 +42,8 @@ class PESEL final : public WeightedSumNumber<PeselFields> {
   // The integer 0 until a number is decoded, then its YYMMDD as written,
   // the month with its century offset.
   const FieldValue& BirthDate() const { return fields().birth_date; }
+  // The birth date as a day of the calendar, for the words of a valid number.
+  BirthDay Birthday() const;
   std::int32_t Gender() const { return fields().gender; }
   // The first three serial digits; the fourth gives the sex.
   const FieldValue& IdentificationNumber() const { return fields().identification_number; }
@@ -63,6 +65,8 @@ class CNP final : public WeightedSumNumber<CnpFields> {
   CNP();
 
   const FieldValue& BirthDate() const { return fields().birth_date; }
+  // The birth date as a day of the calendar, for the words of a valid number.
+  BirthDay Birthday() const;
   // The ordinal century: 20 for births from 1900 to 1999.
   std::uint8_t Century() const { return fields().century; }
   const FieldValue& CountyCode() const { return fields().county_code; }
@@ -85,6 +89,8 @@ class JMBG final : public WeightedSumNumber<JmbgFields> {
 
   // DDMMYYY: seven characters, the year without its thousands.
   const FieldValue& BirthDate() const { return fields().birth_date; }
+  // The birth date as a day of the calendar, for the words of a valid number.
+  BirthDay Birthday() const;
   std::int32_t Gender() const { return fields().gender; }
   const FieldValue& PoliticalRegionCode() const { return fields().political_region_code; }
 

@@ -3,7 +3,9 @@
 
 #include <cstddef>
 
+#include "core/calendar.h"
 #include "core/characters.h"
+#include "core/facts.h"
 #include "core/text.h"
 #include "schemes/personal/decoding.h"
 
@@ -24,6 +26,11 @@ bool PNR::DecodeFields(std::string_view payload) {
   }
   fields_.gender = GenderByParity(DigitValue(payload[kSexPlace]));
   return true;
+}
+
+// The number does not say the century.
+BirthDay PNR::Birthday() const {
+  return SixDigitDate(BirthDate().Text(), false, 0);
 }
 
 }  // namespace numerant

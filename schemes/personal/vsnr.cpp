@@ -5,8 +5,10 @@
 #include <cstddef>
 
 #include "core/alternating_weights.h"
+#include "core/calendar.h"
 #include "core/characters.h"
 #include "core/checked.h"
+#include "core/facts.h"
 #include "core/text.h"
 #include "schemes/personal/decoding.h"
 
@@ -57,6 +59,11 @@ std::optional<std::int16_t> VSNR::ComputeCheckDigit(std::string_view payload) {
   }
   if (!sum.ok()) return std::nullopt;
   return static_cast<std::int16_t>(sum.value() % 10);
+}
+
+// The number does not say the century.
+BirthDay VSNR::Birthday() const {
+  return SixDigitDate(BirthDate().Text(), true, 0);
 }
 
 }  // namespace numerant

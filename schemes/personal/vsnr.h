@@ -37,6 +37,8 @@ class VSNR final : public CheckDigitNumber<std::int16_t, VsnrFields> {
 
   // The integer 0 until a number is decoded, then its DDMMYY.
   const FieldValue& BirthDate() const { return fields().birth_date; }
+  // The birth date as a day of the calendar, for the words of a valid number.
+  BirthDay Birthday() const;
   std::int32_t Gender() const { return fields().gender; }
   const FieldValue& RegionCode() const { return fields().region_code; }
   // The initial of the birth surname, "" until decoded.

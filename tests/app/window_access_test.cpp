@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QStyle>
 #include <QStyleOptionComboBox>
 #include <QStyleOptionFrame>
@@ -230,12 +231,22 @@ class WindowAccessTest : public QObject {
     QTest::addColumn<QString>("number");
     QTest::addColumn<bool>("valid");
     QTest::addColumn<QString>("words");
-    QTest::newRow("a valid PESEL") << "PE"
-                                   << "85031512344" << true << "Born 850315, female, serial 123";
+    QTest::addColumn<QString>("locale");
+    QTest::newRow("a valid PESEL")
+        << "PE"
+        << "85031512344" << true << "Born 15 March 1985, female, serial 123"
+        << "en_GB";
+    // The date in the window's language.
+    QTest::newRow("a valid PESEL in German")
+        << "PE"
+        << "85031512344" << true << QString::fromUtf8("Born 15. März 1985, female, serial 123")
+        << "de_DE";
     QTest::newRow("a short EAN") << "EA"
-                                 << "400638133393" << false << "8 or 13 digits expected, 12 typed";
+                                 << "400638133393" << false << "8 or 13 digits expected, 12 typed"
+                                 << "en_GB";
     QTest::newRow("a wrong Verhoeff digit") << "Ve"
-                                            << "2364" << false << "Check digit should be 3, not 4";
+                                            << "2364" << false << "Check digit should be 3, not 4"
+                                            << "en_GB";
   }
 
   void picturesSayWhatTheNumberTells() {
@@ -243,6 +254,9 @@ class WindowAccessTest : public QObject {
     QFETCH(QString, number);
     QFETCH(bool, valid);
     QFETCH(QString, words);
+    QFETCH(QString, locale);
+    const QLocale before;
+    QLocale::setDefault(QLocale(locale));
     MainWindow window;
     Open(window);
     Type(scheme);
@@ -256,6 +270,7 @@ class WindowAccessTest : public QObject {
     QCOMPARE(Accessible(picture, QAccessible::Description), words);
     QCOMPARE(Accessible(Find<QLineEdit>(window, "TextCodenumber"), QAccessible::Description),
              words);
+    QLocale::setDefault(before);
   }
 
   void everySchemeNameShowsWholeInTheClosedList() {

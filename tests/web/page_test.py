@@ -155,6 +155,8 @@ class EveryScheme(PageTest):
         self.assert_fields(page, cli)
         words = cli_reason(scheme, text).removeprefix("invalid: ")
         if cli["valid"]:
+            # The finding is "valid"; what the number tells follows the colon.
+            words = words.split(": ", 1)[0]
             self.assertIsNone(page["reason"])
         else:
             self.assertEqual(page["reason"]["kind"], cli["reason"]["kind"])
@@ -285,6 +287,38 @@ class EveryScheme(PageTest):
 
 class PageBehaviour(PageTest):
     """The window's behaviour, the keyboard, the address and the files."""
+
+    def test_the_fields_table_says_what_the_number_tells_in_the_browsers_words(self):
+        self.open()
+        words = """
+            const date = (y, m, d, year) => new Intl.DateTimeFormat(undefined,
+                {day: 'numeric', month: 'long', timeZone: 'UTC',
+                 ...(year ? {year: 'numeric'} : {})}).format(Date.UTC(y, m - 1, d));
+            return {pesel: date(1985, 3, 15, true), pnr: date(1985, 3, 15, false) + " '85",
+                    germany: new Intl.DisplayNames(undefined, {type: 'region'}).of('DE')};
+            """
+        expected = self.browser.driver.execute_script(words)
+        table = """
+            return Object.fromEntries([...document.querySelectorAll('#fields tbody tr')].map(
+                (row) => [row.dataset.field, [row.querySelector('th').textContent,
+                                               row.querySelector('td').textContent]]));
+            """
+        cases = [
+            ("PESEL", "85031512344", {"BirthDate": ["Born", expected["pesel"]],
+                                      "Gender": ["Gender", "female"],
+                                      "IdentificationNumber": ["Serial", "123"]}),
+            # No century in the number; a day the calendar lacks stays digits.
+            ("PNR", "8503151238", {"BirthDate": ["Born", expected["pnr"]]}),
+            ("PESEL", "85023012346", {"BirthDate": ["Born", "850230"]}),
+            ("IBAN", "DE89370400440532013000", {"CountryCode": ["Country", expected["germany"]]}),
+        ]
+        for scheme, number, rows in cases:
+            with self.subTest(scheme=scheme, number=number):
+                page = self.ask(scheme, False, number, typed=False)
+                self.assertEqual(page["state"], "valid")
+                shown = self.browser.driver.execute_script(table)
+                for field, row in rows.items():
+                    self.assertEqual(shown[field], row)
 
     def test_opens_as_the_window_does(self):
         self.open()

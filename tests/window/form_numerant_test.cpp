@@ -254,7 +254,9 @@ TEST_F(FormNumerantTest, ThePicturesSayWhy) {
        "The letter Q cannot stand at place 15"},
       {"Verhoeff", "2363", Control::kPictureOK, "The number is valid"},
       // What a valid number tells, one row for each kind of field value.
-      {"PESEL", "85031512344", Control::kPictureOK, "Born 850315, female, serial 123"},
+      {"PESEL", "85031512344", Control::kPictureOK, "Born 15 March 1985, female, serial 123"},
+      // A date the calendar lacks stays as written; the number is valid.
+      {"PESEL", "85023012346", Control::kPictureOK, "Born 850230, female, serial 123"},
       {"AHV", "78234652019", Control::kPictureOK,
        "Alphabet group 782, citizen, female, quarter day 52, year 34"},
       {"Creditcard", "4111111111111111", Control::kPictureOK,
@@ -262,7 +264,10 @@ TEST_F(FormNumerantTest, ThePicturesSayWhy) {
       {"WSDLN", "SMITHJA557BG", Control::kPictureOK,
        "Day code G, first name initial J, last name SMITH, middle name initial A, month code B, "
        "year code 55"},
-      {"AK", "48503151233", Control::kPictureOK, "Born 850315, century 19, female, serial 123"},
+      // The century is in the date.
+      {"AK", "48503151233", Control::kPictureOK, "Born 15 March 1985, female, serial 123"},
+      {"IBAN", "DE89370400440532013000", Control::kPictureOK,
+       "Account 370400440532013000, country Germany"},
   };
   for (const auto& row : rows) {
     view.Pick(Position(row.scheme));
