@@ -2,37 +2,51 @@
 # SPDX-License-Identifier: MIT
 """The batch benchmark; bench/batch.sh builds what it needs and runs it.
 
-    /usr/bin/python3 bench/batch.py BUILD_DIR DATA_DIR JAVA_CLASSES_DIR
+    /usr/bin/python3 bench/batch.py BUILD_DIR DATA_DIR JAVA_CLASSES_DIR \
+        [--runs N] [--json FILE] [--label TEXT]
 
-For each of Luhn, Creditcard, IBAN, EAN, ISBN and Verhoeff (one file of
-numbers each, from bench/generate.py) it times, in one run:
-  - `numerant-cli check SCHEME < file > /dev/null`, best of five;
-  - python-stdnum's is_valid on the same lines, end to end in the same shape
-    (bench/stdnum_check.py reads stdin and prints valid/invalid), best of two;
-  - the input floor (bench/input_floor.cpp), best of five;
-then the library's in-process Check (bench/check_loop.cpp) against Apache
-Commons Validator (bench/java/CheckDigitBench.java) on Luhn, EAN and
-Verhoeff, the window's refresh step (the Refresh/ benchmarks of
-numerant_bench, median of five repetitions) and Calculate and Check of every
-class (the other benchmarks of numerant_bench).
+Each of N runs (default 1) takes every figure below once; the tables give
+the median of the runs for each figure, and --json writes every run and the
+medians for bench/tables.py. In one run:
+  - for each of Luhn, Creditcard, IBAN, EAN, ISBN and Verhoeff and the
+    international identifiers isin, lei, gtin and imei (one file of numbers
+    each, from bench/generate.py): `numerant-cli check SCHEME < file >
+    /dev/null`, best of three; python-stdnum's is_valid on the same lines
+    end to end in the same shape (bench/stdnum_check.py reads stdin and
+    prints valid/invalid, `ean` for gtin), and strictly, is_valid alone on
+    the lines read beforehand (bench/stdnum_check.py --strict); Python's
+    numerant.check_many on the same lines (bench/python_many.py, best of
+    three); the input floor (bench/input_floor.cpp), best of three, on Luhn;
+  - the library's in-process fieldless check (bench/check_loop.cpp, the
+    concrete class's IsValid) against Apache Commons Validator
+    (bench/java/CheckDigitBench.java) on Luhn, EAN and Verhoeff;
+  - the window's refresh step (the Refresh/ benchmarks of numerant_bench)
+    and Check, IsValid and Calculate of every class (its other benchmarks).
 
-Times are taken both as wall-clock time and as the CPU time (user + system)
-of the measured process; the ratios use CPU time, which other work on a
-shared machine disturbs least. Both are printed.
+Times are the CPU time (user + system) of the measured process, which other
+work on a shared machine disturbs least; wall-clock times are kept beside
+them in the JSON. The ratios use CPU time.
 """
+import argparse
 import json
 import os
 import pathlib
 import platform
+import statistics
 import subprocess
 import sys
 import time
 
 HERE = pathlib.Path(__file__).resolve().parent
+# The scheme or format, its python-stdnum module.
 SCHEMES = [("Luhn", "luhn"), ("Creditcard", "luhn"), ("IBAN", "iban"), ("EAN", "ean"),
-           ("ISBN", "isbn"), ("Verhoeff", "verhoeff")]
+           ("ISBN", "isbn"), ("Verhoeff", "verhoeff"), ("isin", "isin"), ("lei", "lei"),
+           ("gtin", "ean"), ("imei", "imei")]
+# Python's check_many is measured on these.
+PYTHON_SCHEMES = ["Luhn", "IBAN", "EAN", "ISBN", "Verhoeff", "isin", "lei", "gtin", "imei"]
 TARGET_STDNUM_RATIO = 50
-# How many times faster than Commons Validator the in-process Check should be.
+TARGET_MANY_RATIO = 30
+# How many times faster than Commons Validator the in-process check should be.
 TARGET_JAVA_RATIO = {"Luhn": 1.2, "EAN": 1.5, "Verhoeff": 1.2}
 TARGET_IBAN_NS = 100
 TARGET_CLASS_NS = 150
@@ -48,8 +62,7 @@ def timed(command, stdin_path, stdout=subprocess.DEVNULL):
         process = subprocess.Popen(command, stdin=stdin, stdout=stdout)
         _, status, usage = os.wait4(process.pid, 0)
         wall = time.perf_counter() - start
-    process.returncode = os.waitstatus_to_exitcode(status)
-    return wall, usage.ru_utime + usage.ru_stime, process.returncode
+    return wall, usage.ru_utime + usage.ru_stime, os.waitstatus_to_exitcode(status)
 
 
 def best_of(runs, command, stdin_path, allowed=(0, 1)):
@@ -63,157 +76,236 @@ def best_of(runs, command, stdin_path, allowed=(0, 1)):
     return min(walls), min(cpus)
 
 
-def answers(command, stdin_path):
-    with open(stdin_path, "rb") as stdin:
-        return subprocess.run(command, stdin=stdin, capture_output=True).stdout.split(b"\n")
+def output(command, stdin_path=None):
+    with open(stdin_path or os.devnull, "rb") as stdin:
+        return subprocess.run(command, stdin=stdin, capture_output=True).stdout
 
 
-def rate(count, seconds):
-    return count / seconds if seconds > 0 else float("inf")
-
-
-def machine():
+def processor():
     model = next((line.split(":", 1)[1].strip() for line in open("/proc/cpuinfo")
                   if line.startswith("model name")), platform.processor())
-    return f"{os.cpu_count()} cores ({model}), load average {os.getloadavg()[0]:.1f} at start"
+    return f"{os.cpu_count()} cores, {model}"
 
 
-def batch(build, data):
+def stream(build, data, first):
+    """numerant-cli, python-stdnum both ways, check_many and the floor."""
     cli = build / "cli" / "numerant-cli"
     floor = build / "bench" / "numerant_input_floor"
-    print("End to end through stdin/stdout, numbers per second (M = million, k = thousand):\n")
-    print("| Scheme | numbers | numerant-cli CPU | wall | python-stdnum CPU | wall | ratio (CPU) | "
-          "target | input floor CPU | share of floor | agreement |")
-    print("|---|---|---|---|---|---|---|---|---|---|---|")
     results = {}
     for name, module in SCHEMES:
         path = data / f"{name}.txt"
-        count = sum(1 for _ in open(path, "rb"))
+        if not path.exists():
+            continue
         probe = subprocess.run([cli, "check", name, "0"], capture_output=True, text=True)
         if probe.returncode == 2:
-            print(f"| {name} | not measured: {probe.stderr.splitlines()[0]} |", flush=True)
             continue
-        ours_wall, ours_cpu = best_of(5, [cli, "check", name], path)
-        theirs_wall, theirs_cpu = best_of(2, ["/usr/bin/python3", HERE / "stdnum_check.py", module],
-                                          path, allowed=(0,))
-        floor_wall, floor_cpu = best_of(5, [floor], path, allowed=(0,))
-        ours = answers([cli, "check", name], path)
-        theirs = answers(["/usr/bin/python3", HERE / "stdnum_check.py", module], path)
-        agree = sum(a == b for a, b in zip(ours, theirs)) - 1  # the empty tail
-        ratio = theirs_cpu / ours_cpu
-        share = floor_cpu / ours_cpu if name == "Luhn" else None
-        results[name] = (ratio, share)
-        print(f"| {name} | {count:,} | {rate(count, ours_cpu) / 1e6:.2f} M | "
-              f"{rate(count, ours_wall) / 1e6:.2f} M | {rate(count, theirs_cpu) / 1e3:.0f} k | "
-              f"{rate(count, theirs_wall) / 1e3:.0f} k | {ratio:.0f}x | {TARGET_STDNUM_RATIO}x | "
-              f"{rate(count, floor_cpu) / 1e6:.1f} M | {floor_cpu / ours_cpu:.1%} | "
-              f"{agree:,} of {count:,} |", flush=True)
+        figures = {"count": sum(1 for _ in open(path, "rb"))}
+        figures["cli_wall"], figures["cli_cpu"] = best_of(3, [cli, "check", name], path)
+        peer = ["/usr/bin/python3", HERE / "stdnum_check.py", module]
+        figures["stdnum_wall"], figures["stdnum_cpu"] = best_of(1, peer, path, allowed=(0,))
+        figures["strict_cpu"] = float(output(peer + ["--strict"], path))
+        if name in PYTHON_SCHEMES and (build / "python").is_dir():
+            many = output(["/usr/bin/python3", HERE / "python_many.py", build / "python", name,
+                           path]).split()
+            if many:
+                figures["many_cpu"] = float(many[0])
+        if name == "Luhn" and floor.exists():
+            _, figures["floor_cpu"] = best_of(3, [floor], path, allowed=(0,))
+        if first:
+            ours = output([cli, "check", name], path).split(b"\n")
+            theirs = output(peer, path).split(b"\n")
+            figures["agree"] = sum(a == b for a, b in zip(ours, theirs)) - 1  # the empty tail
+        results[name] = figures
+        print(f"  {name}: numerant-cli {figures['cli_cpu']:.3f} s, python-stdnum "
+              f"{figures['stdnum_cpu']:.3f} s, strictly {figures['strict_cpu']:.3f} s",
+              file=sys.stderr, flush=True)
     return results
 
 
 def in_process(build, data, java_classes):
-    print("\nIn-process check of a number, one reused object, nanoseconds per check "
-          "(best of five passes over the same numbers as above):\n")
-    print("| Routine | Numerant (C++) | Commons Validator (Java 17) | Java / Numerant | "
-          "valid numbers (ours, Java) |")
-    print("|---|---|---|---|---|")
     results = {}
+    if not (build / "bench" / "numerant_check_loop").exists():
+        return results
     for name in ("Luhn", "EAN", "Verhoeff"):
         path = data / f"{name}.txt"
-        ours = subprocess.run([build / "bench" / "numerant_check_loop", name, path],
-                              capture_output=True, text=True)
+        loop = [build / "bench" / "numerant_check_loop", name, path, "5"]
+        ours = subprocess.run(loop + ["IsValid"], capture_output=True, text=True)
+        check = subprocess.run(loop + ["Check"], capture_output=True, text=True)
         java = subprocess.run(["java", "-cp", f"{JAR}:{java_classes}", "CheckDigitBench", name,
                                path], capture_output=True, text=True)
         if ours.returncode or java.returncode:
-            print(f"| {name} | {ours.stderr.strip() or '-'} | {java.stderr.strip() or '-'} | | |")
             continue
-        _, _, our_valid, our_ns = ours.stdout.split()
-        _, _, java_valid, java_ns = java.stdout.split()
-        ratio = float(java_ns) / float(our_ns)
-        results[name] = ratio
-        print(f"| {name} | {float(our_ns):.1f} | {float(java_ns):.1f} | {ratio:.2f}x | "
-              f"{int(our_valid):,}, {int(java_valid):,} |", flush=True)
+        results[name] = {"ours_ns": float(ours.stdout.split()[3]),
+                         "check_ns": float(check.stdout.split()[3]) if not check.returncode
+                         else None,
+                         "java_ns": float(java.stdout.split()[3]),
+                         "ours_valid": int(ours.stdout.split()[2]),
+                         "java_valid": int(java.stdout.split()[2])}
     return results
 
 
-def refresh(build):
-    print("\nThe window's refresh step, median of five repetitions, nanoseconds "
-          "(slowest rows first):\n")
-    run = subprocess.run([build / "bench" / "numerant_bench", "--benchmark_filter=^Refresh/",
-                          "--benchmark_min_time=0.05", "--benchmark_format=json"],
-                         capture_output=True, text=True, check=True)
-    medians = [(b["cpu_time"], b["run_name"]) for b in json.loads(run.stdout)["benchmarks"]
-               if b.get("aggregate_name") == "median"]
-    medians.sort(reverse=True)
-    print("| Refresh | median CPU time |")
-    print("|---|---|")
-    for cpu, name in medians[:5]:
-        print(f"| {name} | {cpu:,.0f} ns |")
-    print(f"\n{len(medians)} refreshes measured; the slowest median is "
-          f"{medians[0][0] / 1000:.2f} us (target under {TARGET_REFRESH_NS / 1000:.0f} us).")
-    return medians[0][0] if medians else None
-
-
-def schemes(build):
-    print("\nCalculate and Check of every class on its sample (tests/schemes/samples.h), nanoseconds of "
-          "CPU time per call, through the Scheme interface; 'fresh' creates the object for "
-          "every call as the window does:\n")
+def google_benchmarks(build):
+    """The window's refresh (median of its repetitions) and every class."""
+    if not (build / "bench" / "numerant_bench").exists():
+        return {}, {}
     run = subprocess.run([build / "bench" / "numerant_bench",
-                          "--benchmark_filter=^(Check|Calculate|Direct)/",
+                          "--benchmark_filter=^(Refresh|Check|IsValid|Calculate|Direct)/",
                           "--benchmark_min_time=0.05", "--benchmark_format=json"],
                          capture_output=True, text=True, check=True)
-    times = {b["name"]: b["cpu_time"] for b in json.loads(run.stdout)["benchmarks"]}
-    names = []
-    for name in times:
-        scheme = name.split("/")[1]
-        if name.startswith(("Check/", "Calculate/")) and scheme not in names:
-            names.append(scheme)
-    print("| Class | Check reused | Check fresh | Calculate reused | Calculate fresh |")
+    refresh, classes = {}, {}
+    for b in json.loads(run.stdout)["benchmarks"]:
+        if b["name"].startswith("Refresh/"):
+            if b.get("aggregate_name") == "median":
+                refresh[b["run_name"]] = b["cpu_time"]
+        elif b.get("run_type", "iteration") == "iteration":
+            classes[b["name"]] = b["cpu_time"]
+    return refresh, classes
+
+
+def one_run(build, data, java_classes, first):
+    run = {"load": os.getloadavg()[0]}
+    run["stream"] = stream(build, data, first)
+    run["in_process"] = in_process(build, data, java_classes)
+    run["refresh"], run["classes"] = google_benchmarks(build)
+    return run
+
+
+def medians(runs):
+    """The median over the runs of every number that each run holds."""
+    first = runs[0]
+    if isinstance(first, dict):
+        return {key: medians([run[key] for run in runs if key in run]) for key in first}
+    if isinstance(first, (int, float)) and not isinstance(first, bool):
+        values = [value for value in runs if value is not None]
+        return statistics.median(values) if values else None
+    return first
+
+
+def rate(count, seconds):
+    return count / seconds if seconds else float("inf")
+
+
+def verdicts(m):
+    """(what, figure, met) for every target, from the median figures."""
+    found = []
+    for name, f in m["stream"].items():
+        for measure, key in (("end to end", "stdnum_cpu"), ("strictly", "strict_cpu")):
+            ratio = f[key] / f["cli_cpu"]
+            found.append((f"numerant-cli check {name} at least {TARGET_STDNUM_RATIO}x "
+                          f"python-stdnum, {measure}", f"{ratio:.0f}x",
+                          ratio >= TARGET_STDNUM_RATIO))
+        if f.get("many_cpu"):
+            ratio = f["strict_cpu"] / f["many_cpu"]
+            found.append((f"numerant.check_many {name} at least {TARGET_MANY_RATIO}x "
+                          f"python-stdnum's is_valid", f"{ratio:.0f}x", ratio >= TARGET_MANY_RATIO))
+        if f.get("floor_cpu"):
+            share = f["floor_cpu"] / f["cli_cpu"]
+            found.append((f"numerant-cli check {name} at least {TARGET_FLOOR_SHARE:.0%} of the "
+                          "input floor", f"{share:.1%}", share >= TARGET_FLOOR_SHARE))
+    for name, f in m["in_process"].items():
+        target = TARGET_JAVA_RATIO.get(name, 1)
+        ratio = f["java_ns"] / f["ours_ns"]
+        found.append((f"in-process {name} (fieldless) at least {target}x Commons Validator",
+                      f"{ratio:.2f}x", ratio >= target))
+    classes = m["classes"]
+    for route in ("Check", "IsValid"):
+        iban = classes.get(f"{route}/IBAN/reused")
+        if iban is not None:
+            found.append((f"IBAN {route} at most {TARGET_IBAN_NS} ns", f"{iban:.0f} ns",
+                          iban <= TARGET_IBAN_NS))
+    reused = {name: t for name, t in classes.items() if name.endswith("/reused")}
+    if reused:
+        slowest = max(reused.items(), key=lambda item: item[1])
+        found.append((f"no class above {TARGET_CLASS_NS} ns (Check, IsValid, Calculate; reused "
+                      "object)", f"{slowest[1]:.0f} ns ({slowest[0]})",
+                      slowest[1] <= TARGET_CLASS_NS))
+    if m["refresh"]:
+        worst = max(m["refresh"].values())
+        found.append((f"window refresh median under {TARGET_REFRESH_NS / 1000:.0f} us",
+                       f"{worst / 1000:.2f} us", worst < TARGET_REFRESH_NS))
+    return found
+
+
+def print_tables(m, runs):
+    print(f"Machine: {m['processor']}; medians of {runs} run(s); load average "
+          f"{m['load']:.1f} (median at the start of a run)\n")
+    print("End to end through stdin/stdout, numbers per second of CPU time "
+          "(M = million, k = thousand):\n")
+    print("| Scheme | numbers | numerant-cli | python-stdnum | ratio | python-stdnum strictly "
+          "| ratio | numerant.check_many | ratio to strict | agreement |")
+    print("|---|---|---|---|---|---|---|---|---|---|")
+    for name, f in m["stream"].items():
+        count = f["count"]
+        many = f.get("many_cpu")
+        print(f"| {name} | {count:,.0f} | {rate(count, f['cli_cpu']) / 1e6:.2f} M | "
+              f"{rate(count, f['stdnum_cpu']) / 1e3:.0f} k | {f['stdnum_cpu'] / f['cli_cpu']:.0f}x | "
+              f"{rate(count, f['strict_cpu']) / 1e3:.0f} k | {f['strict_cpu'] / f['cli_cpu']:.0f}x | "
+              + (f"{rate(count, many) / 1e6:.2f} M | {f['strict_cpu'] / many:.0f}x | " if many
+                 else "| | ")
+              + (f"{f['agree']:,.0f} of {count:,.0f} |" if "agree" in f else " |"))
+    luhn = m["stream"].get("Luhn", {})
+    if luhn.get("floor_cpu"):
+        print(f"\nInput floor on the Luhn file: {rate(luhn['count'], luhn['floor_cpu']) / 1e6:.1f} M "
+              f"lines a second; numerant-cli check Luhn reaches "
+              f"{luhn['floor_cpu'] / luhn['cli_cpu']:.1%} of it.")
+    print("\nIn process, one reused object of the concrete class, nanoseconds per number "
+          "(best of five passes):\n")
+    print("| Routine | IsValid | Check | Commons Validator (Java 17) | Java / IsValid |")
     print("|---|---|---|---|---|")
+    for name, f in m["in_process"].items():
+        check = f"{f['check_ns']:.1f}" if f.get("check_ns") else ""
+        print(f"| {name} | {f['ours_ns']:.1f} | {check} | {f['java_ns']:.1f} | "
+              f"{f['java_ns'] / f['ours_ns']:.2f}x |")
+    classes = m["classes"]
+    names = []
+    for key in classes:
+        if key.startswith(("Check/", "IsValid/", "Calculate/")):
+            scheme = key.split("/")[1]
+            if scheme not in names:
+                names.append(scheme)
+    print("\nEvery class on its sample through the Scheme interface, nanoseconds of CPU time "
+          "per call ('fresh' creates the object for every call, as the window does):\n")
+    print("| Class | IsValid reused | Check reused | Check fresh | Calculate reused | "
+          "Calculate fresh |")
+    print("|---|---|---|---|---|---|")
     for scheme in names:
-        cells = [times.get(f"{op}/{scheme}/{how}") for op in ("Check", "Calculate")
-                 for how in ("reused", "fresh")]
-        print(f"| {scheme} | " + " | ".join(f"{t:.0f}" for t in cells) + " |")
-    reused = {name: t for name, t in times.items() if name.endswith("/reused")}
-    direct = [(name, t) for name, t in times.items() if name.startswith("Direct/")]
-    if direct:
-        print("\nDirect calls on the concrete class (no interface, one reused object): " +
-              ", ".join(f"{name[7:]} {t:.0f} ns" for name, t in direct) + ".")
-    return reused
+        cells = [classes.get(key) for key in
+                 (f"IsValid/{scheme}/reused", f"Check/{scheme}/reused", f"Check/{scheme}/fresh",
+                  f"Calculate/{scheme}/reused", f"Calculate/{scheme}/fresh")]
+        print(f"| {scheme} | " + " | ".join("" if t is None else f"{t:.0f}" for t in cells) + " |")
+    if m["refresh"]:
+        worst = sorted(m["refresh"].items(), key=lambda item: -item[1])[:3]
+        print("\nThe window's refresh step, slowest medians: " +
+              ", ".join(f"{name} {t:,.0f} ns" for name, t in worst) + ".")
+    print("\nTargets:")
+    for what, figure, met in verdicts(m):
+        print(f"  {'met   ' if met else 'MISSED'} {what}: {figure}")
 
 
 def main():
-    build, data, java_classes = map(pathlib.Path, sys.argv[1:4])
-    print(f"Machine: {machine()}\n")
-    stream = batch(build, data)
-    direct = in_process(build, data, java_classes)
-    worst_refresh = refresh(build)
-    reused = schemes(build)
-
-    print("\nTargets:")
-    verdicts = []
-    for name, (ratio, share) in stream.items():
-        verdicts.append((f"numerant-cli {name} at least {TARGET_STDNUM_RATIO}x python-stdnum",
-                         f"{ratio:.0f}x", ratio >= TARGET_STDNUM_RATIO))
-        if share is not None:
-            verdicts.append((f"numerant-cli {name} at least {TARGET_FLOOR_SHARE:.0%} of the input floor",
-                             f"{share:.1%}", share >= TARGET_FLOOR_SHARE))
-    for name, ratio in direct.items():
-        target = TARGET_JAVA_RATIO.get(name, 1)
-        verdicts.append((f"in-process {name} Check at least {target}x Commons Validator",
-                         f"{ratio:.2f}x", ratio >= target))
-    iban = reused.get("Check/IBAN/reused")
-    if iban is not None:
-        verdicts.append((f"IBAN Check reused at most {TARGET_IBAN_NS} ns", f"{iban:.0f} ns",
-                         iban <= TARGET_IBAN_NS))
-    slowest = max(reused.items(), key=lambda item: item[1])
-    verdicts.append((f"no class above {TARGET_CLASS_NS} ns, Check and Calculate reused",
-                     f"{slowest[1]:.0f} ns ({slowest[0]})", slowest[1] <= TARGET_CLASS_NS))
-    if worst_refresh is not None:
-        verdicts.append((f"window refresh median under {TARGET_REFRESH_NS / 1000:.0f} us",
-                         f"{worst_refresh / 1000:.2f} us", worst_refresh < TARGET_REFRESH_NS))
-    for what, figure, met in verdicts:
-        print(f"  {'met   ' if met else 'MISSED'} {what}: {figure}")
+    parser = argparse.ArgumentParser()
+    parser.add_argument("build", type=pathlib.Path)
+    parser.add_argument("data", type=pathlib.Path)
+    parser.add_argument("java_classes", type=pathlib.Path)
+    parser.add_argument("--runs", type=int, default=1)
+    parser.add_argument("--json", type=pathlib.Path)
+    parser.add_argument("--label", default="")
+    args = parser.parse_args()
+    runs = []
+    for number in range(args.runs):
+        print(f"Run {number + 1} of {args.runs} ...", file=sys.stderr, flush=True)
+        runs.append(one_run(args.build, args.data, args.java_classes, number == 0))
+    m = medians(runs)
+    m["processor"] = processor()
+    m["runs"] = args.runs
+    # The agreement is counted in the first run only.
+    for name, f in runs[0]["stream"].items():
+        if "agree" in f:
+            m["stream"][name]["agree"] = f["agree"]
+    print_tables(m, args.runs)
+    if args.json:
+        args.json.write_text(json.dumps({"label": args.label, "median": m, "runs": runs},
+                                        indent=1))
 
 
 if __name__ == "__main__":

@@ -2,23 +2,34 @@
 # SPDX-License-Identifier: MIT
 # The batch benchmark, in one command:
 #
-#   bench/batch.sh            # 1,000,000 numbers a scheme
-#   COUNT=100000 bench/batch.sh
+#   bench/batch.sh                       # 1,000,000 numbers a scheme, one run
+#   COUNT=300000 RUNS=5 bench/batch.sh   # the medians of five runs
+#   SOURCE=/path/to/other/checkout COUNT=300000 RUNS=5 bench/batch.sh
 #
-# Builds numerant-cli, the benchmarks and the input floor in Release mode
-# under build-bench/ (at most two compile jobs), writes the number files once
-# (build-bench/batch-data-COUNT/), compiles the Java harness, then runs
-# bench/batch.py: numerant-cli check against python-stdnum on Luhn,
-# Creditcard, IBAN, EAN, ISBN and Verhoeff, against the input floor, the
-# in-process Check against Apache Commons Validator, and the window's refresh
-# step. Needs the Debian packages libbenchmark-dev, python3-stdnum,
-# libcommons-validator-java and openjdk-17-jdk-headless.
+# Builds numerant-cli, the benchmarks, the input floor and the Python module
+# in Release mode under SOURCE/build-bench/ (SOURCE is this checkout unless
+# given; at most two compile jobs), writes the number files once
+# (build-bench/batch-data-COUNT/ of this checkout), compiles the Java harness,
+# then runs this checkout's bench/batch.py RUNS times over: numerant-cli check
+# against python-stdnum (end to end and strictly) on Luhn, Creditcard, IBAN,
+# EAN, ISBN, Verhoeff, isin, lei, gtin and imei, Python's check_many, the
+# input floor, the in-process fieldless check against Apache Commons
+# Validator, every class and the window's refresh step. The tables of
+# medians go to standard output, every figure to
+# SOURCE/build-bench/batch-COUNT.json (or OUT) for bench/tables.py. So a
+# baseline (another commit, checked out beside this one) is measured by the
+# same harness on the same data. Needs the Debian packages libbenchmark-dev,
+# python3-stdnum, pybind11-dev, libcommons-validator-java and
+# openjdk-17-jdk-headless.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-build="${NUMERANT_BENCH_DIR:-$root/build-bench}"
+source_dir=$(cd "${SOURCE:-$root}" && pwd)
+build="${NUMERANT_BENCH_DIR:-$source_dir/build-bench}"
 count="${COUNT:-1000000}"
-data="$build/batch-data-$count"
+runs="${RUNS:-1}"
+data="$root/build-bench/batch-data-$count"
+out="${OUT:-$build/batch-$count.json}"
 jar=/usr/share/java/commons-validator.jar
 
 missing=()
@@ -34,16 +45,16 @@ fi
 
 # Warnings stay warnings here: the figures should not depend on how strict
 # one compiler version is about the optimised code.
-cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DNUMERANT_BUILD_APP=OFF \
+cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DNUMERANT_BUILD_APP=OFF \
   -DNUMERANT_BUILD_TESTS=OFF -DNUMERANT_BUILD_BENCHMARKS=ON -DNUMERANT_WARNINGS_AS_ERRORS=OFF \
   >/dev/null
-if ! log=$(cmake --build "$build" --parallel 2 \
-  --target numerant-cli numerant_bench numerant_check_loop numerant_input_floor 2>&1); then
+if ! log=$(cmake --build "$build" --parallel 2 --target numerant-cli numerant_bench \
+  numerant_check_loop numerant_input_floor numerant_python 2>&1); then
   echo "$log" >&2
   exit 1
 fi
 
-if [ ! -f "$data/Verhoeff.txt" ]; then
+if [ ! -f "$data/imei.txt" ]; then
   echo "Writing $count numbers a scheme to $data ..." >&2
   /usr/bin/python3 "$root/bench/generate.py" "$data.tmp" "$count"
   rm -rf "$data" && mv "$data.tmp" "$data"
@@ -51,4 +62,5 @@ fi
 
 javac -d "$build/java" -cp "$jar" "$root/bench/java/CheckDigitBench.java"
 
-/usr/bin/python3 "$root/bench/batch.py" "$build" "$data" "$build/java"
+/usr/bin/python3 "$root/bench/batch.py" "$build" "$data" "$build/java" --runs "$runs" \
+  --json "$out" --label "$(git -C "$source_dir" describe --always --dirty 2>/dev/null || echo "$source_dir")"

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
-// The library's in-process Check on a file of numbers, one reused object of
+// The library's in-process check on a file of numbers, one reused object of
 // the concrete class, for the side-by-side with Apache Commons Validator
 // (bench/java/CheckDigitBench.java runs the same file the same way):
-//   numerant_check_loop Luhn|EAN|Verhoeff FILE [PASSES]
+//   numerant_check_loop Luhn|EAN|Verhoeff|IBAN FILE [PASSES] [IsValid|Check]
 // Reads the lines into memory, runs one untimed pass, then PASSES timed
 // passes (default 5) and prints the best: "NAME NUMBERS VALID NS_PER_CHECK".
+// The route is the fieldless `IsValid` unless `Check` is asked for.
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
@@ -16,6 +17,7 @@
 
 #include "schemes/general/luhn.h"
 #include "schemes/general/verhoeff.h"
+#include "schemes/payments/iban.h"
 #if __has_include("schemes/products/ean_upc.h")
 #include "schemes/products/ean_upc.h"
 #define NUMERANT_BENCH_EAN 1
@@ -23,18 +25,25 @@
 
 namespace {
 
-template <typename Class>
+template <typename Class, bool kCheck>
 int Run(const char* name, const std::vector<std::string>& numbers, int passes) {
   Class scheme;
+  const auto judge = [&scheme](const std::string& number) {
+    if constexpr (kCheck) {
+      return scheme.Check(number);
+    } else {
+      return scheme.IsValid(number);
+    }
+  };
   std::size_t valid = 0;
   for (const std::string& number : numbers)
-    valid += scheme.Check(number) ? 1U : 0U;
+    valid += judge(number) ? 1U : 0U;
   double best = 1e300;
   for (int pass = 0; pass < passes; ++pass) {
     std::size_t count = 0;
     const auto start = std::chrono::steady_clock::now();
     for (const std::string& number : numbers)
-      count += scheme.Check(number) ? 1U : 0U;
+      count += judge(number) ? 1U : 0U;
     const std::chrono::duration<double, std::nano> took = std::chrono::steady_clock::now() - start;
     if (count != valid) return 1;
     best = std::min(best, took.count() / static_cast<double>(numbers.size()));
@@ -43,11 +52,18 @@ int Run(const char* name, const std::vector<std::string>& numbers, int passes) {
   return 0;
 }
 
+template <typename Class>
+int Route(const char* name, const std::vector<std::string>& numbers, int passes, bool check) {
+  return check ? Run<Class, true>(name, numbers, passes) : Run<Class, false>(name, numbers, passes);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: numerant_check_loop Luhn|EAN|Verhoeff FILE [PASSES]\n");
+    std::fprintf(
+        stderr,
+        "usage: numerant_check_loop Luhn|EAN|Verhoeff|IBAN FILE [PASSES] [IsValid|Check]\n");
     return 2;
   }
   const std::string_view scheme = argv[1];
@@ -60,10 +76,12 @@ int main(int argc, char** argv) {
     return 2;
   }
   const int passes = argc > 3 ? std::max(1, std::atoi(argv[3])) : 5;
-  if (scheme == "Luhn") return Run<numerant::Luhn>("Luhn", numbers, passes);
-  if (scheme == "Verhoeff") return Run<numerant::Verhoeff>("Verhoeff", numbers, passes);
+  const bool check = argc > 4 && std::string_view(argv[4]) == "Check";
+  if (scheme == "Luhn") return Route<numerant::Luhn>("Luhn", numbers, passes, check);
+  if (scheme == "Verhoeff") return Route<numerant::Verhoeff>("Verhoeff", numbers, passes, check);
+  if (scheme == "IBAN") return Route<numerant::IBAN>("IBAN", numbers, passes, check);
 #ifdef NUMERANT_BENCH_EAN
-  if (scheme == "EAN") return Run<numerant::EAN>("EAN", numbers, passes);
+  if (scheme == "EAN") return Route<numerant::EAN>("EAN", numbers, passes, check);
 #endif
   std::fprintf(stderr, "numerant_check_loop: no class %s in this build\n", argv[1]);
   return 2;

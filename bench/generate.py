@@ -8,8 +8,10 @@ half of them valid and half with one digit changed, from a fixed seed.
 Files: DIR/Luhn.txt (2 to 20 digits), Creditcard.txt (13 to 19 digits),
 IBAN.txt (countries of the IBAN registry, account parts of their format),
 EAN.txt (EAN-8 and EAN-13), ISBN.txt (ISBN-10 and ISBN-13), Verhoeff.txt
-(2 to 20 digits). Check characters come from the cross-check's own rules
-(tests/crosscheck/crosscheck.py).
+(2 to 20 digits), and the international identifiers isin.txt, lei.txt,
+gtin.txt (GTIN-8, -12, -13 and -14) and imei.txt (15 digits). Check
+characters come from the cross-check's own rules and makers
+(tests/crosscheck/crosscheck.py); imei.txt is written last.
 """
 import pathlib
 import random
@@ -56,7 +58,8 @@ def verhoeff(rng):
 
 
 MAKERS = {"Luhn": luhn, "Creditcard": creditcard, "IBAN": iban, "EAN": ean, "ISBN": isbn,
-          "Verhoeff": verhoeff}
+          "Verhoeff": verhoeff, "isin": rules.make_isin, "lei": rules.make_lei,
+          "gtin": rules.make_gtin, "imei": rules.make_imei}
 
 
 def main():

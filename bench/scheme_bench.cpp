@@ -2,10 +2,11 @@
 // Calculate and Check of every scheme class of the catalogue on its valid
 // sample (tests/schemes/samples.h), through the Scheme interface:
 //   Check/NAME/reused       one object answers every call
+//   IsValid/NAME/reused     the fieldless route, one object
 //   Check/NAME/fresh        a fresh object per call, as the window makes it
 //   Calculate/NAME/...      the same for Calculate
 // and direct calls on the concrete classes Luhn, EAN and Verhoeff:
-//   Direct/NAME/Check, Direct/NAME/Calculate
+//   Direct/NAME/Check, Direct/NAME/IsValid, Direct/NAME/Calculate
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <cstdlib>
@@ -32,6 +33,12 @@ void CheckReused(benchmark::State& state, SchemeFactory create, std::string_view
   const std::unique_ptr<Scheme> scheme = create();
   for (auto _ : state)
     benchmark::DoNotOptimize(scheme->Check(number));
+}
+
+void IsValidReused(benchmark::State& state, SchemeFactory create, std::string_view number) {
+  const std::unique_ptr<Scheme> scheme = create();
+  for (auto _ : state)
+    benchmark::DoNotOptimize(scheme->IsValid(number));
 }
 
 void CheckFresh(benchmark::State& state, SchemeFactory create, std::string_view number) {
@@ -62,6 +69,13 @@ void DirectCheck(benchmark::State& state, std::string_view number) {
 }
 
 template <typename Class>
+void DirectIsValid(benchmark::State& state, std::string_view number) {
+  Class scheme;
+  for (auto _ : state)
+    benchmark::DoNotOptimize(scheme.IsValid(number));
+}
+
+template <typename Class>
 void DirectCalculate(benchmark::State& state, std::string_view payload) {
   Class scheme;
   for (auto _ : state)
@@ -81,6 +95,8 @@ void RegisterDirect(std::string_view name) {
   const Sample& sample = SampleOf(name);
   benchmark::RegisterBenchmark(("Direct/" + std::string(name) + "/Check").c_str(),
                                DirectCheck<Class>, sample.number);
+  benchmark::RegisterBenchmark(("Direct/" + std::string(name) + "/IsValid").c_str(),
+                               DirectIsValid<Class>, sample.number);
   benchmark::RegisterBenchmark(("Direct/" + std::string(name) + "/Calculate").c_str(),
                                DirectCalculate<Class>, sample.stem);
 }
@@ -93,6 +109,8 @@ void RegisterSchemeBenchmarks() {
       const std::string name(entry.name);
       benchmark::RegisterBenchmark(("Check/" + name + "/reused").c_str(), CheckReused, entry.create,
                                    sample.number);
+      benchmark::RegisterBenchmark(("IsValid/" + name + "/reused").c_str(), IsValidReused,
+                                   entry.create, sample.number);
       benchmark::RegisterBenchmark(("Check/" + name + "/fresh").c_str(), CheckFresh, entry.create,
                                    sample.number);
       benchmark::RegisterBenchmark(("Calculate/" + name + "/reused").c_str(), CalculateReused,

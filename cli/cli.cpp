@@ -119,6 +119,8 @@ class Session {
         json_(options.json),
         explain_(options.explain),
         with_input_(options.with_input && !options.json),
+        plain_check_(options.command == Command::kCheck && !options.json && !options.explain &&
+                     !with_input_),
         scheme_(std::move(scheme)),
         converter_(converter),
         conversion_(conversion),
@@ -149,6 +151,14 @@ class Session {
   void Answer(std::string_view utf8_input) {
     const std::string_view number = Latin1FromUtf8(utf8_input, latin1_);
     utf8_input_ = utf8_input;
+    if (plain_check_) {
+      // The verdict alone, by the fieldless route, in one write.
+      const bool valid = scheme_->IsValid(number);
+      out_.WriteLine(valid ? std::string_view("valid\n") : std::string_view("invalid\n"));
+      ++read_;
+      if (!valid) ++negative_;
+      return;
+    }
     std::string& out = out_.buffer();
     if (with_input_) {
       out += utf8_input;
@@ -260,7 +270,7 @@ class Session {
 
   bool AnswerCheck(std::string_view number, std::string& out) {
     if (!json_ && !explain_) {
-      const bool valid = scheme_->Check(number);
+      const bool valid = scheme_->IsValid(number);
       out += valid ? std::string_view("valid") : std::string_view("invalid");
       return valid;
     }
@@ -396,6 +406,8 @@ class Session {
   bool json_;
   bool explain_;
   bool with_input_;
+  // check without --json, --explain or --with-input: the verdict alone.
+  bool plain_check_;
   std::unique_ptr<Scheme> scheme_;
   UPC* converter_;
   Conversion conversion_;

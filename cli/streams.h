@@ -27,6 +27,11 @@ class Output {
     buffer_.push_back('\n');
     if (line_buffered_ || buffer_.size() >= kFlushSize) Flush();
   }
+  // A whole line at once, its line break included.
+  void WriteLine(std::string_view line) {
+    buffer_.append(line);
+    if (line_buffered_ || buffer_.size() >= kFlushSize) Flush();
+  }
   // Hands the buffer to the stream and flushes it; false once a write has
   // failed, after which nothing more is written.
   bool Flush();

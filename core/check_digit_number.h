@@ -11,7 +11,9 @@
 // character; a check text exactly, case included. `Check` and `Explain` are
 // one walk: `Check` answers whether the walk ends valid, `Explain` says where
 // it ended. `Complete` gives the payload with its check characters in their
-// place.
+// place. `IsValid` is the fieldless route: `Check`'s answer without the
+// explanation's bookkeeping, without keeping the check digit and, in the
+// computing steps that look at `fieldless_`, without cutting fields.
 //
 // A scheme derives from `CheckDigitNumber<V, F>` with V its kind of check
 // digit (std::int16_t, std::string or FieldValue) and F the struct of its
@@ -57,7 +59,8 @@ class NumberCourse {
   std::string Compact(std::string_view number);
 
  protected:
-  explicit NumberCourse(const NumberShape& shape) : shape_(shape) {}
+  explicit NumberCourse(const NumberShape& shape)
+      : shortest_typed_(ShortestNumber(shape)), shape_(shape) {}
   NumberCourse(const NumberCourse&) = default;
   NumberCourse& operator=(const NumberCourse&) = default;
   virtual ~NumberCourse() = default;
@@ -132,8 +135,25 @@ class NumberCourse {
   std::optional<std::string> impossible_date_;
   // How many characters of the normalised text its prefixes took.
   std::size_t prefix_length_ = 0;
+  // Set while the fieldless route computes: nobody will read the fields of
+  // this number, so a computing step may leave out those that do not bear
+  // on the verdict (a field whose reading can fail is still read).
+  bool fieldless_ = false;
+
+ protected:
+  // The fewest characters a number that `Check` accepts can be typed in.
+  std::size_t shortest_typed_;
 
  private:
+  static std::size_t ShortestNumber(const NumberShape& shape) {
+    std::size_t shortest = LengthRange::kUnbounded;
+    // The ranges live in this copy.
+    const Lengths lengths = shape.NumberLengths();
+    for (const LengthRange& range : lengths.ranges())
+      shortest = std::min(shortest, range.min);
+    return shortest == LengthRange::kUnbounded ? 0 : shortest;
+  }
+
   NumberShape shape_;
   // Scratch space whose capacity is kept from call to call, so that an
   // object used for a batch of numbers does not allocate for each; no call
@@ -152,6 +172,14 @@ class CheckDigitNumber : public NumberCourse {
 
   Value Calculate(std::string_view number);
   bool Check(std::string_view number);
+  // The fieldless route: `Check`'s answer, always, with nothing kept that
+  // `Check` would leave (the check digit and the fields are left as they
+  // fall; read them after `Check`). A format with a tight rule overrides it
+  // with a path for the plain numbers it sees most (no separators, one of
+  // its lengths) and hands every other number to `CheckDigitNumber::IsValid`;
+  // a class whose own `Check` answers some numbers before the course does
+  // (gb.vat) overrides it to answer them the same way.
+  virtual bool IsValid(std::string_view number);
   Finding Explain(std::string_view number);
   std::string Complete(std::string_view payload);
 
@@ -330,6 +358,21 @@ auto CheckDigitNumber<Value, Fields>::Walk(std::string_view number) -> Walked {
 template <typename Value, typename Fields>
 bool CheckDigitNumber<Value, Fields>::Check(std::string_view number) {
   return Walk(number).kind == Finding::Kind::kValid;
+}
+
+template <typename Value, typename Fields>
+bool CheckDigitNumber<Value, Fields>::IsValid(std::string_view number) {
+  // Separators only shorten a number: one shorter than the shortest length
+  // is wrong however it is cut.
+  if (number.size() < shortest_typed_) return false;
+  const std::string_view whole = Normalise(number);
+  std::string_view payload;
+  CheckText found;
+  if (!Split(whole, payload, found)) return false;
+  fieldless_ = true;
+  auto computed = ComputeCheckDigitAgainst(payload, found.view());
+  fieldless_ = false;
+  return computed && course::Matches(*computed, found.view());
 }
 
 template <typename Value, typename Fields>

@@ -7,6 +7,8 @@
 //   - `Calculate(number)`, returning the check digit(s) in the class's kind
 //     (std::int16_t, std::string or FieldValue);
 //   - `Check(number)`, returning bool;
+//   - `IsValid(number)`, the same answer by the fieldless route: no fields
+//     cut, no check digit kept, nothing for an explanation;
 //   - `Explain(number)`, the finding behind `Check`'s answer, and
 //     `Complete(payload)`, the payload with its check characters;
 //   - `Compact(number)`, the number as the scheme reads it.
@@ -133,6 +135,11 @@ class Scheme {
   // `Calculate`, its result in text form ("-1", "", "07", "X").
   virtual std::string CalculateText(std::string_view number) = 0;
   virtual bool Check(std::string_view number) = 0;
+  // Whether the number is valid: always `Check`'s answer, reached without
+  // cutting fields or keeping the check digit, for the callers that want
+  // the verdict alone (a batch of numbers, a database column). The
+  // properties are left unspecified; read them after `Check`.
+  virtual bool IsValid(std::string_view number) = 0;
   // Whether the number is valid, and if not, the first reason why; leaves
   // the object as `Check` leaves it.
   virtual Finding Explain(std::string_view number) = 0;
@@ -201,6 +208,14 @@ class SchemeAdapter final : public Scheme {
     return ResultText(scheme_.Calculate(number));
   }
   bool Check(std::string_view number) override { return scheme_.Check(number); }
+  bool IsValid(std::string_view number) override {
+    // A class outside the common course answers by its `Check`.
+    if constexpr (requires { scheme_.IsValid(number); }) {
+      return scheme_.IsValid(number);
+    } else {
+      return scheme_.Check(number);
+    }
+  }
   Finding Explain(std::string_view number) override { return scheme_.Explain(number); }
   std::string Complete(std::string_view payload) override { return scheme_.Complete(payload); }
   const NumberShape& Shape() const override { return scheme_.Shape(); }

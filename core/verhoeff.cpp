@@ -55,4 +55,39 @@ std::optional<std::int16_t> VerhoeffCheckDigit(std::string_view digits) noexcept
   return kInverse[c];
 }
 
+// Two neighbouring places, from place 2k on (k = 0 to 3), multiplied
+// together before they meet the running value: the group is associative, so
+// (c * a) * b = c * (a * b), and the running value then waits on one lookup
+// for every two digits instead of one for each.
+constexpr auto kPairs = [] {
+  std::array<std::array<Row, 10>, 4> pairs{};
+  for (std::size_t k = 0; k < 4; ++k) {
+    for (std::size_t x = 0; x < 10; ++x) {
+      for (std::size_t y = 0; y < 10; ++y) {
+        pairs[k][x][y] = kMultiplication[kPermutation[2 * k][x]][kPermutation[2 * k + 1][y]];
+      }
+    }
+  }
+  return pairs;
+}();
+
+std::optional<bool> VerhoeffValid(std::string_view number) noexcept {
+  std::uint8_t c = 0;
+  std::size_t place = 0;
+  std::size_t i = number.size();
+  // From the right: the check digit at place 0, then pairs of places.
+  for (; i >= 2; i -= 2, place += 2) {
+    const auto x = static_cast<unsigned>(number[i - 1] - '0');
+    const auto y = static_cast<unsigned>(number[i - 2] - '0');
+    if (x > 9 || y > 9) return std::nullopt;
+    c = kMultiplication[c][kPairs[(place % 8) / 2][x][y]];
+  }
+  if (i == 1) {
+    const auto x = static_cast<unsigned>(number[0] - '0');
+    if (x > 9) return std::nullopt;
+    c = kMultiplication[c][kPermutation[place % 8][x]];
+  }
+  return c == 0;
+}
+
 }  // namespace numerant

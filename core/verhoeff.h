@@ -14,4 +14,9 @@ namespace numerant {
 // digit.
 std::optional<std::int16_t> VerhoeffCheckDigit(std::string_view digits) noexcept;
 
+// Whether digits, check digit last, are valid: the product over all of them,
+// the check digit at place 0, is the group's identity. Nothing when a
+// character is not a digit.
+std::optional<bool> VerhoeffValid(std::string_view number) noexcept;
+
 }  // namespace numerant

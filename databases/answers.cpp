@@ -148,7 +148,7 @@ Answer Guarded(std::string_view scheme_name, Work&& work) noexcept {
 
 Answer Check(std::string_view scheme, std::string_view number, Encoding encoding) noexcept {
   return Guarded(scheme, [&](CachedScheme& cached) {
-    return ValidityAnswer(cached.scheme->Check(ToLatin1(number, encoding)));
+    return ValidityAnswer(cached.scheme->IsValid(ToLatin1(number, encoding)));
   });
 }
 
@@ -166,7 +166,7 @@ Outcome Resolve(std::string_view scheme, SchemeHandle*& handle) noexcept {
 Answer Check(SchemeHandle& scheme, std::string_view number, Encoding encoding) noexcept {
   try {
     LetGoOfLongTexts();
-    return ValidityAnswer(scheme.scheme->Check(ToLatin1(number, encoding)));
+    return ValidityAnswer(scheme.scheme->IsValid(ToLatin1(number, encoding)));
   } catch (const std::bad_alloc&) {
     return Without(Outcome::kOutOfMemory);
   } catch (...) {

@@ -3,6 +3,7 @@
 // name. Every answer comes from the library's `Scheme` objects; this file
 // only translates arguments and results.
 #include <Python.h>
+#include <algorithm>
 #include <memory>
 #include <pybind11/pybind11.h>
 #include <string>
@@ -73,6 +74,43 @@ py::list AnswerEach(py::handle name, py::handle numbers, Answer answer, ToPython
     }
     for (const Result& result : results)
       answers.append(to_python(result));
+  }
+  return answers;
+}
+
+// check_many over a list or a tuple, whose length is known: the items are
+// read in place from a tuple that holds them (a list may change while the
+// GIL is let go), a block at a time, and each answer is put straight into
+// its place in the result.
+py::list CheckSequence(py::handle name, py::handle numbers) {
+  const std::unique_ptr<Scheme> scheme = CreateNamed(name);
+  const auto held = py::reinterpret_steal<py::object>(PySequence_Tuple(numbers.ptr()));
+  if (!held) throw py::error_already_set();
+  const Py_ssize_t count = PyTuple_GET_SIZE(held.ptr());
+  py::list answers(static_cast<std::size_t>(count));
+  std::vector<Latin1Text> texts;
+  std::vector<char> valid(kBlock);
+  texts.reserve(kBlock);
+  for (Py_ssize_t start = 0; start < count; start += static_cast<Py_ssize_t>(kBlock)) {
+    const Py_ssize_t end = std::min(count, start + static_cast<Py_ssize_t>(kBlock));
+    texts.clear();
+    for (Py_ssize_t i = start; i < end; ++i) {
+      PyObject* item = PyTuple_GET_ITEM(held.ptr(), i);
+      if (!Latin1Text::Accepts(item)) {
+        ThrowNotText(item, ("item " + std::to_string(i) + " of numbers").c_str());
+      }
+      texts.emplace_back(item, "number");
+    }
+    {
+      const py::gil_scoped_release release;
+      for (std::size_t k = 0; k < texts.size(); ++k)
+        valid[k] = scheme->IsValid(texts[k].view()) ? 1 : 0;
+    }
+    for (std::size_t k = 0; k < texts.size(); ++k) {
+      PyObject* answer = valid[k] != 0 ? Py_True : Py_False;
+      Py_INCREF(answer);
+      PyList_SET_ITEM(answers.ptr(), start + static_cast<Py_ssize_t>(k), answer);
+    }
   }
   return answers;
 }
@@ -250,7 +288,7 @@ PYBIND11_MODULE(numerant, module) {
       "check",
       [](py::handle scheme, py::handle number) {
         Scheme& shared = SharedScheme(scheme);
-        return shared.Check(Latin1Text(number, "number").view());
+        return shared.IsValid(Latin1Text(number, "number").view());
       },
       py::arg("scheme"), py::arg("number"), kCheckDoc);
 
@@ -312,10 +350,13 @@ PYBIND11_MODULE(numerant, module) {
   module.def(
       "check_many",
       [](py::handle scheme, py::handle numbers) {
+        if (PyList_Check(numbers.ptr()) || PyTuple_Check(numbers.ptr())) {
+          return CheckSequence(scheme, numbers);
+        }
         return AnswerEach(
             scheme, numbers,
             [](Scheme& object, std::string_view number) -> char {
-              return object.Check(number) ? 1 : 0;
+              return object.IsValid(number) ? 1 : 0;
             },
             [](char valid) { return py::bool_(valid != 0); });
       },

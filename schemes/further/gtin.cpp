@@ -5,6 +5,7 @@
 
 #include "core/alternating_weights.h"
 #include "core/check_digit_number.h"
+#include "core/whole_number.h"
 
 namespace numerant {
 namespace {
@@ -20,7 +21,16 @@ FieldValue Gs1Prefix(std::string_view payload, int shift) {
 
 Gtin::Gtin() : CheckDigitNumber({.separators = " -", .payload_lengths = {{7, 7}, {11, 13}}}) {}
 
+bool Gtin::IsValid(std::string_view number) {
+  const std::size_t n = number.size();
+  if (n == 8 || (n >= 12 && n <= 14)) {
+    if (const auto valid = whole::Modulo10Valid(number)) return *valid;
+  }
+  return CheckDigitNumber::IsValid(number);
+}
+
 std::optional<std::int16_t> Gtin::ComputeCheckDigit(std::string_view payload) {
+  if (fieldless_) return Modulo10CheckDigit(payload);
   if (payload.size() == 13) fields_.indicator_digit = payload.substr(0, 1);
   fields_.gs1_prefix = Gs1Prefix(payload, payload.size() == 11 ? -1 : payload.size() == 13 ? 1 : 0);
   if (auto check_digit = Modulo10CheckDigit(payload)) return check_digit;

@@ -51,6 +51,9 @@ class Gtin final : public CheckDigitNumber<std::int16_t, GtinFields> {
   // The packaging level of a GTIN-14; nothing for the shorter forms.
   const FieldValue& IndicatorDigit() const { return fields().indicator_digit; }
 
+  // The fieldless route, with a path of its own for a plain number.
+  bool IsValid(std::string_view number) override;
+
  private:
   std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
 };

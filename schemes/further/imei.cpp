@@ -3,6 +3,7 @@
 
 #include "core/alternating_weights.h"
 #include "core/text.h"
+#include "core/whole_number.h"
 
 namespace numerant {
 namespace {
@@ -15,6 +16,16 @@ constexpr std::size_t kImeisv = 15;
 }  // namespace
 
 Imei::Imei() : CheckDigitNumber({.separators = " -", .payload_lengths = {{kImei, kImeisv}}}) {}
+
+bool Imei::IsValid(std::string_view number) {
+  // An IMEI, or an IMEISV, which is valid when it is sixteen digits.
+  if (number.size() == kImei + 1) {
+    if (const auto valid = whole::LuhnValid(number)) return *valid;
+  } else if (number.size() == kImeisv + 1 && whole::AllDigits(number)) {
+    return true;
+  }
+  return CheckDigitNumber::IsValid(number);
+}
 
 std::optional<std::int16_t> Imei::ComputeCheckDigit(std::string_view payload) {
   fields_.reporting_body = payload.substr(0, 2);

@@ -51,6 +51,9 @@ class Imei final : public CheckDigitNumber<std::int16_t, ImeiFields> {
   // The type allocation code, digits 1 to 8.
   const FieldValue& TAC() const { return fields().tac; }
 
+  // The fieldless route, with a path of its own for a plain number.
+  bool IsValid(std::string_view number) override;
+
  private:
   std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
   std::optional<std::int16_t> ComputeCheckDigitAgainst(std::string_view payload,

@@ -43,6 +43,21 @@ bool KnownCountry(std::string_view code) {
   return std::binary_search(kCountries.begin(), kCountries.end(), code);
 }
 
+// The Luhn digit of eleven digits and capitals, each capital read as its two
+// digits 10 to 35; nothing for any other character.
+std::optional<std::int16_t> LuhnOfAlphanumerics(std::string_view payload) {
+  // Eleven characters make at most 22 digits.
+  std::array<char, 2 * kPayloadLength> digits{};
+  std::size_t count = 0;
+  for (char c : payload) {
+    const int value = AlphanumericValue(c);
+    if (value < 0) return std::nullopt;
+    if (value >= 10) digits[count++] = static_cast<char>('0' + value / 10);
+    digits[count++] = static_cast<char>('0' + value % 10);
+  }
+  return LuhnCheckDigit(std::string_view(digits.data(), count));
+}
+
 }  // namespace
 
 Isin::Isin()
@@ -51,11 +66,28 @@ Isin::Isin()
                         .payload_letters = true,
                         .payload_lengths = Lengths::Exactly(kPayloadLength)}) {}
 
+bool Isin::IsValid(std::string_view number) {
+  // Two capitals, nine digits or capitals and the check digit: judged on the
+  // caller's text, without the fields or the embedded number's check.
+  if (number.size() == kPayloadLength + 1 && IsUpperLetter(number[0]) && IsUpperLetter(number[1]) &&
+      IsDigit(number[kPayloadLength])) {
+    const std::string_view payload = number.substr(0, kPayloadLength);
+    if (FirstNonAlphanumeric(payload) == kPayloadLength) {
+      if (!KnownCountry(payload.substr(0, 2))) return false;
+      const auto check_digit = LuhnOfAlphanumerics(payload);
+      return check_digit && DigitMatches(number[kPayloadLength], *check_digit);
+    }
+  }
+  return CheckDigitNumber::IsValid(number);
+}
+
 std::optional<std::int16_t> Isin::ComputeCheckDigit(std::string_view payload) {
   const std::string_view country = payload.substr(0, 2);
   const std::string_view nsin = payload.substr(2);
-  fields_.country_code = country;
-  fields_.nsin = nsin;
+  if (!fieldless_) {
+    fields_.country_code = country;
+    fields_.nsin = nsin;
+  }
   for (std::size_t i = 0; i < 2; ++i) {
     if (!IsUpperLetter(payload[i])) return RejectCharacter(i);
   }
@@ -68,6 +100,7 @@ std::optional<std::int16_t> Isin::ComputeCheckDigit(std::string_view payload) {
   if (const std::size_t at = FirstNonAlphanumeric(payload); at < payload.size())
     return RejectCharacter(at);
 
+  if (fieldless_) return LuhnOfAlphanumerics(payload);
   if (country == "US" || country == "CA") {
     fields_.embedded_code = "CUSIP";
     const auto check =
@@ -82,15 +115,7 @@ std::optional<std::int16_t> Isin::ComputeCheckDigit(std::string_view payload) {
                              DigitMatches(sedol[6], *check);
   }
 
-  // Eleven characters make at most 22 digits.
-  std::array<char, 2 * kPayloadLength> digits{};
-  std::size_t count = 0;
-  for (char c : payload) {
-    const int value = AlphanumericValue(c);
-    if (value >= 10) digits[count++] = static_cast<char>('0' + value / 10);
-    digits[count++] = static_cast<char>('0' + value % 10);
-  }
-  return LuhnCheckDigit(std::string_view(digits.data(), count));
+  return LuhnOfAlphanumerics(payload);
 }
 
 }  // namespace numerant

@@ -46,6 +46,9 @@ class Isin final : public CheckDigitNumber<std::int16_t, IsinFields> {
   // The nine characters of the national number.
   const FieldValue& NSIN() const { return fields().nsin; }
 
+  // The fieldless route, with a path of its own for a plain number.
+  bool IsValid(std::string_view number) override;
+
  private:
   std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
 };

@@ -35,6 +35,9 @@ class Lei final : public Iso7064Number<std::string, LeiFields> {
   // The first four characters, naming the issuing unit.
   const FieldValue& LouPrefix() const { return fields().lou_prefix; }
 
+  // The fieldless route, with a path of its own for a plain number.
+  bool IsValid(std::string_view number) override;
+
  private:
   bool DecodeFields(std::string_view payload) override;
 };

@@ -2,8 +2,14 @@
 #include "schemes/general/luhn.h"
 
 #include "core/alternating_weights.h"
+#include "core/whole_number.h"
 
 namespace numerant {
+
+bool Luhn::IsValid(std::string_view number) {
+  if (const auto valid = whole::LuhnValid(number)) return *valid;
+  return CheckDigitNumber::IsValid(number);
+}
 
 Luhn::Luhn() : CheckDigitNumber({.separators = " -", .payload_lengths = Lengths::AtLeast(1)}) {}
 

@@ -18,6 +18,8 @@ class Luhn final : public CheckDigitNumber<std::int16_t> {
  public:
   Luhn();
 
+  bool IsValid(std::string_view number) override;
+
  private:
   std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
 };

@@ -20,6 +20,8 @@ class Verhoeff final : public CheckDigitNumber<std::int16_t> {
  public:
   Verhoeff();
 
+  bool IsValid(std::string_view number) override;
+
  private:
   std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
 };

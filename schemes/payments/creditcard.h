@@ -32,6 +32,9 @@ class Creditcard final : public LuhnNumber<CreditcardFields> {
   const FieldValue& IssuerCode() const { return fields().issuer_code; }
   std::uint8_t MajorIndustryCode() const { return fields().major_industry_code; }
 
+  // The fieldless route, with a path of its own for a plain number.
+  bool IsValid(std::string_view number) override;
+
  private:
   bool DecodeFields(std::string_view payload) override;
 };

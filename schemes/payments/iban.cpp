@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "core/characters.h"
+#include "core/modulo97.h"
 #include "core/text.h"
 
 namespace numerant {
@@ -26,11 +27,36 @@ IBAN::IBAN()
                      .check_length = kCheckLength,
                      .check_place = kCountryLength}) {}
 
+bool IBAN::IsValid(std::string_view number) {
+  const std::size_t n = number.size();
+  // Capitals and digits only, check digits included: the remainder of the
+  // account part, the country code and the check digits is then taken on
+  // the caller's text, in that order, without a field or a copy.
+  if (n >= kShortestPayload + kCheckLength && n <= kLongestPayload + kCheckLength &&
+      IsDigit(number[kCountryLength]) && IsDigit(number[kCountryLength + 1])) {
+    Remainder97Builder remainder;
+    bool plain = true;
+    for (std::size_t i = kCountryLength + kCheckLength; plain && i < n; ++i)
+      plain = remainder.AppendAlphanumeric(number[i]);
+    plain =
+        plain && remainder.AppendAlphanumeric(number[0]) && remainder.AppendAlphanumeric(number[1]);
+    if (plain) {
+      remainder.AppendTwoDigits(0);
+      const int found =
+          10 * DigitValue(number[kCountryLength]) + DigitValue(number[kCountryLength + 1]);
+      return found == 98 - remainder.Remainder();
+    }
+  }
+  return Iso7064Number::IsValid(number);
+}
+
 bool IBAN::DecodeFields(std::string_view payload) {
   if (payload.size() > kLongestPayload) return false;
   // The fields are set before any character is tested.
-  fields_.country_code = Characters(payload, 1, kCountryLength);
-  fields_.account_number = Characters(payload, kCountryLength + 1, payload.size());
+  if (!fieldless_) {
+    fields_.country_code = Characters(payload, 1, kCountryLength);
+    fields_.account_number = Characters(payload, kCountryLength + 1, payload.size());
+  }
   for (std::size_t i = 0; i < payload.size(); ++i) {
     if (!IsDigit(payload[i]) && !IsUpperLetter(payload[i])) {
       RejectCharacter(i);
@@ -41,8 +67,8 @@ bool IBAN::DecodeFields(std::string_view payload) {
 }
 
 // The account part, then the country code; the check digits follow.
-std::string_view IBAN::SystemText(std::string_view /*payload*/) {
-  text_.assign(fields_.account_number).append(fields_.country_code);
+std::string_view IBAN::SystemText(std::string_view payload) {
+  text_.assign(payload.substr(kCountryLength)).append(payload.substr(0, kCountryLength));
   return text_;
 }
 

@@ -38,6 +38,9 @@ class IBAN final : public Iso7064Number<FieldValue, IBANFields> {
   const std::string& AccountNumber() const { return fields().account_number; }
   const std::string& CountryCode() const { return fields().country_code; }
 
+  // The fieldless route, with a path of its own for a plain number.
+  bool IsValid(std::string_view number) override;
+
  private:
   // Takes the country code followed by the account part.
   bool DecodeFields(std::string_view payload) override;

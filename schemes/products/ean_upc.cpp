@@ -8,6 +8,7 @@
 #include "core/alternating_weights.h"
 #include "core/characters.h"
 #include "core/text.h"
+#include "core/whole_number.h"
 
 namespace numerant {
 namespace {
@@ -103,8 +104,20 @@ EAN::EAN()
           {.separators = " -",
            .payload_lengths = {{kEan8Payload, kEan8Payload}, {kEan13Payload, kEan13Payload}}}) {}
 
-// The fields are cut by position before any digit is tested.
+bool EAN::IsValid(std::string_view number) {
+  if (number.size() == kEan8Payload + 1 || number.size() == kEan13Payload + 1) {
+    if (const auto valid = whole::Modulo10Valid(number)) return *valid;
+  }
+  return CheckDigitNumber::IsValid(number);
+}
+
+// The fields are cut by position before any digit is tested; none of them
+// bears on the verdict.
 std::optional<std::int16_t> EAN::ComputeCheckDigit(std::string_view payload) {
+  if (fieldless_) {
+    if (auto check_digit = Modulo10CheckDigit(payload)) return check_digit;
+    return std::nullopt;
+  }
   const bool two_digit_system =
       kHasTwoDigitSystem[static_cast<std::size_t>(LeadingNumber(Characters(payload, 1, 2)))];
   const std::size_t p = two_digit_system ? 2 : 3;

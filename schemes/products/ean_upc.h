@@ -37,6 +37,8 @@ class EAN final : public CheckDigitNumber<std::int16_t, EanFields> {
   const FieldValue& NumberSystem() const { return fields().number_system; }
   const FieldValue& ProductCode() const { return fields().product_code; }
 
+  bool IsValid(std::string_view number) override;
+
  private:
   std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
 };

@@ -77,9 +77,11 @@ std::optional<std::string> ISBN::ComputeCheckDigit(std::string_view payload) {
     if (!*book) return std::nullopt;
     first = 4;
   }
-  fields_.group_code = Characters(payload, first, first + 1);
-  fields_.publisher_code = Characters(payload, first + 2, first + 5);
-  fields_.title_number = Characters(payload, first + 6, first + 8);
+  if (!fieldless_) {
+    fields_.group_code = Characters(payload, first, first + 1);
+    fields_.publisher_code = Characters(payload, first + 2, first + 5);
+    fields_.title_number = Characters(payload, first + 6, first + 8);
+  }
   auto check = payload.size() == kArticlePayload ? ArticleCharacter(payload)
                                                  : Modulo11Character(payload, kIsbnWeights);
   if (check) return check;

@@ -296,6 +296,99 @@ TEST_P(SingleDigitErrorTest, EveryChangeOfOneDigitIsCaught) {
   }
 }
 
+// The fieldless route answers as Check does, for every catalogue entry: on
+// its worked examples and the numbers its payloads complete to, typed with
+// and without separators, with every character changed, dropped or doubled,
+// and on texts no one means as a number. One object answers IsValid for all
+// of them, after Check and other numbers on the same object, so that nothing
+// a call leaves can reach the next answer.
+class FieldlessRouteTest : public ::testing::TestWithParam<const CatalogueEntry*> {};
+
+std::vector<const CatalogueEntry*> EveryEntry() {
+  std::vector<const CatalogueEntry*> entries;
+  for (const auto& list : {SchemeList(), BuildingBlocks(), FurtherFormats()}) {
+    for (const CatalogueEntry& entry : list)
+      entries.push_back(&entry);
+  }
+  return entries;
+}
+
+// What is put in each place of a number, for every change of one character:
+// digits, capitals, the check letters, small letters, separators, marks and
+// a character outside ASCII.
+constexpr std::string_view kReplacements = "0159AKXZax -./+?\xE9";
+
+std::vector<std::string> TextsAround(const CatalogueEntry& entry) {
+  std::vector<std::string> seeds;
+  for (const Example& example : entry.examples) {
+    seeds.emplace_back(example.input);
+    std::string plain;
+    for (char c : example.input) {
+      if (c != ' ' && c != '-') plain += c;
+    }
+    seeds.push_back(plain);
+    if (example.kind == Example::Kind::kCalculates) {
+      const std::string complete = entry.create()->Complete(example.input);
+      if (!complete.empty()) seeds.push_back(complete);
+    }
+  }
+  std::vector<std::string> texts = {"",
+                                    " ",
+                                    "-",
+                                    "0",
+                                    "00",
+                                    "X",
+                                    std::string(13, '0'),
+                                    std::string(1000, '9'),
+                                    std::string(1001, '9'),
+                                    std::string(1000, '0') + "A"};
+  for (const std::string& seed : seeds) {
+    texts.push_back(seed);
+    std::string small = seed;
+    for (char& c : small) {
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    texts.push_back(small);
+    texts.push_back(seed + seed);
+    for (std::size_t at = 0; at < seed.size(); ++at) {
+      for (char c : kReplacements) {
+        std::string changed = seed;
+        changed[at] = c;
+        texts.push_back(changed);
+      }
+      texts.push_back(seed.substr(0, at) + seed.substr(at + 1));
+      texts.push_back(seed.substr(0, at) + seed[at] + seed.substr(at));
+    }
+  }
+  return texts;
+}
+
+TEST_P(FieldlessRouteTest, AnswersAsCheckDoes) {
+  const CatalogueEntry& entry = *GetParam();
+  const auto reused = entry.create();
+  const auto checked = entry.create();
+  std::size_t valid = 0;
+  for (const std::string& text : TextsAround(entry)) {
+    const bool expected = checked->Check(text);
+    valid += expected ? 1U : 0U;
+    EXPECT_EQ(reused->IsValid(text), expected) << entry.name << " '" << text << "'";
+    // The same object's Check, after IsValid, is not led astray either.
+    if (text.size() % 7 == 0) {
+      EXPECT_EQ(reused->Check(text), expected) << text;
+    }
+  }
+  // The examples give the route valid numbers to judge, not only invalid
+  // ones.
+  EXPECT_GT(valid, 0u) << entry.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryEntry, FieldlessRouteTest, ::testing::ValuesIn(EveryEntry()),
+                         [](const auto& test) {
+                           std::string name(test.param->name);
+                           std::replace(name.begin(), name.end(), '.', '_');
+                           return name;
+                         });
+
 // "be.vat" runs as be_vat.
 const auto kTestName = [](const auto& test) {
   std::string name = test.param.scheme;

@@ -20,6 +20,38 @@ def test_check_many_equals_a_loop_of_check(scheme):
     assert numerant.check_many(scheme, numbers) == expected
     assert numerant.check_many(scheme, iter(numbers)) == expected
     assert numerant.check_many(scheme, tuple(numbers[:5])) == expected[:5]
+    # check and check_many take the fieldless route; a Scheme object's check
+    # decodes the fields as well, and answers the same.
+    decoding = numerant.Scheme(scheme)
+    assert [decoding.check(number) for number in numbers[:2000]] == expected[:2000]
+
+
+# The international identifiers, typed plain, spaced, in small letters, with
+# a character changed, cut short and lengthened.
+IDENTIFIERS = {
+    "isin": ["US0378331005", "AU0000XVGZA3", "GB0002634946", "ZZ0378331005"],
+    "lei": ["213800KUD8LAJWSQ9D15", "5493001KJTIIGC8Y1R12", "213800KUD8LAJWSQ9D00"],
+    "gtin": ["98412345678908", "4006381333931", "036000291452", "96385074"],
+    "imei": ["490154203237518", "35-686800-004141-8", "3568680000414120", "49015420323751"],
+}
+
+
+def variants(number):
+    yield from (number, number.lower(), " ".join(number), number[:-1], number + "0")
+    for at in range(len(number)):
+        for c in "07AZa -?\u00e9":
+            yield number[:at] + c + number[at + 1:]
+
+
+@pytest.mark.parametrize("scheme", sorted(IDENTIFIERS))
+def test_identifiers_answer_as_the_decoding_check(scheme):
+    numbers = [v for number in IDENTIFIERS[scheme] for v in variants(number)]
+    decoding = numerant.Scheme(scheme)
+    expected = [decoding.check(number) for number in numbers]
+    assert True in expected and False in expected
+    assert numerant.check_many(scheme, numbers) == expected
+    assert numerant.check_many(scheme, tuple(numbers)) == expected
+    assert [numerant.check(scheme, number) for number in numbers] == expected
 
 
 @pytest.mark.parametrize("scheme", ["Luhn", "IBAN", "GRid", "HETU", "Modulo97"])

@@ -54,6 +54,11 @@ bool GbVat::Check(std::string_view number) {
   return CheckDigitNumber::Check(number);
 }
 
+bool GbVat::IsValid(std::string_view number) {
+  if (auto finding = DepartmentFinding(number)) return finding->valid();
+  return CheckDigitNumber::IsValid(number);
+}
+
 Finding GbVat::Explain(std::string_view number) {
   if (auto finding = DepartmentFinding(number)) return *finding;
   return CheckDigitNumber::Explain(number);

@@ -36,6 +36,8 @@ class GbVat final : public KindedNumber<std::string> {
   // have no check digits.
   bool Check(std::string_view number);
   Finding Explain(std::string_view number);
+  // The fieldless route sees them first too.
+  bool IsValid(std::string_view number) override;
 
  private:
   std::optional<std::string> ComputeCheckDigitAgainst(std::string_view payload,
