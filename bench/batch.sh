@@ -32,6 +32,22 @@ data="$root/build-bench/batch-data-$count"
 out="${OUT:-$build/batch-$count.json}"
 jar=/usr/share/java/commons-validator.jar
 
+# The peers and tools of the benchmark, beyond what scripts/dev.sh installs
+# for the build and the tests; installed here when run as root on Debian.
+bench_packages=(openjdk-17-jdk-headless libcommons-validator-java python3-stdnum
+  libbenchmark-dev pybind11-dev python3-dev cmake ninja-build)
+absent=()
+for package in "${bench_packages[@]}"; do
+  dpkg-query -W -f='${db:Status-Status}' "$package" 2>/dev/null | grep -qx installed ||
+    absent+=("$package")
+done
+if [ ${#absent[@]} -ne 0 ] && [ "$(id -u)" -eq 0 ] && command -v apt-get >/dev/null; then
+  echo "Installing ${absent[*]} ..." >&2
+  DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${absent[@]}" >&2 ||
+    { apt-get update >&2 &&
+      DEBIAN_FRONTEND=noninteractive apt-get install -y --no-install-recommends "${absent[@]}" >&2; }
+fi
+
 missing=()
 for need in /usr/bin/python3 javac java cmake ninja; do
   command -v "$need" >/dev/null || missing+=("$need")

@@ -18,9 +18,9 @@ import pathlib
 import sys
 
 HERE = pathlib.Path(__file__).resolve().parent
-spec = importlib.util.spec_from_file_location("batch", HERE / "batch.py")
-batch = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(batch)
+module_source = importlib.util.spec_from_file_location("batch", HERE / "batch.py")
+batch = importlib.util.module_from_spec(module_source)
+module_source.loader.exec_module(batch)
 
 SLOWER = 1.10
 BEGIN = "<!-- figures begin -->"

@@ -11,9 +11,9 @@ import sys
 import unittest
 
 SOURCE = pathlib.Path(sys.argv.pop(1) if len(sys.argv) > 1 else ".").resolve()
-spec = importlib.util.spec_from_file_location("isbn_ranges", SOURCE / "scripts/isbn-ranges.py")
-isbn_ranges = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(isbn_ranges)
+module_source = importlib.util.spec_from_file_location("isbn_ranges", SOURCE / "scripts/isbn-ranges.py")
+isbn_ranges = importlib.util.module_from_spec(module_source)
+module_source.loader.exec_module(isbn_ranges)
 
 RANGE_MESSAGE = """<?xml version="1.0" encoding="utf-8"?>
 <ISBNRangeMessage>
