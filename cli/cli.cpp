@@ -148,15 +148,18 @@ class Session {
     }
   }
 
-  void Answer(std::string_view utf8_input) {
-    const std::string_view number = Latin1FromUtf8(utf8_input, latin1_);
+  // Answers one line of UTF-8; `known_ascii` when its reader already knows
+  // it holds no byte above 0x7F, which is then read as it is.
+  void Answer(std::string_view utf8_input, bool known_ascii = false) {
+    const std::string_view number =
+        known_ascii ? utf8_input : Latin1FromUtf8(utf8_input, latin1_);
     utf8_input_ = utf8_input;
     if (plain_check_) {
       // The verdict alone, by the fieldless route, in one write.
       const bool valid = scheme_->IsValid(number);
-      out_.WriteLine(valid ? std::string_view("valid\n") : std::string_view("invalid\n"));
+      out_.WriteVerdict(valid);
       ++read_;
-      if (!valid) ++negative_;
+      negative_ += static_cast<std::size_t>(!valid);
       return;
     }
     std::string& out = out_.buffer();
@@ -466,7 +469,7 @@ bool AnswerLines(std::FILE* stream, std::string_view name, Session& session, Out
                  std::FILE* err) {
   LineReader reader(stream);
   while (const std::optional<std::string_view> line = reader.Next()) {
-    session.Answer(*line);
+    session.Answer(*line, reader.LineKnownAscii());
     if (out.error() != 0) return true;
   }
   if (reader.error() == 0) return true;

@@ -5,6 +5,8 @@
 #include <cstring>
 #include <unistd.h>
 
+#include "core/translation.h"
+
 namespace numerant::cli {
 namespace {
 
@@ -51,6 +53,8 @@ bool LineReader::ReadMore() {
     got = std::fread(into, 1, room, stream_);
     if (got == 0 && std::ferror(stream_)) error_ = errno != 0 ? errno : EIO;
   }
+  // A block begins ASCII; each read adds its bytes to the verdict.
+  block_ascii_ = (filled_ == 0 || block_ascii_) && IsAscii(std::string_view(into, got));
   filled_ += got;
   ended_ = got == 0;
   return got > 0;
@@ -83,6 +87,8 @@ std::optional<std::string_view> LineReader::NextAcrossBlocks() {
     SkipByteOrderMark();
     if (std::memchr(block_.data() + position_, '\n', filled_ - position_) != nullptr) return Next();
   }
+  // A line put together across blocks is looked at by whoever reads it.
+  line_ascii_ = false;
   carry_.assign(block_.data() + position_, filled_ - position_);
   position_ = filled_;
   for (;;) {

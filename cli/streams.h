@@ -27,9 +27,15 @@ class Output {
     buffer_.push_back('\n');
     if (line_buffered_ || buffer_.size() >= kFlushSize) Flush();
   }
-  // A whole line at once, its line break included.
-  void WriteLine(std::string_view line) {
-    buffer_.append(line);
+  // "valid" or "invalid" and a line break. Half of a batch's numbers may be
+  // invalid in no order a processor can guess, so the line is written
+  // without a branch on the verdict: eight bytes always, then the two that
+  // "valid\n" does not need taken back.
+  void WriteVerdict(bool valid) {
+    static constexpr char kVerdicts[2][8] = {{'i', 'n', 'v', 'a', 'l', 'i', 'd', '\n'},
+                                             {'v', 'a', 'l', 'i', 'd', '\n', ' ', ' '}};
+    buffer_.append(kVerdicts[static_cast<std::size_t>(valid)], sizeof kVerdicts[0]);
+    buffer_.resize(buffer_.size() - 2 * static_cast<std::size_t>(valid));
     if (line_buffered_ || buffer_.size() >= kFlushSize) Flush();
   }
   // Hands the buffer to the stream and flushes it; false once a write has
@@ -49,7 +55,9 @@ class Output {
 
 // Reads lines of any length, each without its trailing "\n" or "\r\n", and
 // skips a UTF-8 byte-order mark at the very start. A line that lies whole in
-// the current block is handed out without copying. Reading goes straight to
+// the current block is handed out without copying, and is known to be ASCII
+// when the whole block is: a batch of numbers then needs no look at each
+// line's bytes before it is read as UTF-8. Reading goes straight to
 // the file descriptor where the stream has one, so a line is answered as
 // soon as it has arrived rather than when a whole block has.
 class LineReader {
@@ -68,8 +76,13 @@ class LineReader {
     if (end == nullptr) return NextAcrossBlocks();
     const auto length = static_cast<std::size_t>(end - start);
     position_ += length + 1;
+    line_ascii_ = block_ascii_;
     return Trimmed(std::string_view(start, length));
   }
+
+  // Whether the line last handed out is known to be plain ASCII; false
+  // where that is unknown (the line may still be ASCII).
+  bool LineKnownAscii() const { return line_ascii_; }
 
   // The errno of a failed read, 0 when the input ended normally.
   int error() const { return error_; }
@@ -97,6 +110,9 @@ class LineReader {
   std::size_t filled_ = 0;
   bool at_start_ = true;
   bool ended_ = false;
+  // Whether every byte read into the block so far is below 0x80.
+  bool block_ascii_ = true;
+  bool line_ascii_ = false;
   int error_ = 0;
 };
 

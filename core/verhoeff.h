@@ -4,6 +4,8 @@
 // single-digit error and every swap of neighbours changes the result.
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -14,9 +16,108 @@ namespace numerant {
 // digit.
 std::optional<std::int16_t> VerhoeffCheckDigit(std::string_view digits) noexcept;
 
+namespace verhoeff {
+
+using Row = std::array<std::uint8_t, 10>;
+
+// d(j, k): the group operation of D5 in Verhoeff's numbering.
+inline constexpr std::array<Row, 10> kMultiplication{{
+    {0, 1, 2, 3, 4, 5, 6, 7, 8, 9},
+    {1, 2, 3, 4, 0, 6, 7, 8, 9, 5},
+    {2, 3, 4, 0, 1, 7, 8, 9, 5, 6},
+    {3, 4, 0, 1, 2, 8, 9, 5, 6, 7},
+    {4, 0, 1, 2, 3, 9, 5, 6, 7, 8},
+    {5, 9, 8, 7, 6, 0, 4, 3, 2, 1},
+    {6, 5, 9, 8, 7, 1, 0, 4, 3, 2},
+    {7, 6, 5, 9, 8, 2, 1, 0, 4, 3},
+    {8, 7, 6, 5, 9, 3, 2, 1, 0, 4},
+    {9, 8, 7, 6, 5, 4, 3, 2, 1, 0},
+}};
+
+// p(i, x): row 0 is the identity, each further row applies the base
+// permutation 0→1 1→5 2→7 3→6 4→2 5→8 6→3 7→0 8→9 9→4 once more.
+inline constexpr std::array<Row, 8> kPermutation{{
+    {0, 1, 2, 3, 4, 5, 6, 7, 8, 9},
+    {1, 5, 7, 6, 2, 8, 3, 0, 9, 4},
+    {5, 8, 0, 3, 7, 9, 6, 1, 4, 2},
+    {8, 9, 1, 6, 0, 4, 3, 5, 2, 7},
+    {9, 4, 5, 3, 1, 2, 6, 8, 7, 0},
+    {4, 2, 8, 6, 5, 7, 3, 9, 0, 1},
+    {2, 7, 9, 3, 8, 0, 6, 4, 1, 5},
+    {7, 0, 4, 6, 9, 1, 3, 2, 5, 8},
+}};
+
+inline constexpr Row kInverse{0, 4, 3, 2, 1, 5, 6, 7, 8, 9};
+
+// Three neighbouring places, the first of them at place p (any place modulo
+// 8), multiplied together before they meet the running value: the group is
+// associative, so c * (a * b * d) = c * a * b * d, and the running value
+// then waits on one lookup for every three digits instead of one for each.
+// A table for each p, indexed by the three digits read from the left as a
+// number in base 11, where 10 stands for a place beyond the number's start
+// and counts as the identity; 1,331 bytes each.
+inline constexpr std::size_t kBlank = 10;
+using Triples = std::array<std::uint8_t, 11 * 11 * 11>;
+inline constexpr auto kTriples = [] {
+  const auto term = [](std::size_t place, std::size_t digit) -> std::uint8_t {
+    return digit == kBlank ? 0 : kPermutation[place % 8][digit];
+  };
+  std::array<Triples, 8> triples{};
+  for (std::size_t p = 0; p < 8; ++p) {
+    for (std::size_t left = 0; left <= kBlank; ++left) {
+      for (std::size_t middle = 0; middle <= kBlank; ++middle) {
+        for (std::size_t right = 0; right <= kBlank; ++right) {
+          triples[p][121 * left + 11 * middle + right] =
+              kMultiplication[kMultiplication[term(p, right)][term(p + 1, middle)]]
+                             [term(p + 2, left)];
+        }
+      }
+    }
+  }
+  return triples;
+}();
+
+}  // namespace verhoeff
+
 // Whether digits, check digit last, are valid: the product over all of them,
 // the check digit at place 0, is the group's identity. Nothing when a
-// character is not a digit.
-std::optional<bool> VerhoeffValid(std::string_view number) noexcept;
+// character is not a digit. Inline, as the fieldless route of every Verhoeff
+// number runs through it.
+inline std::optional<bool> VerhoeffValid(std::string_view number) noexcept {
+  using namespace verhoeff;
+  const std::size_t n = number.size();
+  const auto digit = [&number](std::size_t i) {
+    return static_cast<std::size_t>(static_cast<unsigned char>(number[i])) - std::size_t{'0'};
+  };
+  if (n < 2) {
+    if (n == 1 && digit(0) > 9) return std::nullopt;
+    return n == 0 || digit(0) == 0;
+  }
+  // The places are cut into threes from the right; the leftmost three holds
+  // n mod 3 digits and blanks. The product is taken from the left, each
+  // three multiplying what stands to its left from the left side:
+  // c_0 * (c_1 * (... * c_m)).
+  const std::size_t lead = n % 3;
+  const std::size_t first = digit(0);
+  const std::size_t second = digit(1);
+  if (first > 9 || second > 9) return std::nullopt;
+  // The leftmost three by the count of its digits, picked without a branch:
+  // the count is as random as the lengths of a batch.
+  const std::array<std::size_t, 3> openings{
+      121 * kBlank + 11 * kBlank + kBlank,
+      121 * kBlank + 11 * kBlank + first,
+      121 * kBlank + 11 * first + second,
+  };
+  std::uint8_t c = kTriples[(n - lead) % 8][openings[lead]];
+  for (std::size_t i = lead; i < n; i += 3) {
+    const std::size_t left = digit(i);
+    const std::size_t middle = digit(i + 1);
+    const std::size_t right = digit(i + 2);
+    // Every index stays inside its table.
+    if ((left > 9) | (middle > 9) | (right > 9)) return std::nullopt;
+    c = kMultiplication[kTriples[(n - i - 3) % 8][121 * left + 11 * middle + right]][c];
+  }
+  return c == 0;
+}
 
 }  // namespace numerant
