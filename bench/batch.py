@@ -4,6 +4,7 @@
 
     /usr/bin/python3 bench/batch.py BUILD_DIR DATA_DIR JAVA_CLASSES_DIR \
         [--runs N] [--json FILE] [--label TEXT]
+        [--baseline BUILD_DIR --baseline-json FILE --baseline-label TEXT]
 
 Each of N runs (default 1) takes every figure below once; the tables give
 the median of the runs for each figure, and --json writes every run and the
@@ -21,7 +22,14 @@ medians for bench/tables.py. In one run:
     concrete class's IsValid) against Apache Commons Validator
     (bench/java/CheckDigitBench.java) on Luhn, EAN and Verhoeff;
   - the window's refresh step (the Refresh/ benchmarks of numerant_bench)
-    and Check, IsValid and Calculate of every class (its other benchmarks).
+    and Check, IsValid and Calculate of every class (its other benchmarks,
+    best of three repetitions).
+
+With --baseline, a build of another commit is measured in the same runs,
+each run taking the baseline's figures just before the branch's, and the
+Google benchmarks alternate between the two builds scheme by scheme. This
+machine's speed drifts by as much as half over minutes; measured so, both
+sides of every comparison see the same drift.
 
 Times are the CPU time (user + system) of the measured process, which other
 work on a shared machine disturbs least; wall-clock times are kept beside
@@ -32,6 +40,7 @@ import json
 import os
 import pathlib
 import platform
+import re
 import statistics
 import subprocess
 import sys
@@ -144,13 +153,15 @@ def in_process(build, data, java_classes):
     return results
 
 
-def google_benchmarks(build):
-    """The window's refresh (median of its repetitions) and every class."""
+def google_benchmarks(build, benchmark_filter="^(Refresh|Check|IsValid|Calculate|Direct)/"):
+    """The window's refresh (median of its repetitions) and every class (best
+    of three repetitions: another process slows a call down, never up)."""
     if not (build / "bench" / "numerant_bench").exists():
         return {}, {}
     run = subprocess.run([build / "bench" / "numerant_bench",
-                          "--benchmark_filter=^(Refresh|Check|IsValid|Calculate|Direct)/",
-                          "--benchmark_min_time=0.05", "--benchmark_format=json"],
+                          f"--benchmark_filter={benchmark_filter}",
+                          "--benchmark_min_time=0.05", "--benchmark_repetitions=3",
+                          "--benchmark_format=json"],
                          capture_output=True, text=True, check=True)
     refresh, classes = {}, {}
     for b in json.loads(run.stdout)["benchmarks"]:
@@ -158,15 +169,38 @@ def google_benchmarks(build):
             if b.get("aggregate_name") == "median":
                 refresh[b["run_name"]] = b["cpu_time"]
         elif b.get("run_type", "iteration") == "iteration":
-            classes[b["name"]] = b["cpu_time"]
+            name = b.get("run_name", b["name"])
+            classes[name] = min(classes.get(name, b["cpu_time"]), b["cpu_time"])
     return refresh, classes
 
 
-def one_run(build, data, java_classes, first):
+def paired_google_benchmarks(build, baseline):
+    """google_benchmarks of both builds, alternating: the refresh step, then
+    the calls of one scheme at a time, the baseline's first."""
+    listed = subprocess.run([build / "bench" / "numerant_bench", "--benchmark_list_tests"],
+                            capture_output=True, text=True, check=True).stdout.split()
+    names = []
+    for test in listed:
+        parts = test.split("/")
+        if parts[0] in ("Check", "IsValid", "Calculate", "Direct") and parts[1] not in names:
+            names.append(parts[1])
+    groups = ["^Refresh/"] + [f"^(Check|IsValid|Calculate|Direct)/{re.escape(name)}/"
+                              for name in names]
+    mine, theirs = ({}, {}), ({}, {})
+    for group in groups:
+        for into, source in ((theirs, baseline), (mine, build)):
+            refresh, classes = google_benchmarks(source, group)
+            into[0].update(refresh)
+            into[1].update(classes)
+    return mine, theirs
+
+
+def one_run(build, data, java_classes, first, google=True):
     run = {"load": os.getloadavg()[0]}
     run["stream"] = stream(build, data, first)
     run["in_process"] = in_process(build, data, java_classes)
-    run["refresh"], run["classes"] = google_benchmarks(build)
+    if google:
+        run["refresh"], run["classes"] = google_benchmarks(build)
     return run
 
 
@@ -290,22 +324,42 @@ def main():
     parser.add_argument("--runs", type=int, default=1)
     parser.add_argument("--json", type=pathlib.Path)
     parser.add_argument("--label", default="")
+    parser.add_argument("--baseline", type=pathlib.Path)
+    parser.add_argument("--baseline-json", type=pathlib.Path)
+    parser.add_argument("--baseline-label", default="")
     args = parser.parse_args()
-    runs = []
+    runs, baseline_runs = [], []
     for number in range(args.runs):
         print(f"Run {number + 1} of {args.runs} ...", file=sys.stderr, flush=True)
-        runs.append(one_run(args.build, args.data, args.java_classes, number == 0))
-    m = medians(runs)
-    m["processor"] = processor()
-    m["runs"] = args.runs
-    # The agreement is counted in the first run only.
-    for name, f in runs[0]["stream"].items():
-        if "agree" in f:
-            m["stream"][name]["agree"] = f["agree"]
-    print_tables(m, args.runs)
-    if args.json:
-        args.json.write_text(json.dumps({"label": args.label, "median": m, "runs": runs},
-                                        indent=1))
+        first = number == 0
+        if not args.baseline:
+            runs.append(one_run(args.build, args.data, args.java_classes, first))
+            continue
+        print("  the baseline:", file=sys.stderr, flush=True)
+        theirs = one_run(args.baseline, args.data, args.java_classes, first, google=False)
+        print("  the branch:", file=sys.stderr, flush=True)
+        mine = one_run(args.build, args.data, args.java_classes, first, google=False)
+        print("  every class, alternately ...", file=sys.stderr, flush=True)
+        (mine["refresh"], mine["classes"]), (theirs["refresh"], theirs["classes"]) = \
+            paired_google_benchmarks(args.build, args.baseline)
+        runs.append(mine)
+        baseline_runs.append(theirs)
+    for these, path, label in ((baseline_runs, args.baseline_json, args.baseline_label),
+                               (runs, args.json, args.label)):
+        if not these:
+            continue
+        m = medians(these)
+        m["processor"] = processor()
+        m["runs"] = args.runs
+        m["paired"] = bool(args.baseline)
+        # The agreement is counted in the first run only.
+        for name, f in these[0]["stream"].items():
+            if "agree" in f:
+                m["stream"][name]["agree"] = f["agree"]
+        print(f"\n{label}:")
+        print_tables(m, args.runs)
+        if path:
+            path.write_text(json.dumps({"label": label, "median": m, "runs": these}, indent=1))
 
 
 if __name__ == "__main__":

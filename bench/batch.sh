@@ -5,6 +5,7 @@
 #   bench/batch.sh                       # 1,000,000 numbers a scheme, one run
 #   COUNT=300000 RUNS=5 bench/batch.sh   # the medians of five runs
 #   SOURCE=/path/to/other/checkout COUNT=300000 RUNS=5 bench/batch.sh
+#   BASELINE=/path/to/other/checkout BASELINE_OUT=base.json COUNT=300000 RUNS=5 bench/batch.sh
 #
 # Builds numerant-cli, the benchmarks, the input floor and the Python module
 # in Release mode under SOURCE/build-bench/ (SOURCE is this checkout unless
@@ -18,7 +19,10 @@
 # medians go to standard output, every figure to
 # SOURCE/build-bench/batch-COUNT.json (or OUT) for bench/tables.py. So a
 # baseline (another commit, checked out beside this one) is measured by the
-# same harness on the same data. Needs the Debian packages libbenchmark-dev,
+# same harness on the same data. With BASELINE, the baseline is built under
+# BASELINE/build-bench/ as well and measured in the same runs, alternately
+# with this checkout (bench/batch.py --baseline), its figures going to
+# BASELINE_OUT. Needs the Debian packages libbenchmark-dev,
 # python3-stdnum, pybind11-dev, libcommons-validator-java and
 # openjdk-17-jdk-headless.
 set -euo pipefail
@@ -61,13 +65,24 @@ fi
 
 # Warnings stay warnings here: the figures should not depend on how strict
 # one compiler version is about the optimised code.
-cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DNUMERANT_BUILD_APP=OFF \
-  -DNUMERANT_BUILD_TESTS=OFF -DNUMERANT_BUILD_BENCHMARKS=ON -DNUMERANT_WARNINGS_AS_ERRORS=OFF \
-  >/dev/null
-if ! log=$(cmake --build "$build" --parallel 2 --target numerant-cli numerant_bench \
-  numerant_check_loop numerant_input_floor numerant_python 2>&1); then
-  echo "$log" >&2
-  exit 1
+build_bench() {
+  cmake -S "$1" -B "$2" -G Ninja -DCMAKE_BUILD_TYPE=Release -DNUMERANT_BUILD_APP=OFF \
+    -DNUMERANT_BUILD_TESTS=OFF -DNUMERANT_BUILD_BENCHMARKS=ON -DNUMERANT_WARNINGS_AS_ERRORS=OFF \
+    >/dev/null
+  if ! log=$(cmake --build "$2" --parallel 2 --target numerant-cli numerant_bench \
+    numerant_check_loop numerant_input_floor numerant_python 2>&1); then
+    echo "$log" >&2
+    exit 1
+  fi
+}
+build_bench "$source_dir" "$build"
+paired=()
+if [ -n "${BASELINE:-}" ]; then
+  baseline_dir=$(cd "$BASELINE" && pwd)
+  build_bench "$baseline_dir" "$baseline_dir/build-bench"
+  paired=(--baseline "$baseline_dir/build-bench"
+    --baseline-json "${BASELINE_OUT:-$baseline_dir/build-bench/batch-$count.json}"
+    --baseline-label "$(git -C "$baseline_dir" describe --always --dirty 2>/dev/null || echo "$baseline_dir")")
 fi
 
 if [ ! -f "$data/imei.txt" ]; then
@@ -79,4 +94,5 @@ fi
 javac -d "$build/java" -cp "$jar" "$root/bench/java/CheckDigitBench.java"
 
 /usr/bin/python3 "$root/bench/batch.py" "$build" "$data" "$build/java" --runs "$runs" \
-  --json "$out" --label "$(git -C "$source_dir" describe --always --dirty 2>/dev/null || echo "$source_dir")"
+  --json "$out" --label "$(git -C "$source_dir" describe --always --dirty 2>/dev/null || echo "$source_dir")" \
+  "${paired[@]}"

@@ -44,7 +44,10 @@ def tables(base, now):
     lines = [f"Processor: {n['processor']}. Every figure is the median of {n['runs']} runs of "
              f"`bench/batch.sh` (baseline `{base['label']}`: {b['runs']} runs), taken in one "
              f"session; load average at the start of a run: {b['load']:.1f} (baseline), "
-             f"{n['load']:.1f} (branch `{now['label']}`). Times are CPU time.", ""]
+             f"{n['load']:.1f} (branch `{now['label']}`). Times are CPU time." +
+             (" The baseline was measured in the same runs as the branch, just before it, and "
+              "the calls of every class alternately, scheme by scheme."
+              if n.get("paired") else ""), ""]
 
     lines += ["### `numerant-cli check` and `numerant.check_many` against python-stdnum", "",
               "Nanoseconds of CPU time per number; the ratios divide python-stdnum's time, end "

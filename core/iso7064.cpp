@@ -1,22 +1,39 @@
 // SPDX-License-Identifier: MIT
 #include "core/iso7064.h"
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
+
 #include "core/modulo97.h"
 
 namespace numerant {
 
+// One step of MOD 11,10: from the intermediate value s (1 to 10) and the
+// next digit d to the next intermediate value, (2s mod 11 + d) mod 10 with
+// 10 for 0; row 0 is unused.
+constexpr auto kMod1110Steps = [] {
+  std::array<std::array<std::uint8_t, 10>, 11> steps{};
+  for (int s = 1; s <= 10; ++s) {
+    for (int d = 0; d < 10; ++d) {
+      const int next = ((2 * s) % 11 + d) % 10;
+      steps[static_cast<std::size_t>(s)][static_cast<std::size_t>(d)] =
+          static_cast<std::uint8_t>(next == 0 ? 10 : next);
+    }
+  }
+  return steps;
+}();
+
 std::optional<int> Mod1110LastIntermediate(std::string_view digits) noexcept {
   if (digits.empty()) return std::nullopt;
-  // Every value stays below 21.
-  int product = 10;
-  int intermediate = 10;
+  // The system starts from the product 10, that is from s = 5.
+  std::size_t intermediate = 5;
   for (char c : digits) {
-    if (!IsDigit(c)) return std::nullopt;
-    intermediate = (product % 11 + DigitValue(c)) % 10;
-    if (intermediate == 0) intermediate = 10;
-    product = 2 * intermediate;
+    const auto d = static_cast<std::size_t>(static_cast<unsigned char>(c)) - std::size_t{'0'};
+    if (d > 9) return std::nullopt;
+    intermediate = kMod1110Steps[intermediate][d];
   }
-  return intermediate;
+  return static_cast<int>(intermediate);
 }
 
 std::optional<int> Mod112CheckValue(std::string_view digits) noexcept {
@@ -42,10 +59,16 @@ std::optional<int> Mod372CheckValue(std::string_view text) noexcept {
 }
 
 std::optional<int> Mod9710CheckValue(std::string_view text) noexcept {
-  if (text.empty()) return std::nullopt;
+  return Mod9710CheckValue(text, {});
+}
+
+std::optional<int> Mod9710CheckValue(std::string_view first, std::string_view second) noexcept {
+  if (first.empty() && second.empty()) return std::nullopt;
   Remainder97Builder remainder;
-  for (char c : text) {
-    if (!remainder.AppendAlphanumeric(c)) return std::nullopt;
+  for (const std::string_view part : {first, second}) {
+    for (char c : part) {
+      if (!remainder.AppendAlphanumeric(c)) return std::nullopt;
+    }
   }
   // The check digits stand in the last two places: value x 100 + check
   // digits = 1 (mod 97).

@@ -55,6 +55,9 @@ std::optional<int> Mod372CheckValue(std::string_view text) noexcept;
 // MOD 97-10 over digits and capitals, each capital read as its two digits
 // 10 to 35: the two check digits 02 to 98 that follow the text.
 std::optional<int> Mod9710CheckValue(std::string_view text) noexcept;
+// The same over the text `first` followed by `second`, read without joining
+// them.
+std::optional<int> Mod9710CheckValue(std::string_view first, std::string_view second) noexcept;
 
 // MOD 11,10 over digits: the check digit 0 to 9.
 std::optional<int> Mod1110CheckDigit(std::string_view digits) noexcept;

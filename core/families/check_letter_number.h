@@ -9,6 +9,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <span>
 #include <string>
@@ -17,7 +18,6 @@
 
 #include "core/check_digit_number.h"
 #include "core/text.h"
-#include "core/weighted_sum.h"
 
 namespace numerant {
 
@@ -30,12 +30,13 @@ static_assert(kSpanishCheckLetters.size() == 23 && kIrishCheckLetters.size() == 
 struct CheckLetterRule {
   // The check character of each remainder; the table's size is the modulus.
   std::string_view letters;
-  // The weight of each payload digit; without weights the digits are read as
-  // one decimal number.
+  // The weight of each payload digit, none negative; without weights the
+  // digits are read as one decimal number.
   std::span<const std::int16_t> weights = {};
 };
 
-template <typename Fields = NoFields>
+// `Format` is the final class of the format itself, which derives from this.
+template <typename Format, typename Fields = NoFields>
 class CheckLetterNumber : public CheckDigitNumber<std::string, Fields> {
  protected:
   CheckLetterNumber(const NumberShape& shape, const CheckLetterRule& rule)
@@ -47,32 +48,77 @@ class CheckLetterNumber : public CheckDigitNumber<std::string, Fields> {
                                               std::move(before_first_call)),
         rule_(rule) {}
 
-  // The number whose remainder picks the letter, never negative; nothing
-  // after rejecting the character that stops it. By default the digits of the
-  // payload, weighted by the rule or read as one number.
-  virtual std::optional<std::uint32_t> LetterNumber(std::string_view payload) {
-    if (!rule_.weights.empty()) {
-      const auto sum = WeightedDigitSum(payload, rule_.weights);
-      if (sum && *sum >= 0) return static_cast<std::uint32_t>(*sum);
-      return this->RejectNonDigit(payload);
-    }
-    // The remainder is kept as the digits come, so any length fits.
-    if (payload.empty()) return std::nullopt;
+  // What `LetterNumber` gives for a payload that has no number.
+  static constexpr std::int64_t kNoNumber = -1;
+
+  // The number whose remainder picks the letter, never negative; kNoNumber
+  // after rejecting the character that stops it, or when the payload has no
+  // number. By default the digits of the payload, weighted by the rule or
+  // read as one number. (A plain integer rather than an optional: this is
+  // called for every number, and the compiler returns an optional through
+  // memory.)
+  virtual std::int64_t LetterNumber(std::string_view payload) {
+    if (!rule_.weights.empty()) return WeightedSum(payload);
+    if (payload.empty()) return kNoNumber;
+    // The digits read as one number, taken down to its remainder only when
+    // it grows near the top of 32 bits, so any length fits and a number of
+    // up to eight digits is never divided here.
+    constexpr std::uint32_t kReduceFrom = 1U << 28;
     const auto modulus = static_cast<std::uint32_t>(rule_.letters.size());
-    std::uint32_t remainder = 0;
+    std::uint32_t value = 0;
     for (std::size_t i = 0; i < payload.size(); ++i) {
-      if (!IsDigit(payload[i])) return this->RejectCharacter(i);
-      remainder = (remainder * 10 + static_cast<std::uint32_t>(DigitValue(payload[i]))) % modulus;
+      if (!IsDigit(payload[i])) return NoNumberAt(i);
+      if (value >= kReduceFrom) value %= modulus;
+      value = value * 10 + static_cast<std::uint32_t>(DigitValue(payload[i]));
     }
-    return remainder;
+    return value;
+  }
+
+  // Ends `LetterNumber` on a character that may not stand at the payload's
+  // place `index`.
+  std::int64_t NoNumberAt(std::size_t index) {
+    this->RejectCharacter(index);
+    return kNoNumber;
   }
 
  private:
+  // The weighted digit sum in 16-bit arithmetic: the weights are not
+  // negative, so the sum only grows and leaves the range at its end if at
+  // all; no number when it does, or when the weights do not pair off with
+  // the digits.
+  std::int64_t WeightedSum(std::string_view payload) {
+    std::uint32_t sum = 0;
+    bool digits = payload.size() == rule_.weights.size();
+    for (std::size_t i = 0; digits && i < payload.size(); ++i) {
+      const auto digit = static_cast<std::uint32_t>(static_cast<unsigned char>(payload[i])) - '0';
+      digits &= digit <= 9;
+      sum += (digit <= 9 ? digit : 0) * static_cast<std::uint32_t>(rule_.weights[i]);
+    }
+    if (!digits) {
+      this->RejectNonDigit(payload);
+      return kNoNumber;
+    }
+    if (sum > static_cast<std::uint32_t>(std::numeric_limits<std::int16_t>::max()))
+      return kNoNumber;
+    return sum;
+  }
+
   std::optional<std::string> ComputeCheckDigit(std::string_view payload) final {
-    if (!this->DecodeFields(payload)) return std::nullopt;
-    const auto number = LetterNumber(payload);
-    if (!number) return std::nullopt;
-    return std::string(1, rule_.letters[*number % rule_.letters.size()]);
+    // Reached through the format's own class, which is final, the hooks are
+    // called directly rather than through the table of virtual functions; a
+    // format that overrides them privately names this base its friend.
+    Format& self = static_cast<Format&>(*this);
+    if (!self.DecodeFields(payload)) return std::nullopt;
+    const std::int64_t number = self.LetterNumber(payload);
+    if (number < 0) return std::nullopt;
+    // A number of 32 bits, as nearly all are, is divided in 32 bits.
+    const std::size_t modulus = rule_.letters.size();
+    const std::size_t remainder =
+        number <= std::numeric_limits<std::uint32_t>::max()
+            ? static_cast<std::uint32_t>(number) % static_cast<std::uint32_t>(modulus)
+            : static_cast<std::uint64_t>(number) % modulus;
+    // Made in its place: moving a short text copies it once more.
+    return std::optional<std::string>(std::in_place, 1, rule_.letters[remainder]);
   }
 
   CheckLetterRule rule_;

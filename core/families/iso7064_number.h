@@ -57,17 +57,17 @@ inline std::string Iso7064CheckText(Iso7064System system, int value) {
   return std::string(1, kAlphanumeric[static_cast<std::size_t>(value)]);
 }
 
-// The check digit is a number (std::int16_t) or a text (std::string).
-template <typename Value = std::string, typename Fields = NoFields>
+// `Format` is the class of the format itself, which derives from this; the
+// check digit is a number (std::int16_t) or a text (std::string).
+template <typename Format, typename Value = std::string, typename Fields = NoFields>
 class Iso7064Number : public CheckDigitNumber<Value, Fields> {
  protected:
-  Iso7064Number(Iso7064System system, const NumberShape& shape)
-      : CheckDigitNumber<Value, Fields>(shape), system_(system) {}
-
-  // The text the system reads, for a rule that moves part of the payload
-  // (ISO 11649 reads its "RF" last); such a rule tests every character in
+  // `read_last`: how many of the payload's leading characters the system
+  // reads after the others, for a rule that moves them (IBAN its country
+  // code, ISO 11649 its "RF"); such a rule tests every character in
   // DecodeFields first.
-  virtual std::string_view SystemText(std::string_view payload) { return payload; }
+  Iso7064Number(Iso7064System system, const NumberShape& shape, std::size_t read_last = 0)
+      : CheckDigitNumber<Value, Fields>(shape), system_(system), read_last_(read_last) {}
 
   // The check digit of a check value; a scheme whose rule writes a value
   // otherwise gives its own.
@@ -81,15 +81,32 @@ class Iso7064Number : public CheckDigitNumber<Value, Fields> {
 
  private:
   std::optional<Value> ComputeCheckDigit(std::string_view payload) final {
-    if (!this->DecodeFields(payload)) return std::nullopt;
-    if (const auto value = Iso7064CheckValue(system_, SystemText(payload)))
-      return CheckDigitOf(*value);
+    // Reached through the format's own class, when it is final, the hooks
+    // are called directly rather than through the table of virtual
+    // functions; a format that overrides them privately names this base its
+    // friend.
+    Format& self = static_cast<Format&>(*this);
+    if (!self.DecodeFields(payload)) return std::nullopt;
+    if (const auto value = SystemValue(payload)) return self.CheckDigitOf(*value);
     if (!ReadsLetters(system_)) return this->RejectNonDigit(payload);
     const std::size_t at = FirstNonAlphanumeric(payload);
     return at < payload.size() ? this->RejectCharacter(at) : std::nullopt;
   }
 
+  // The system's check value of the payload, its first `read_last_`
+  // characters read last.
+  std::optional<int> SystemValue(std::string_view payload) const {
+    if (read_last_ == 0 || read_last_ >= payload.size()) return Iso7064CheckValue(system_, payload);
+    const std::string_view first = payload.substr(read_last_);
+    const std::string_view second = payload.substr(0, read_last_);
+    // MOD 97-10 reads the two parts in turn; another system is given them
+    // joined.
+    if (system_ == Iso7064System::kMod97_10) return Mod9710CheckValue(first, second);
+    return Iso7064CheckValue(system_, std::string(first).append(second));
+  }
+
   Iso7064System system_;
+  std::size_t read_last_;
 };
 
 }  // namespace numerant

@@ -23,7 +23,7 @@
 namespace numerant {
 
 // The check character is "" until known, then "0" to "9" or "X".
-class NameIdentifier : public Iso7064Number<std::string> {
+class NameIdentifier : public Iso7064Number<NameIdentifier, std::string> {
  protected:
   explicit NameIdentifier(std::string_view prefix);
 };

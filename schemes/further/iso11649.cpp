@@ -14,12 +14,15 @@ constexpr std::size_t kLongest = 23;
 }  // namespace
 
 Iso11649::Iso11649()
-    : Iso7064Number(Iso7064System::kMod97_10, {.separators = " -",
-                                               .upper_case = true,
-                                               .payload_letters = true,
-                                               .payload_lengths = {{kShortest, kLongest}},
-                                               .check_length = 2,
-                                               .check_place = kMark.size()}) {}
+    : Iso7064Number(Iso7064System::kMod97_10,
+                    {.separators = " -",
+                     .upper_case = true,
+                     .payload_letters = true,
+                     .payload_lengths = {{kShortest, kLongest}},
+                     .check_length = 2,
+                     .check_place = kMark.size()},
+                    // The reference, then "RF"; the check digits follow.
+                    kMark.size()) {}
 
 bool Iso11649::DecodeFields(std::string_view payload) {
   const std::string_view reference = payload.substr(kMark.size());
@@ -35,12 +38,6 @@ bool Iso11649::DecodeFields(std::string_view payload) {
     return false;
   }
   return true;
-}
-
-// The reference, then "RF"; the check digits follow.
-std::string_view Iso11649::SystemText(std::string_view payload) {
-  text_.assign(payload.substr(kMark.size())).append(kMark);
-  return text_;
 }
 
 }  // namespace numerant

@@ -27,7 +27,7 @@ struct Iso11649Fields {
 
 // The check digits are "" until known, then two digits 02 to 98. They stand
 // after "RF"; `Calculate` takes "RF" and the reference.
-class Iso11649 final : public Iso7064Number<std::string, Iso11649Fields> {
+class Iso11649 final : public Iso7064Number<Iso11649, std::string, Iso11649Fields> {
  public:
   Iso11649();
 
@@ -35,10 +35,8 @@ class Iso11649 final : public Iso7064Number<std::string, Iso11649Fields> {
   const FieldValue& Reference() const { return fields().reference; }
 
  private:
+  friend Iso7064Number;
   bool DecodeFields(std::string_view payload) override;
-  std::string_view SystemText(std::string_view payload) override;
-
-  std::string text_;
 };
 
 template <>

@@ -26,7 +26,7 @@ struct LeiFields {
 };
 
 // The check digits are "" until known, then two digits 02 to 98.
-class Lei final : public Iso7064Number<std::string, LeiFields> {
+class Lei final : public Iso7064Number<Lei, std::string, LeiFields> {
  public:
   Lei();
 
@@ -39,6 +39,7 @@ class Lei final : public Iso7064Number<std::string, LeiFields> {
   bool IsValid(std::string_view number) override;
 
  private:
+  friend Iso7064Number;
   bool DecodeFields(std::string_view payload) override;
 };
 

@@ -46,9 +46,11 @@ using Iso7064BlockValue =
     std::conditional_t<kSystem == Iso7064System::kMod11_10, std::int16_t, std::string>;
 
 template <Iso7064System kSystem>
-class Iso7064Block final : public Iso7064Number<Iso7064BlockValue<kSystem>> {
+class Iso7064Block final : public Iso7064Number<Iso7064Block<kSystem>, Iso7064BlockValue<kSystem>> {
  public:
-  Iso7064Block() : Iso7064Number<Iso7064BlockValue<kSystem>>(kSystem, Iso7064BlockShape(kSystem)) {}
+  Iso7064Block()
+      : Iso7064Number<Iso7064Block<kSystem>, Iso7064BlockValue<kSystem>>(
+            kSystem, Iso7064BlockShape(kSystem)) {}
 };
 
 using Iso7064Mod112 = Iso7064Block<Iso7064System::kMod11_2>;

@@ -18,7 +18,7 @@
 
 namespace numerant {
 
-class NIH final : public Iso7064Number<std::int16_t> {
+class NIH final : public Iso7064Number<NIH, std::int16_t> {
  public:
   NIH();
 };

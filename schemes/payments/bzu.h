@@ -20,11 +20,12 @@
 namespace numerant {
 
 // The check digit is 1 to 10, or -1 when none is known.
-class BZU final : public Iso7064Number<std::int16_t> {
+class BZU final : public Iso7064Number<BZU, std::int16_t> {
  public:
   BZU();
 
  private:
+  friend Iso7064Number;
   std::int16_t CheckDigitOf(int value) const override;
 };
 

@@ -25,7 +25,9 @@ IBAN::IBAN()
                      .payload_letters = true,
                      .payload_lengths = {{kShortestPayload, kLongestPayload}},
                      .check_length = kCheckLength,
-                     .check_place = kCountryLength}) {}
+                     .check_place = kCountryLength},
+                    // The account part, then the country code; the check digits follow.
+                    kCountryLength) {}
 
 bool IBAN::IsValid(std::string_view number) {
   const std::size_t n = number.size();
@@ -64,12 +66,6 @@ bool IBAN::DecodeFields(std::string_view payload) {
     }
   }
   return true;
-}
-
-// The account part, then the country code; the check digits follow.
-std::string_view IBAN::SystemText(std::string_view payload) {
-  text_.assign(payload.substr(kCountryLength)).append(payload.substr(0, kCountryLength));
-  return text_;
 }
 
 }  // namespace numerant

@@ -31,7 +31,7 @@ struct IBANFields {
 
 // The check digits stand behind the country code; they are the integer -1
 // until computed, then two digits "02" to "98".
-class IBAN final : public Iso7064Number<FieldValue, IBANFields> {
+class IBAN final : public Iso7064Number<IBAN, FieldValue, IBANFields> {
  public:
   IBAN();
 
@@ -42,11 +42,9 @@ class IBAN final : public Iso7064Number<FieldValue, IBANFields> {
   bool IsValid(std::string_view number) override;
 
  private:
+  friend Iso7064Number;
   // Takes the country code followed by the account part.
   bool DecodeFields(std::string_view payload) override;
-  std::string_view SystemText(std::string_view payload) override;
-
-  std::string text_;
 };
 
 template <>

@@ -17,7 +17,7 @@
 namespace numerant {
 
 // The check digit is one capital letter, or "" when none is known.
-class DNI final : public CheckLetterNumber<> {
+class DNI final : public CheckLetterNumber<DNI> {
  public:
   DNI();
 };

@@ -59,10 +59,10 @@ bool HETU::DecodeFields(std::string_view payload) {
 
 // The date and the individual number, without the century sign, read as one
 // number of nine digits.
-std::optional<std::uint32_t> HETU::LetterNumber(std::string_view payload) {
+std::int64_t HETU::LetterNumber(std::string_view payload) {
   const auto n = ParseDecimal32(
       std::string(Characters(payload, 1, 6)).append(Characters(payload, kIndividualPlace + 1, 10)));
-  if (!n) return std::nullopt;
+  if (!n) return kNoNumber;
   return static_cast<std::uint32_t>(*n);
 }
 

@@ -31,7 +31,7 @@ struct HetuFields {
 };
 
 // The check digit is one character, or "" while none is known.
-class HETU final : public CheckLetterNumber<HetuFields> {
+class HETU final : public CheckLetterNumber<HETU, HetuFields> {
  public:
   HETU();
 
@@ -46,8 +46,9 @@ class HETU final : public CheckLetterNumber<HetuFields> {
   const FieldValue& IdentificationNumber() const { return fields().identification_number; }
 
  private:
+  friend CheckLetterNumber;
   bool DecodeFields(std::string_view payload) override;
-  std::optional<std::uint32_t> LetterNumber(std::string_view payload) override;
+  std::int64_t LetterNumber(std::string_view payload) override;
 };
 
 template <>

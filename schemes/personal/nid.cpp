@@ -71,17 +71,17 @@ bool NID::DecodeFields(std::string_view payload) {
   return true;
 }
 
-std::optional<std::uint32_t> NID::LetterNumber(std::string_view payload) {
+std::int64_t NID::LetterNumber(std::string_view payload) {
   // The first character counts by its code from "A" = 1; the others are
   // digits weighted by their place 2 to 9.
   Int16 sum = static_cast<unsigned char>(payload[0]) - 'A' + 1;
   for (std::size_t i = 1; i < payload.size(); ++i) {
-    if (!IsDigit(payload[i])) return RejectCharacter(i);
+    if (!IsDigit(payload[i])) return NoNumberAt(i);
     sum += Int16(DigitValue(payload[i])) * static_cast<int>(i + 1);
   }
   // The remainder keeps the sign of the sum.
   const Int16 remainder = sum % kModulus;
-  if (!remainder.ok()) return std::nullopt;
+  if (!remainder.ok()) return kNoNumber;
   return static_cast<std::uint32_t>(remainder.value() - kLowestRemainder);
 }
 

@@ -35,7 +35,7 @@ struct NidFields {
 };
 
 // The check digit is one character, or "" while none is known.
-class NID final : public CheckLetterNumber<NidFields> {
+class NID final : public CheckLetterNumber<NID, NidFields> {
  public:
   NID();
 
@@ -51,8 +51,9 @@ class NID final : public CheckLetterNumber<NidFields> {
   const FieldValue& SequenceNumber() const { return fields().sequence_number; }
 
  private:
+  friend CheckLetterNumber;
   bool DecodeFields(std::string_view payload) override;
-  std::optional<std::uint32_t> LetterNumber(std::string_view payload) override;
+  std::int64_t LetterNumber(std::string_view payload) override;
 };
 
 template <>

@@ -18,7 +18,7 @@
 namespace numerant {
 
 // The check digit is "" while no check letter is known.
-class PPS final : public CheckLetterNumber<> {
+class PPS final : public CheckLetterNumber<PPS> {
  public:
   PPS();
 };

@@ -19,7 +19,7 @@ namespace numerant {
 
 // The check digit is "0" to "9" or "K"; "" before the first call and "-1"
 // when a call computed nothing.
-class RUN final : public CheckLetterNumber<> {
+class RUN final : public CheckLetterNumber<RUN> {
  public:
   RUN();
 };

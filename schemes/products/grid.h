@@ -26,7 +26,7 @@ struct GridFields {
 };
 
 // The check digit is "0" to "9" or "A" to "Z"; "" when none is known.
-class GRid final : public Iso7064Number<std::string, GridFields> {
+class GRid final : public Iso7064Number<GRid, std::string, GridFields> {
  public:
   GRid();
 
@@ -35,6 +35,7 @@ class GRid final : public Iso7064Number<std::string, GridFields> {
   const std::string& ReleaseNumber() const { return fields().release_number; }
 
  private:
+  friend Iso7064Number;
   bool DecodeFields(std::string_view payload) override;
 };
 

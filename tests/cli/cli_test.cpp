@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "cli/cli.h"
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <filesystem>
@@ -286,6 +285,32 @@ TEST(CliTest, WithInputPutsEachNumberBeforeItsAnswer) {
   EXPECT_EQ(RunCli({"--with-input", "--json", "calc", "Verhoeff", "236"}).out,
             "{\"input\": \"236\", \"result\": \"3\", \"fields\": {\"CheckDigit\": 3}, "
             "\"formatted\": \"2363\"}\n");
+}
+
+// Lines are read in blocks of 64 KiB, and a block of ASCII alone is read
+// without a look at each line; a line of another script is still read as
+// UTF-8 wherever it falls: in the first block, at a block's end, across two
+// blocks, in the last.
+TEST(CliTest, ReadsUtf8LinesWhereverTheyFallInTheBlocks) {
+  const std::string plain = "79927398713\n";
+  const std::string other =
+      "7992\xC3\xA4"
+      "7398713\n";
+  const std::size_t lines = 3 * (1 << 16) / plain.size();
+  for (const std::size_t at :
+       {std::size_t{0}, (1 << 16) / plain.size() - 1, (1 << 16) / plain.size(), lines - 1}) {
+    std::string input;
+    std::string explained;
+    std::string verdicts;
+    for (std::size_t i = 0; i < lines; ++i) {
+      input += i == at ? other : plain;
+      explained +=
+          i == at ? "invalid: the character \"\xC3\xA4\" cannot stand at place 5\n" : "valid\n";
+      verdicts += i == at ? "invalid\n" : "valid\n";
+    }
+    EXPECT_EQ(RunCli({"check", "--explain", "Luhn"}, input).out, explained) << "line " << at;
+    EXPECT_EQ(RunCli({"check", "Luhn"}, input).out, verdicts) << "line " << at;
+  }
 }
 
 TEST(CliTest, SummaryCountsTheAnswers) {

@@ -138,21 +138,23 @@ TEST(Iso7064NumberTest, ACharacterTheSystemDoesNotReadGivesNothing) {
 // A number of any length on one system, its check value written the ISO way
 // or, where `ten_for_zero`, as BZU writes it.
 template <typename Value>
-class Iso7064Sample final : public Iso7064Number<Value> {
+class Iso7064Sample final : public Iso7064Number<Iso7064Sample<Value>, Value> {
  public:
   Iso7064Sample(System system, bool letters, bool ten_for_zero = false)
-      : Iso7064Number<Value>(system, {.separators = " ",
-                                      .payload_letters = letters,
-                                      .payload_lengths = Lengths::AtLeast(1),
-                                      .check_characters = CheckCharacters::kAny}),
+      : Iso7064Number<Iso7064Sample<Value>, Value>(system,
+                                                   {.separators = " ",
+                                                    .payload_letters = letters,
+                                                    .payload_lengths = Lengths::AtLeast(1),
+                                                    .check_characters = CheckCharacters::kAny}),
         ten_for_zero_(ten_for_zero) {}
 
  private:
+  friend Iso7064Number<Iso7064Sample<Value>, Value>;
   Value CheckDigitOf(int value) const override {
     if constexpr (std::is_same_v<Value, std::int16_t>) {
       if (ten_for_zero_ && value == 0) return 10;
     }
-    return Iso7064Number<Value>::CheckDigitOf(value);
+    return Iso7064Number<Iso7064Sample<Value>, Value>::CheckDigitOf(value);
   }
 
   bool ten_for_zero_;
@@ -191,13 +193,14 @@ TEST(Iso7064NumberTest, ARuleMayWriteACheckValueItsOwnWay) {
 }
 
 template <typename Fields = NoFields>
-class LetterSample final : public CheckLetterNumber<Fields> {
+class LetterSample final : public CheckLetterNumber<LetterSample<Fields>, Fields> {
  public:
   LetterSample(Lengths lengths, const CheckLetterRule& rule)
-      : CheckLetterNumber<Fields>({.separators = " ",
-                                   .payload_lengths = lengths,
-                                   .check_characters = CheckCharacters::kLetters},
-                                  rule) {}
+      : CheckLetterNumber<LetterSample<Fields>, Fields>(
+            {.separators = " ",
+             .payload_lengths = lengths,
+             .check_characters = CheckCharacters::kLetters},
+            rule) {}
 };
 
 constexpr std::array<std::int16_t, 7> kWeights{8, 7, 6, 5, 4, 3, 2};

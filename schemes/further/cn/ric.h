@@ -32,7 +32,7 @@ struct CnRicFields {
 };
 
 // The check character is "" until known.
-class CnRic final : public Iso7064Number<std::string, CnRicFields> {
+class CnRic final : public Iso7064Number<CnRic, std::string, CnRicFields> {
  public:
   CnRic();
 
@@ -44,6 +44,7 @@ class CnRic final : public Iso7064Number<std::string, CnRicFields> {
   const FieldValue& Region() const { return fields().region; }
 
  private:
+  friend Iso7064Number;
   bool DecodeFields(std::string_view payload) override;
 };
 

@@ -24,11 +24,12 @@
 
 namespace numerant {
 
-class DeIdnr final : public Iso7064Number<std::int16_t> {
+class DeIdnr final : public Iso7064Number<DeIdnr, std::int16_t> {
  public:
   DeIdnr();
 
  private:
+  friend Iso7064Number;
   bool DecodeFields(std::string_view payload) override;
 };
 

@@ -20,11 +20,12 @@
 namespace numerant {
 
 // The check digit is -1 until known.
-class DeVat final : public Iso7064Number<std::int16_t> {
+class DeVat final : public Iso7064Number<DeVat, std::int16_t> {
  public:
   DeVat();
 
  private:
+  friend Iso7064Number;
   bool DecodeFields(std::string_view payload) override;
 };
 

@@ -21,12 +21,13 @@
 namespace numerant {
 
 // The check character is "" until known.
-class EsNie final : public CheckLetterNumber<> {
+class EsNie final : public CheckLetterNumber<EsNie> {
  public:
   EsNie();
 
  private:
-  std::optional<std::uint32_t> LetterNumber(std::string_view payload) override;
+  friend CheckLetterNumber;
+  std::int64_t LetterNumber(std::string_view payload) override;
 };
 
 template <>

@@ -20,7 +20,7 @@
 namespace numerant {
 
 // The check digit is -1 until known.
-class HrOib final : public Iso7064Number<std::int16_t> {
+class HrOib final : public Iso7064Number<HrOib, std::int16_t> {
  public:
   HrOib();
 };

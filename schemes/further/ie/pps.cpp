@@ -39,16 +39,16 @@ IePps::IePps()
 
 // The seven digits weigh 8 to 2 and a second letter 9; its field is read
 // once the digits are.
-std::optional<std::uint32_t> IePps::LetterNumber(std::string_view payload) {
+std::int64_t IePps::LetterNumber(std::string_view payload) {
   std::uint32_t sum = 0;
   for (std::size_t i = 0; i < kDigits && i < payload.size(); ++i) {
-    if (!IsDigit(payload[i])) return RejectCharacter(i);
+    if (!IsDigit(payload[i])) return NoNumberAt(i);
     sum += static_cast<std::uint32_t>(DigitValue(payload[i])) *
            static_cast<std::uint32_t>(kDigits + 1 - i);
   }
   if (payload.size() > kDigits) {
     const int value = SecondLetterValue(payload[kDigits]);
-    if (value < 0) return RejectCharacter(kDigits);
+    if (value < 0) return NoNumberAt(kDigits);
     fields_.second_letter = payload.substr(kDigits, 1);
     sum += 9 * static_cast<std::uint32_t>(value);
   }

@@ -35,7 +35,7 @@ struct IePpsFields {
 };
 
 // The check letter is "" until known.
-class IePps final : public CheckLetterNumber<IePpsFields> {
+class IePps final : public CheckLetterNumber<IePps, IePpsFields> {
  public:
   IePps();
 
@@ -43,7 +43,8 @@ class IePps final : public CheckLetterNumber<IePpsFields> {
   const FieldValue& SecondLetter() const { return fields().second_letter; }
 
  private:
-  std::optional<std::uint32_t> LetterNumber(std::string_view payload) override;
+  friend CheckLetterNumber;
+  std::int64_t LetterNumber(std::string_view payload) override;
 };
 
 template <>

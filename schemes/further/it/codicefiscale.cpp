@@ -80,7 +80,7 @@ bool ItCodicefiscale::DecodeFields(std::string_view payload) {
 
 // Each character by its rank, 0 to 9 as A to J: in an odd place through its
 // own table, in an even place as it is.
-std::optional<std::uint32_t> ItCodicefiscale::LetterNumber(std::string_view payload) {
+std::int64_t ItCodicefiscale::LetterNumber(std::string_view payload) {
   std::uint32_t sum = 0;
   for (std::size_t i = 0; i < payload.size(); ++i) {
     const char c = payload[i];

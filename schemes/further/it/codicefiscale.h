@@ -40,7 +40,7 @@ struct ItCodicefiscaleFields {
 };
 
 // The check letter is "" until known.
-class ItCodicefiscale final : public CheckLetterNumber<ItCodicefiscaleFields> {
+class ItCodicefiscale final : public CheckLetterNumber<ItCodicefiscale, ItCodicefiscaleFields> {
  public:
   ItCodicefiscale();
 
@@ -56,8 +56,9 @@ class ItCodicefiscale final : public CheckLetterNumber<ItCodicefiscaleFields> {
   const FieldValue& Municipality() const { return fields().municipality; }
 
  private:
+  friend CheckLetterNumber;
   bool DecodeFields(std::string_view payload) override;
-  std::optional<std::uint32_t> LetterNumber(std::string_view payload) override;
+  std::int64_t LetterNumber(std::string_view payload) override;
 };
 
 template <>
