@@ -31,6 +31,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -59,8 +60,7 @@ class NumberCourse {
   std::string Compact(std::string_view number);
 
  protected:
-  explicit NumberCourse(const NumberShape& shape)
-      : shortest_typed_(ShortestNumber(shape)), shape_(shape) {}
+  explicit NumberCourse(const NumberShape& shape) : shape_(shape) {}
   NumberCourse(const NumberCourse&) = default;
   NumberCourse& operator=(const NumberCourse&) = default;
   virtual ~NumberCourse() = default;
@@ -141,20 +141,25 @@ class NumberCourse {
   bool fieldless_ = false;
 
  protected:
-  // The fewest characters a number that `Check` accepts can be typed in.
-  std::size_t shortest_typed_;
+  // The fewest characters a number that `Check` accepts can be typed in;
+  // measured at the first use, as most objects made never need it.
+  std::size_t ShortestTyped() {
+    if (shortest_typed_ == kNotMeasured) shortest_typed_ = ShortestNumber(shape_);
+    return shortest_typed_;
+  }
 
  private:
   static std::size_t ShortestNumber(const NumberShape& shape) {
     std::size_t shortest = LengthRange::kUnbounded;
-    // The ranges live in this copy.
-    const Lengths lengths = shape.NumberLengths();
-    for (const LengthRange& range : lengths.ranges())
+    for (const LengthRange& range : shape.payload_lengths.ranges())
       shortest = std::min(shortest, range.min);
-    return shortest == LengthRange::kUnbounded ? 0 : shortest;
+    return shortest == LengthRange::kUnbounded ? 0 : shortest + shape.check_length;
   }
 
+  static constexpr std::size_t kNotMeasured = std::numeric_limits<std::size_t>::max();
+
   NumberShape shape_;
+  std::size_t shortest_typed_ = kNotMeasured;
   // Scratch space whose capacity is kept from call to call, so that an
   // object used for a batch of numbers does not allocate for each; no call
   // reads what an earlier one left in it.
@@ -364,7 +369,7 @@ template <typename Value, typename Fields>
 bool CheckDigitNumber<Value, Fields>::IsValid(std::string_view number) {
   // Separators only shorten a number: one shorter than the shortest length
   // is wrong however it is cut.
-  if (number.size() < shortest_typed_) return false;
+  if (number.size() < ShortestTyped()) return false;
   const std::string_view whole = Normalise(number);
   std::string_view payload;
   CheckText found;

@@ -2,6 +2,8 @@
 #include "core/text.h"
 
 #include <array>
+#include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace numerant {
@@ -93,9 +95,24 @@ void ToUpperInPlace(std::string& text) noexcept {
 }
 
 bool HasSmallLetters(std::string_view text) noexcept {
+  // Eight characters at a time while they are ASCII, as nearly every number
+  // is: a byte b below 0x80 is a small letter when b + (0x80 - 'a') reaches
+  // the high bit and b + (0x80 - 'z' - 1) does not, and neither sum carries
+  // into the next byte.
+  constexpr std::uint64_t kOnes = 0x0101010101010101U;
+  constexpr std::uint64_t kHigh = 0x8080808080808080U;
+  std::size_t i = 0;
+  for (; i + 8 <= text.size(); i += 8) {
+    std::uint64_t word;
+    std::memcpy(&word, text.data() + i, sizeof word);
+    if ((word & kHigh) != 0) break;  // the accented letters take the table
+    const std::uint64_t from_a = word + kOnes * (0x80 - 'a');
+    const std::uint64_t beyond_z = word + kOnes * (0x80 - 'z' - 1);
+    if ((from_a & ~beyond_z & kHigh) != 0) return true;
+  }
   bool any = false;
-  for (char c : text)
-    any |= Upper(c) != c;
+  for (; i < text.size(); ++i)
+    any |= Upper(text[i]) != text[i];
   return any;
 }
 

@@ -97,8 +97,8 @@ class Iso7064Number : public CheckDigitNumber<Value, Fields> {
   // characters read last.
   std::optional<int> SystemValue(std::string_view payload) const {
     if (read_last_ == 0 || read_last_ >= payload.size()) return Iso7064CheckValue(system_, payload);
-    const std::string_view first = payload.substr(read_last_);
-    const std::string_view second = payload.substr(0, read_last_);
+    const std::string_view first(payload.data() + read_last_, payload.size() - read_last_);
+    const std::string_view second(payload.data(), read_last_);
     // MOD 97-10 reads the two parts in turn; another system is given them
     // joined.
     if (system_ == Iso7064System::kMod97_10) return Mod9710CheckValue(first, second);

@@ -60,10 +60,15 @@ bool HETU::DecodeFields(std::string_view payload) {
 // The date and the individual number, without the century sign, read as one
 // number of nine digits.
 std::int64_t HETU::LetterNumber(std::string_view payload) {
-  const auto n = ParseDecimal32(
-      std::string(Characters(payload, 1, 6)).append(Characters(payload, kIndividualPlace + 1, 10)));
-  if (!n) return kNoNumber;
-  return static_cast<std::uint32_t>(*n);
+  std::int64_t number = 0;
+  for (const std::string_view part :
+       {Characters(payload, 1, 6), Characters(payload, kIndividualPlace + 1, 10)}) {
+    for (const char c : part) {
+      if (!IsDigit(c)) return kNoNumber;
+      number = number * 10 + DigitValue(c);
+    }
+  }
+  return number;
 }
 
 BirthDay HETU::Birthday() const {

@@ -62,6 +62,21 @@ TEST(TextTest, LowCharacterBitsHoldOnlyTheirCharacters) {
   EXPECT_FALSE(HasSmallLetters("12A\xC9-\xDF"));
 }
 
+// HasSmallLetters reads ASCII eight characters at a time: every byte, in
+// every place of a word and of the tail, answers as upper-casing does.
+TEST(TextTest, SmallLettersAreFoundInEveryPlace) {
+  const std::string capitals = "A1B2C3D4E5F6G7H8I9J";
+  for (std::size_t place = 0; place < capitals.size(); ++place) {
+    for (int byte = 0; byte < 256; ++byte) {
+      std::string text = capitals;
+      text[place] = static_cast<char>(byte);
+      std::string upper = text;
+      ToUpperInPlace(upper);
+      EXPECT_EQ(HasSmallLetters(text), upper != text) << "byte " << byte << " at " << place;
+    }
+  }
+}
+
 TEST(TextTest, DigitMatchesOnlyDigitsOfTheSameValue) {
   EXPECT_TRUE(DigitMatches('7', 7));
   EXPECT_FALSE(DigitMatches('7', 8));
