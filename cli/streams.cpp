@@ -28,14 +28,14 @@ bool Output::Flush() {
 }
 
 LineReader::LineReader(std::FILE* stream)
-    : stream_(stream), descriptor_(fileno(stream)), block_(1 << 16) {}
+    : stream_(stream), descriptor_(fileno(stream)), block_(kBlockSize + kSlack) {}
 
 bool LineReader::ReadMore() {
   // Once the end has been seen it is not asked for again: a terminal would
   // wait for a second end-of-file.
   if (error_ != 0 || ended_) return false;
   char* const into = block_.data() + filled_;
-  const std::size_t room = block_.size() - filled_;
+  const std::size_t room = kBlockSize - filled_;
   std::size_t got = 0;
   if (descriptor_ >= 0) {
     ssize_t result;

@@ -4,6 +4,8 @@
 // input must not pass as a finished batch.
 #pragma once
 
+#include <bit>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 #include <optional>
@@ -72,7 +74,7 @@ class LineReader {
     // the block is empty, so the start of the input takes the long way.
     const char* start = block_.data() + position_;
     const std::size_t available = filled_ - position_;
-    const auto* end = static_cast<const char*>(std::memchr(start, '\n', available));
+    const char* end = FindLineBreak(start, available);
     if (end == nullptr) return NextAcrossBlocks();
     const auto length = static_cast<std::size_t>(end - start);
     position_ += length + 1;
@@ -88,6 +90,33 @@ class LineReader {
   int error() const { return error_; }
 
  private:
+  // The size of a block, and the bytes after it that a search may read.
+  static constexpr std::size_t kBlockSize = 1 << 16;
+  static constexpr std::size_t kSlack = 8;
+
+  // The first line break among the `available` bytes from `start`, or null.
+  // A line of a batch is short: eight bytes are looked at a time, and a byte
+  // that is "\n" is found as a zero byte of the word XOR "\n\n...": the
+  // lowest byte flagged by (x - 0x01...) & ~x & 0x80... is always a true
+  // one. The last word may reach into the slack behind the block, which
+  // holds no line break that counts.
+  static const char* FindLineBreak(const char* start, std::size_t available) {
+    constexpr std::uint64_t kOnes = 0x0101010101010101U;
+    constexpr std::uint64_t kHigh = 0x8080808080808080U;
+    constexpr std::uint64_t kBreaks = kOnes * static_cast<unsigned char>('\n');
+    for (std::size_t i = 0; i < available; i += 8) {
+      std::uint64_t word;
+      std::memcpy(&word, start + i, sizeof word);
+      const std::uint64_t x = word ^ kBreaks;
+      const std::uint64_t found = (x - kOnes) & ~x & kHigh;
+      if (found != 0) {
+        const std::size_t at = i + static_cast<std::size_t>(std::countr_zero(found)) / 8;
+        return at < available ? start + at : nullptr;
+      }
+    }
+    return nullptr;
+  }
+
   static std::string_view Trimmed(std::string_view line) {
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     return line;

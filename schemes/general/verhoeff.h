@@ -5,6 +5,7 @@
 // payloads of any length:
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string_view>
@@ -13,6 +14,7 @@
 #include "core/check_digit_number.h"
 #include "core/example.h"
 #include "core/scheme.h"
+#include "core/verhoeff.h"
 
 namespace numerant {
 
@@ -20,9 +22,20 @@ class Verhoeff final : public CheckDigitNumber<std::int16_t> {
  public:
   Verhoeff();
 
-  bool IsValid(std::string_view number) override;
+  // Inline, so that a batch checked through the `Scheme` interface reaches
+  // the whole-number test in one call.
+  bool IsValid(std::string_view number) override {
+    // Two digits at least, and within the length limit.
+    if (number.size() >= 2 && number.size() <= kMaxLength) {
+      if (const auto valid = VerhoeffValid(number)) return *valid;
+    }
+    return CheckDigitNumber::IsValid(number);
+  }
 
  private:
+  // The longest number, check digit included.
+  static constexpr std::size_t kMaxLength = 32767;
+
   std::optional<std::int16_t> ComputeCheckDigit(std::string_view payload) override;
 };
 
