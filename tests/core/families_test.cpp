@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <gtest/gtest.h>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -14,6 +15,7 @@
 #include "core/families/modulo97_number.h"
 #include "core/families/remainder_tables.h"
 #include "core/families/weighted_sum_number.h"
+#include "core/weighted_sum.h"
 
 namespace numerant {
 namespace {
@@ -249,6 +251,35 @@ TEST(CheckLetterNumberTest, TheBadCharacterIsTheFirstNonDigit) {
   const Finding wrong = read.Explain("12345678T");
   EXPECT_EQ(wrong.kind, Finding::Kind::kWrongCheckDigit);
   EXPECT_EQ(wrong.expected, "Z");
+}
+
+// A check letter's weighted sum is the one of every weighted sum: in 16-bit
+// arithmetic, so that a sum beyond 32,767 gives no letter. Heavy weights
+// reach that range with a few nines.
+TEST(CheckLetterNumberTest, TheWeightedSumIsTheSharedOne) {
+  constexpr std::array<std::int16_t, 4> kHeavy{9000, 1, 200, 3};
+  LetterSample<> heavy(Lengths::Exactly(kHeavy.size()),
+                       {.letters = kSpanishCheckLetters, .weights = kHeavy});
+  LetterSample<> light(Lengths::Exactly(kWeights.size()),
+                       {.letters = kIrishCheckLetters, .weights = kWeights});
+  const struct {
+    LetterSample<>* number;
+    std::span<const std::int16_t> weights;
+    std::string_view letters;
+  } rules[] = {{&heavy, kHeavy, kSpanishCheckLetters}, {&light, kWeights, kIrishCheckLetters}};
+  for (const auto& rule : rules) {
+    for (int n = 0; n < 20000; ++n) {
+      std::string payload;
+      for (std::size_t i = 0, rest = static_cast<std::size_t>(n) * 7919; i < rule.weights.size();
+           ++i, rest /= 10)
+        payload += static_cast<char>('0' + rest % 10);
+      const auto sum = WeightedDigitSum(payload, rule.weights);
+      const std::string expected =
+          sum ? std::string(1, rule.letters[static_cast<std::size_t>(*sum) % rule.letters.size()])
+              : "";
+      EXPECT_EQ(rule.number->Calculate(payload), expected) << payload;
+    }
+  }
 }
 
 // Each table by the rule it is named after, so that no entry strays.
