@@ -151,9 +151,7 @@ class Session {
   // Answers one line of UTF-8; `known_ascii` when its reader already knows
   // it holds no byte above 0x7F, which is then read as it is.
   void Answer(std::string_view utf8_input, bool known_ascii = false) {
-    const std::string_view number =
-        known_ascii ? utf8_input : Latin1FromUtf8(utf8_input, latin1_);
-    utf8_input_ = utf8_input;
+    const std::string_view number = known_ascii ? utf8_input : Latin1FromUtf8(utf8_input, latin1_);
     if (plain_check_) {
       // The verdict alone, by the fieldless route, in one write.
       const bool valid = scheme_->IsValid(number);
@@ -162,6 +160,46 @@ class Session {
       negative_ += static_cast<std::size_t>(!valid);
       return;
     }
+    AnswerInFull(utf8_input, number);
+  }
+
+  std::size_t read() const { return read_; }
+  std::size_t negative() const { return negative_; }
+
+  // The counts of --summary.
+  std::string Summary() const {
+    const std::size_t positive = read_ - negative_;
+    std::string text = std::to_string(read_) + " read, ";
+    switch (command_) {
+      case Command::kCheck:
+        return text + std::to_string(positive) + " valid, " + std::to_string(negative_) +
+               " invalid";
+      case Command::kCalc:
+        return text + std::to_string(positive) + " calculated, " + std::to_string(negative_) +
+               " with no check digit";
+      case Command::kComplete:
+        return text + std::to_string(positive) + " completed, " + std::to_string(negative_) +
+               " with no check digit";
+      case Command::kConvert:
+        return text + std::to_string(positive) + " converted, " + std::to_string(negative_) +
+               " with no other form";
+      case Command::kFormat:
+        return text + std::to_string(positive) + " formatted";
+      case Command::kCompact:
+        return text + std::to_string(positive) + " compacted";
+      case Command::kIdentify:
+      case Command::kList:
+        break;
+    }
+    return text + std::to_string(positive) + " identified, " + std::to_string(negative_) +
+           " accepted by no scheme";
+  }
+
+ private:
+  // Every answer but the plain verdict: a line of text or JSON. Kept out of
+  // line, so that a batch of plain checks calls nothing it does not need.
+  [[gnu::noinline]] void AnswerInFull(std::string_view utf8_input, std::string_view number) {
+    utf8_input_ = utf8_input;
     std::string& out = out_.buffer();
     if (with_input_) {
       out += utf8_input;
@@ -200,39 +238,6 @@ class Session {
     if (!positive) ++negative_;
   }
 
-  std::size_t read() const { return read_; }
-  std::size_t negative() const { return negative_; }
-
-  // The counts of --summary.
-  std::string Summary() const {
-    const std::size_t positive = read_ - negative_;
-    std::string text = std::to_string(read_) + " read, ";
-    switch (command_) {
-      case Command::kCheck:
-        return text + std::to_string(positive) + " valid, " + std::to_string(negative_) +
-               " invalid";
-      case Command::kCalc:
-        return text + std::to_string(positive) + " calculated, " + std::to_string(negative_) +
-               " with no check digit";
-      case Command::kComplete:
-        return text + std::to_string(positive) + " completed, " + std::to_string(negative_) +
-               " with no check digit";
-      case Command::kConvert:
-        return text + std::to_string(positive) + " converted, " + std::to_string(negative_) +
-               " with no other form";
-      case Command::kFormat:
-        return text + std::to_string(positive) + " formatted";
-      case Command::kCompact:
-        return text + std::to_string(positive) + " compacted";
-      case Command::kIdentify:
-      case Command::kList:
-        break;
-    }
-    return text + std::to_string(positive) + " identified, " + std::to_string(negative_) +
-           " accepted by no scheme";
-  }
-
- private:
   // `format` and `compact`, which read look-alikes of ASCII characters as
   // those characters and answer every number.
   void AnswerWritten(std::string& out) {

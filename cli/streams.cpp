@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "cli/streams.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <unistd.h>
@@ -14,15 +15,36 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 }  // namespace
 
-bool Output::Flush() {
-  if (error_ != 0) {
-    buffer_.clear();
-    return false;
-  }
+Output::Output(std::FILE* stream, bool line_buffered)
+    : stream_(stream),
+      line_buffered_(line_buffered),
+      block_(std::make_unique_for_overwrite<char[]>(kBlockSize)) {}
+
+void Output::Write(std::string_view text) {
+  if (error_ != 0 || text.empty()) return;
   errno = 0;
-  if (!buffer_.empty() && std::fwrite(buffer_.data(), 1, buffer_.size(), stream_) != buffer_.size())
+  if (std::fwrite(text.data(), 1, text.size(), stream_) != text.size())
     error_ = errno != 0 ? errno : EIO;
-  buffer_.clear();
+}
+
+void Output::Put(std::string_view text) {
+  if (text.size() > kFlushSize - std::min(size_, kFlushSize)) {
+    Write(std::string_view(block_.get(), size_));
+    size_ = 0;
+    if (text.size() >= kFlushSize) {
+      Write(text);
+      return;
+    }
+  }
+  std::memcpy(block_.get() + size_, text.data(), text.size());
+  size_ += text.size();
+}
+
+bool Output::Flush() {
+  Write(std::string_view(block_.get(), size_));
+  Write(line_);
+  size_ = 0;
+  line_.clear();
   if (error_ == 0 && std::fflush(stream_) != 0) error_ = errno != 0 ? errno : EIO;
   return error_ == 0;
 }

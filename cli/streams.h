@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,32 +17,36 @@
 namespace numerant::cli {
 
 // Collects output and writes it in blocks of 64 KiB, or after every line.
+// A line is put together in `buffer()` and ends with `EndLine`; a verdict
+// goes straight into the block.
 class Output {
  public:
-  Output(std::FILE* stream, bool line_buffered) : stream_(stream), line_buffered_(line_buffered) {
-    buffer_.reserve(kFlushSize * 2);
-  }
+  Output(std::FILE* stream, bool line_buffered);
   Output(const Output&) = delete;
   Output& operator=(const Output&) = delete;
 
-  std::string& buffer() { return buffer_; }
+  // The line being written.
+  std::string& buffer() { return line_; }
   void EndLine() {
-    buffer_.push_back('\n');
-    if (line_buffered_ || buffer_.size() >= kFlushSize) Flush();
+    line_.push_back('\n');
+    Put(line_);
+    line_.clear();
+    if (line_buffered_ || size_ >= kFlushSize) Flush();
   }
   // "valid" or "invalid" and a line break. Half of a batch's numbers may be
   // invalid in no order a processor can guess, so the line is written
-  // without a branch on the verdict: eight bytes always, then the two that
-  // "valid\n" does not need taken back.
+  // without a branch on the verdict: eight bytes always, of which "valid\n"
+  // keeps six. The block has room for them: it is handed on once it holds
+  // `kFlushSize` bytes.
   void WriteVerdict(bool valid) {
     static constexpr char kVerdicts[2][8] = {{'i', 'n', 'v', 'a', 'l', 'i', 'd', '\n'},
                                              {'v', 'a', 'l', 'i', 'd', '\n', ' ', ' '}};
-    buffer_.append(kVerdicts[static_cast<std::size_t>(valid)], sizeof kVerdicts[0]);
-    buffer_.resize(buffer_.size() - 2 * static_cast<std::size_t>(valid));
-    if (line_buffered_ || buffer_.size() >= kFlushSize) Flush();
+    std::memcpy(block_.get() + size_, kVerdicts[static_cast<std::size_t>(valid)], 8);
+    size_ += 8 - 2 * static_cast<std::size_t>(valid);
+    if (line_buffered_ || size_ >= kFlushSize) Flush();
   }
-  // Hands the buffer to the stream and flushes it; false once a write has
-  // failed, after which nothing more is written.
+  // Hands the block and any unfinished line to the stream and flushes it;
+  // false once a write has failed, after which nothing more is written.
   bool Flush();
 
   // The errno of the first failed write or flush, 0 while all went well.
@@ -49,9 +54,19 @@ class Output {
 
  private:
   static constexpr std::size_t kFlushSize = 1 << 16;
+  // Room for one verdict beyond the flush size.
+  static constexpr std::size_t kBlockSize = kFlushSize + 8;
+
+  // Copies text into the block, or writes it out past the block when it
+  // does not fit.
+  void Put(std::string_view text);
+  void Write(std::string_view text);
+
   std::FILE* stream_;
   bool line_buffered_;
-  std::string buffer_;
+  std::unique_ptr<char[]> block_;
+  std::size_t size_ = 0;
+  std::string line_;
   int error_ = 0;
 };
 

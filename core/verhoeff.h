@@ -77,6 +77,22 @@ inline constexpr auto kTriples = [] {
   return triples;
 }();
 
+// A character's share of a three's index, for the place in the three that
+// counts `kWeight` (121, 11 or 1): its digit times the weight, or for any
+// other character a share so large that no index of a three of digits
+// reaches it, so that the three is tested once instead of a character at a
+// time.
+inline constexpr std::size_t kTripleCount = 11 * 11 * 11;
+inline constexpr std::uint16_t kNotDigit = 0x4000;
+template <std::uint16_t kWeight>
+inline constexpr auto kShare = [] {
+  std::array<std::uint16_t, 256> share{};
+  share.fill(kNotDigit);
+  for (std::uint16_t digit = 0; digit < 10; ++digit)
+    share['0' + digit] = static_cast<std::uint16_t>(kWeight * digit);
+  return share;
+}();
+
 }  // namespace verhoeff
 
 // Whether digits, check digit last, are valid: the product over all of them,
@@ -86,36 +102,36 @@ inline constexpr auto kTriples = [] {
 inline std::optional<bool> VerhoeffValid(std::string_view number) noexcept {
   using namespace verhoeff;
   const std::size_t n = number.size();
-  const auto digit = [&number](std::size_t i) {
-    return static_cast<std::size_t>(static_cast<unsigned char>(number[i])) - std::size_t{'0'};
+  // The share of the character at i, by the table of its place in a three.
+  const auto share = [&number](const auto& table, std::size_t i) -> std::size_t {
+    return table[static_cast<unsigned char>(number[i])];
   };
   if (n < 2) {
-    if (n == 1 && digit(0) > 9) return std::nullopt;
-    return n == 0 || digit(0) == 0;
+    if (n == 1 && share(kShare<1>, 0) > 9) return std::nullopt;
+    return n == 0 || number[0] == '0';
   }
   // The places are cut into threes from the right; the leftmost three holds
   // n mod 3 digits and blanks. The product is taken from the left, each
   // three multiplying what stands to its left from the left side:
   // c_0 * (c_1 * (... * c_m)).
   const std::size_t lead = n % 3;
-  const std::size_t first = digit(0);
-  const std::size_t second = digit(1);
-  if (first > 9 || second > 9) return std::nullopt;
   // The leftmost three by the count of its digits, picked without a branch:
   // the count is as random as the lengths of a batch.
+  constexpr std::size_t kBlanks = 121 * kBlank + 11 * kBlank + kBlank;
   const std::array<std::size_t, 3> openings{
-      121 * kBlank + 11 * kBlank + kBlank,
-      121 * kBlank + 11 * kBlank + first,
-      121 * kBlank + 11 * first + second,
+      kBlanks,
+      kBlanks - kBlank + share(kShare<1>, 0),
+      kBlanks - 11 * kBlank - kBlank + share(kShare<11>, 0) + share(kShare<1>, 1),
   };
-  std::uint8_t c = kTriples[(n - lead) % 8][openings[lead]];
+  const std::size_t opening = openings[lead];
+  if (opening >= kTripleCount) return std::nullopt;
+  std::uint8_t c = kTriples[(n - lead) % 8][opening];
   for (std::size_t i = lead; i < n; i += 3) {
-    const std::size_t left = digit(i);
-    const std::size_t middle = digit(i + 1);
-    const std::size_t right = digit(i + 2);
+    const std::size_t index =
+        share(kShare<121>, i) + share(kShare<11>, i + 1) + share(kShare<1>, i + 2);
     // Every index stays inside its table.
-    if ((left > 9) | (middle > 9) | (right > 9)) return std::nullopt;
-    c = kMultiplication[kTriples[(n - i - 3) % 8][121 * left + 11 * middle + right]][c];
+    if (index >= kTripleCount) return std::nullopt;
+    c = kMultiplication[kTriples[(n - i - 3) % 8][index]][c];
   }
   return c == 0;
 }

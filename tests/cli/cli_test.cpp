@@ -313,6 +313,26 @@ TEST(CliTest, ReadsUtf8LinesWhereverTheyFallInTheBlocks) {
   }
 }
 
+// Answers are collected in blocks of 64 KiB: one longer than a block, or
+// one that does not fit the rest of a block, still comes out whole and in
+// its place.
+TEST(CliTest, AnswersLongerThanABlockKeepTheirPlace) {
+  const std::string shorter = "79927398713";
+  // Too long for the sum's 16 bits: invalid.
+  const std::string longer(70000, '0');
+  const std::size_t lines = 2 * (1 << 16) / (shorter.size() + 7);
+  for (const std::size_t at : {std::size_t{0}, lines / 2, lines - 1}) {
+    std::string input;
+    std::string answers;
+    for (std::size_t i = 0; i < lines; ++i) {
+      const std::string& number = i == at ? longer : shorter;
+      input += number + "\n";
+      answers += number + (i == at ? "\tinvalid\n" : "\tvalid\n");
+    }
+    EXPECT_EQ(RunCli({"check", "--with-input", "Luhn"}, input).out, answers) << "line " << at;
+  }
+}
+
 TEST(CliTest, SummaryCountsTheAnswers) {
   const struct {
     std::vector<std::string_view> arguments;
