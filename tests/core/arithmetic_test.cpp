@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The shared arithmetic under the rules and the calendar the dates are
 // tested against. Check digits cross-checked with python-stdnum.
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <optional>
+#include <random>
 #include <string>
 
 #include "core/alternating_weights.h"
@@ -43,6 +45,32 @@ TEST(ArithmeticTest, CheckDigitsOfDigits) {
   }
   // Only the remainder wants a number to divide.
   EXPECT_FALSE(Remainder97(""));
+}
+
+// The whole-number test, which multiplies three places at a time, agrees
+// with the check digit computed a place at a time: on every length up to
+// 40, with every check digit, and with a character that is not a digit (any
+// byte) in any place.
+TEST(ArithmeticTest, VerhoeffValidAgreesWithTheCheckDigit) {
+  std::mt19937 random(7);
+  for (std::size_t length = 0; length <= 40; ++length) {
+    for (int round = 0; round < 30; ++round) {
+      std::string number;
+      for (std::size_t i = 0; i < length; ++i)
+        number += static_cast<char>('0' + random() % 10);
+      for (char check = '0'; check <= '9' && !number.empty(); ++check) {
+        number.back() = check;
+        const auto expected = VerhoeffCheckDigit(number.substr(0, number.size() - 1));
+        ASSERT_EQ(VerhoeffValid(number), expected == check - '0') << number;
+      }
+      if (number.empty()) continue;
+      std::string spoilt = number;
+      spoilt[random() % length] = static_cast<char>(random() % 256);
+      const bool digits =
+          std::all_of(spoilt.begin(), spoilt.end(), [](char c) { return c >= '0' && c <= '9'; });
+      EXPECT_EQ(VerhoeffValid(spoilt).has_value(), digits) << spoilt;
+    }
+  }
 }
 
 TEST(ArithmeticTest, WeightsThreeAndOneFromTheRight) {
