@@ -67,8 +67,9 @@ class NumberCourse {
 
   // The text without separators, upper-cased where the scheme asks for it;
   // valid until the next call and while the caller's text lives. Inline, as
-  // is Split, because every Check walks it.
-  std::string_view NormaliseText(std::string_view number) {
+  // is Split, because every Check walks it: always, as the compiler would
+  // otherwise keep one copy for the four callers of each format.
+  [[gnu::always_inline]] std::string_view NormaliseText(std::string_view number) {
     // A number with nothing to strip or fold is used as the caller gave it.
     const bool fold = shape_.upper_case && HasSmallLetters(number);
     std::string_view text = number;
