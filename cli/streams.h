@@ -41,7 +41,8 @@ class Output {
   void WriteVerdict(bool valid) {
     static constexpr char kVerdicts[2][8] = {{'i', 'n', 'v', 'a', 'l', 'i', 'd', '\n'},
                                              {'v', 'a', 'l', 'i', 'd', '\n', ' ', ' '}};
-    std::memcpy(block_.get() + size_, kVerdicts[static_cast<std::size_t>(valid)], 8);
+    std::memcpy(block_.get() + size_, kVerdicts[static_cast<std::size_t>(valid)],
+                sizeof kVerdicts[0]);
     size_ += 8 - 2 * static_cast<std::size_t>(valid);
     if (line_buffered_ || size_ >= kFlushSize) Flush();
   }
@@ -60,6 +61,7 @@ class Output {
   // Copies text into the block, or writes it out past the block when it
   // does not fit.
   void Put(std::string_view text);
+  // Hands text to the stream, unless a write has failed before.
   void Write(std::string_view text);
 
   std::FILE* stream_;
