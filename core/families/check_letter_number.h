@@ -18,6 +18,7 @@
 
 #include "core/check_digit_number.h"
 #include "core/text.h"
+#include "core/weighted_sum.h"
 
 namespace numerant {
 
@@ -82,25 +83,13 @@ class CheckLetterNumber : public CheckDigitNumber<std::string, Fields> {
   }
 
  private:
-  // The weighted digit sum in 16-bit arithmetic: the weights are not
-  // negative, so the sum only grows and leaves the range at its end if at
-  // all; no number when it does, or when the weights do not pair off with
-  // the digits.
+  // The weighted digit sum in 16-bit arithmetic; no number when it leaves
+  // the range, or when the weights do not pair off with the digits.
   std::int64_t WeightedSum(std::string_view payload) {
-    std::uint32_t sum = 0;
-    bool digits = payload.size() == rule_.weights.size();
-    for (std::size_t i = 0; digits && i < payload.size(); ++i) {
-      const auto digit = static_cast<std::uint32_t>(static_cast<unsigned char>(payload[i])) - '0';
-      digits &= digit <= 9;
-      sum += (digit <= 9 ? digit : 0) * static_cast<std::uint32_t>(rule_.weights[i]);
-    }
-    if (!digits) {
-      this->RejectNonDigit(payload);
-      return kNoNumber;
-    }
-    if (sum > static_cast<std::uint32_t>(std::numeric_limits<std::int16_t>::max()))
-      return kNoNumber;
-    return sum;
+    const std::int32_t sum = PlainWeightedDigitSum(payload, rule_.weights);
+    if (sum != kNoDigitSum) return sum;
+    this->RejectNonDigit(payload);
+    return kNoNumber;
   }
 
   std::optional<std::string> ComputeCheckDigit(std::string_view payload) final {

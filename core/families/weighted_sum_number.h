@@ -69,7 +69,10 @@ class WeightedSumNumber : public CheckDigitNumber<std::int16_t, Fields> {
     return std::nullopt;
   }
 
-  std::optional<std::int16_t> Remainder(std::string_view payload, Weights weights) const {
+  // Always inline, as is the sum: called on two paths, it would hand its
+  // optional back through memory.
+  [[gnu::always_inline]] std::optional<std::int16_t> Remainder(std::string_view payload,
+                                                               Weights weights) const {
     const auto sum = WeightedDigitSum(payload, weights);
     if (!sum) return std::nullopt;
     const Int16 remainder = Int16(*sum) % Int16(rule_->check_digit_of_remainder.size());
