@@ -9,31 +9,45 @@
 
 namespace numerant {
 
-// One step of MOD 11,10: from the intermediate value s (1 to 10) and the
+// The steps of MOD 11,10: from the intermediate value s (1 to 10) and the
 // next digit d to the next intermediate value, (2s mod 11 + d) mod 10 with
-// 10 for 0; row 0 is unused.
+// 10 for 0. Row s holds 16 entries, the first ten used, and each entry is
+// the row of the next value, 16 times it, so that a step is one addition
+// and one look-up; row 0 is unused.
+constexpr std::size_t kMod1110Row = 16;
 constexpr auto kMod1110Steps = [] {
-  std::array<std::array<std::uint8_t, 10>, 11> steps{};
-  for (int s = 1; s <= 10; ++s) {
-    for (int d = 0; d < 10; ++d) {
-      const int next = ((2 * s) % 11 + d) % 10;
-      steps[static_cast<std::size_t>(s)][static_cast<std::size_t>(d)] =
-          static_cast<std::uint8_t>(next == 0 ? 10 : next);
+  std::array<std::uint8_t, 11 * kMod1110Row> steps{};
+  for (std::size_t s = 1; s <= 10; ++s) {
+    for (std::size_t d = 0; d < 10; ++d) {
+      const std::size_t next = ((2 * s) % 11 + d) % 10;
+      steps[s * kMod1110Row + d] = static_cast<std::uint8_t>((next == 0 ? 10 : next) * kMod1110Row);
     }
   }
   return steps;
 }();
 
-std::optional<int> Mod1110LastIntermediate(std::string_view digits) noexcept {
-  if (digits.empty()) return std::nullopt;
+namespace {
+
+// The last intermediate value of MOD 11,10 over the digits, 1 to 10; 0 for
+// none. (A plain integer, which the compiler keeps in a register.)
+int Mod1110Last(std::string_view digits) noexcept {
+  if (digits.empty()) return 0;
   // The system starts from the product 10, that is from s = 5.
-  std::size_t intermediate = 5;
+  std::size_t row = 5 * kMod1110Row;
   for (char c : digits) {
     const auto d = static_cast<std::size_t>(static_cast<unsigned char>(c)) - std::size_t{'0'};
-    if (d > 9) return std::nullopt;
-    intermediate = kMod1110Steps[intermediate][d];
+    if (d > 9) return 0;
+    row = kMod1110Steps[row + d];
   }
-  return static_cast<int>(intermediate);
+  return static_cast<int>(row / kMod1110Row);
+}
+
+}  // namespace
+
+std::optional<int> Mod1110LastIntermediate(std::string_view digits) noexcept {
+  const int last = Mod1110Last(digits);
+  if (last == 0) return std::nullopt;
+  return last;
 }
 
 std::optional<int> Mod112CheckValue(std::string_view digits) noexcept {
@@ -77,10 +91,10 @@ std::optional<int> Mod9710CheckValue(std::string_view first, std::string_view se
 }
 
 std::optional<int> Mod1110CheckDigit(std::string_view digits) noexcept {
-  const auto last = Mod1110LastIntermediate(digits);
-  if (!last) return std::nullopt;
+  const int last = Mod1110Last(digits);
+  if (last == 0) return std::nullopt;
   // (2s mod 11 + c) mod 10 = 1.
-  return (11 - (2 * *last) % 11) % 10;
+  return (11 - (2 * last) % 11) % 10;
 }
 
 std::optional<int> Mod3736CheckValue(std::string_view text) noexcept {
