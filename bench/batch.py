@@ -178,14 +178,15 @@ def in_process(build, data, java_classes):
     return results
 
 
-def google_benchmarks(build, benchmark_filter="^(Refresh|Check|IsValid|Calculate|Direct)/"):
+def google_benchmarks(build, benchmark_filter="^(Refresh|Check|IsValid|Calculate|Direct)/",
+                      repetitions=3):
     """The window's refresh (median of its repetitions) and every class (best
     of three repetitions: another process slows a call down, never up)."""
     if not (build / "bench" / "numerant_bench").exists():
         return {}, {}
     run = subprocess.run([build / "bench" / "numerant_bench",
                           f"--benchmark_filter={benchmark_filter}",
-                          "--benchmark_min_time=0.05", "--benchmark_repetitions=3",
+                          "--benchmark_min_time=0.05", f"--benchmark_repetitions={repetitions}",
                           "--benchmark_format=json"],
                          capture_output=True, text=True, check=True)
     refresh, classes = {}, {}
@@ -199,9 +200,12 @@ def google_benchmarks(build, benchmark_filter="^(Refresh|Check|IsValid|Calculate
     return refresh, classes
 
 
-def paired_google_benchmarks(build, baseline):
+def paired_google_benchmarks(build, baseline, rounds=3):
     """google_benchmarks of both builds, alternating: the refresh step, then
-    the calls of one scheme at a time, the baseline's first."""
+    the calls of one scheme at a time, the baseline's first. A scheme's calls
+    run one repetition a build in each of three rounds, the best kept: the
+    machine changes speed from one second to the next, and a change between
+    the two builds' turns then costs one round, not the comparison."""
     listed = subprocess.run([build / "bench" / "numerant_bench", "--benchmark_list_tests"],
                             capture_output=True, text=True, check=True).stdout.split()
     names = []
@@ -209,14 +213,15 @@ def paired_google_benchmarks(build, baseline):
         parts = test.split("/")
         if parts[0] in ("Check", "IsValid", "Calculate", "Direct") and parts[1] not in names:
             names.append(parts[1])
-    groups = ["^Refresh/"] + [f"^(Check|IsValid|Calculate|Direct)/{re.escape(name)}/"
-                              for name in names]
+    groups = [f"^(Check|IsValid|Calculate|Direct)/{re.escape(name)}/" for name in names]
     mine, theirs = ({}, {}), ({}, {})
+    for into, source in ((theirs, baseline), (mine, build)):
+        into[0].update(google_benchmarks(source, "^Refresh/")[0])
     for group in groups:
-        for into, source in ((theirs, baseline), (mine, build)):
-            refresh, classes = google_benchmarks(source, group)
-            into[0].update(refresh)
-            into[1].update(classes)
+        for _ in range(rounds):
+            for into, source in ((theirs, baseline), (mine, build)):
+                for name, ns in google_benchmarks(source, group, repetitions=1)[1].items():
+                    into[1][name] = min(into[1].get(name, ns), ns)
     return mine, theirs
 
 
