@@ -79,11 +79,8 @@ std::optional<int> Mod9710CheckValue(std::string_view text) noexcept {
 std::optional<int> Mod9710CheckValue(std::string_view first, std::string_view second) noexcept {
   if (first.empty() && second.empty()) return std::nullopt;
   Remainder97Builder remainder;
-  for (const std::string_view part : {first, second}) {
-    for (char c : part) {
-      if (!remainder.AppendAlphanumeric(c)) return std::nullopt;
-    }
-  }
+  if (!remainder.AppendAlphanumerics(first) || !remainder.AppendAlphanumerics(second))
+    return std::nullopt;
   // The check digits stand in the last two places: value x 100 + check
   // digits = 1 (mod 97).
   remainder.AppendTwoDigits(0);

@@ -33,6 +33,11 @@ class Remainder97Builder {
     }
     return true;
   }
+  // Appends every character of the text as AppendAlphanumeric does, eight
+  // digits at a time where eight stand in a row; false at the first
+  // character that is neither a digit nor a capital, with the characters
+  // before it appended.
+  bool AppendAlphanumerics(std::string_view text) noexcept;
 
   // 0 to 96.
   constexpr std::int32_t Remainder() const noexcept {

@@ -25,10 +25,7 @@ bool Lei::IsValid(std::string_view number) {
   if (number.size() == kPayloadLength + 2 && IsDigit(number[kPayloadLength]) &&
       IsDigit(number[kPayloadLength + 1])) {
     Remainder97Builder remainder;
-    bool plain = true;
-    for (std::size_t i = 0; plain && i < kPayloadLength; ++i)
-      plain = remainder.AppendAlphanumeric(number[i]);
-    if (plain) {
+    if (remainder.AppendAlphanumerics(number.substr(0, kPayloadLength))) {
       remainder.AppendTwoDigits(0);
       const int found =
           10 * DigitValue(number[kPayloadLength]) + DigitValue(number[kPayloadLength + 1]);

@@ -37,11 +37,9 @@ bool IBAN::IsValid(std::string_view number) {
   if (n >= kShortestPayload + kCheckLength && n <= kLongestPayload + kCheckLength &&
       IsDigit(number[kCountryLength]) && IsDigit(number[kCountryLength + 1])) {
     Remainder97Builder remainder;
-    bool plain = true;
-    for (std::size_t i = kCountryLength + kCheckLength; plain && i < n; ++i)
-      plain = remainder.AppendAlphanumeric(number[i]);
-    plain =
-        plain && remainder.AppendAlphanumeric(number[0]) && remainder.AppendAlphanumeric(number[1]);
+    const bool plain =
+        remainder.AppendAlphanumerics(number.substr(kCountryLength + kCheckLength)) &&
+        remainder.AppendAlphanumerics(number.substr(0, kCountryLength));
     if (plain) {
       remainder.AppendTwoDigits(0);
       const int found =
@@ -54,16 +52,11 @@ bool IBAN::IsValid(std::string_view number) {
 
 bool IBAN::DecodeFields(std::string_view payload) {
   if (payload.size() > kLongestPayload) return false;
-  // The fields are set before any character is tested.
+  // The fields are set whatever the characters; the remainder, which reads
+  // every one of them, finds a character that may not stand there.
   if (!fieldless_) {
-    fields_.country_code = Characters(payload, 1, kCountryLength);
-    fields_.account_number = Characters(payload, kCountryLength + 1, payload.size());
-  }
-  for (std::size_t i = 0; i < payload.size(); ++i) {
-    if (!IsDigit(payload[i]) && !IsUpperLetter(payload[i])) {
-      RejectCharacter(i);
-      return false;
-    }
+    fields_.country_code.assign(Characters(payload, 1, kCountryLength));
+    fields_.account_number.assign(Characters(payload, kCountryLength + 1, payload.size()));
   }
   return true;
 }
