@@ -15,6 +15,7 @@ import argparse
 import importlib.util
 import json
 import pathlib
+import statistics
 import sys
 
 HERE = pathlib.Path(__file__).resolve().parent
@@ -35,7 +36,35 @@ def change(before, after):
     """The new time against the old, and a mark when it is over 10% slower."""
     if not before or not after:
         return ""
-    factor = after / before
+    return marked(after / before)
+
+
+def class_changes(base, now):
+    """Every call's time now against before. Where both were measured in the
+    same runs, a call's change is the median of its runs' own ratios: in a run
+    the two builds take turns on one processor within seconds, so a run that
+    falls on a slow processor or minute slows both and leaves its ratio
+    alone, where a ratio of the two medians would set a slow run's figure
+    against a quick one's."""
+    old, new = base["median"]["classes"], now["median"]["classes"]
+    paired = (now["median"].get("paired") and len(base.get("runs", [])) == len(now.get("runs", []))
+              and len(now.get("runs", [])) > 0)
+    changes = {}
+    for key, time in new.items():
+        if key not in old:
+            continue
+        if paired:
+            ratios = [n["classes"][key] / b["classes"][key]
+                      for b, n in zip(base["runs"], now["runs"])
+                      if b["classes"].get(key) and key in n["classes"]]
+            if ratios:
+                changes[key] = statistics.median(ratios)
+                continue
+        changes[key] = time / old[key]
+    return changes
+
+
+def marked(factor):
     return f"{factor:.2f}" + (" **slower**" if factor > SLOWER else "")
 
 
@@ -94,20 +123,23 @@ def tables(base, now):
     lines += ["", "### Every class", "",
               "Through the `Scheme` interface on each class's sample, one reused object, "
               "nanoseconds per call. The slowest now, and every call more than 10% slower than "
+              "before. The change is the median of the runs' own ratios, as both builds ran in "
+              "every run:" if n.get("paired") else
+              "nanoseconds per call. The slowest now, and every call more than 10% slower than "
               "before:", "",
               "| Call | before | now | now/before |", "|---|---:|---:|---:|"]
     classes, old_classes = n["classes"], b["classes"]
+    changes = class_changes(base, now)
     reused = sorted(((t, k) for k, t in classes.items() if k.endswith("/reused")), reverse=True)
     shown = [k for _, k in reused[:5]]
-    shown += [k for k in classes if k not in shown and k in old_classes and
-              classes[k] > SLOWER * old_classes[k]]
+    shown += [k for k in classes if k not in shown and changes.get(k, 0) > SLOWER]
     for key in ["Check/IBAN/reused", "IsValid/IBAN/reused"]:
         if key in classes and key not in shown:
             shown.append(key)
     for key in shown:
         before = old_classes.get(key)
         lines.append(f"| {key} | {'' if before is None else f'{before:.0f}'} | "
-                     f"{classes[key]:.0f} | {change(before, classes[key])} |")
+                     f"{classes[key]:.0f} | {marked(changes[key]) if key in changes else ''} |")
 
     lines += ["", "### Targets", "", "| Target | before | now | |", "|---|---|---|---|"]
     before = {what: figure for what, figure, _ in batch.verdicts(b)}
