@@ -33,7 +33,9 @@ sides of every comparison see the same drift.
 
 Every measured process of a run runs on one processor, the one that does a
 fixed piece of work fastest as the run starts (the cores of a shared
-machine need not be equally fast).
+machine need not be equally fast); in paired runs, the calls of each scheme
+run on the processor where the baseline's checks are quicker just before
+them.
 
 Times are the CPU time (user + system) of the measured process, which other
 work on a shared machine disturbs least; wall-clock times are kept beside
@@ -200,12 +202,43 @@ def google_benchmarks(build, benchmark_filter="^(Refresh|Check|IsValid|Calculate
     return refresh, classes
 
 
+# The calls that choose a processor for a scheme's calls in paired runs.
+PROBE_FILTER = "^Check/(EAN|IBAN|Verhoeff)/reused$"
+
+
+def quicker_cpu(build):
+    """The processor on which this build's checks of three classes take the
+    least CPU time now, best of two tries on each. A core can run native code
+    at little more than half speed for minutes while it still does
+    fastest_cpu's Python work as fast as the other; chosen again before every
+    scheme, by native work, the calls go to whichever core is quick at that
+    moment, both builds' alike."""
+    cpus = range(os.cpu_count() or 1)
+    if len(cpus) == 1:
+        return cpus[0]
+    kept = os.sched_getaffinity(0)
+    best = {}
+    for _ in range(2):
+        for cpu in cpus:
+            os.sched_setaffinity(0, {cpu})
+            run = subprocess.run([build / "bench" / "numerant_bench",
+                                  f"--benchmark_filter={PROBE_FILTER}",
+                                  "--benchmark_min_time=0.01", "--benchmark_format=json"],
+                                 capture_output=True, text=True, check=True)
+            seconds = sum(b["cpu_time"] for b in json.loads(run.stdout)["benchmarks"])
+            best[cpu] = min(best.get(cpu, seconds), seconds)
+    os.sched_setaffinity(0, kept)
+    return min(best, key=best.get)
+
+
 def paired_google_benchmarks(build, baseline, rounds=3):
     """google_benchmarks of both builds, alternating: the refresh step, then
     the calls of one scheme at a time, the baseline's first. A scheme's calls
     run one repetition a build in each of three rounds, the best kept: the
     machine changes speed from one second to the next, and a change between
-    the two builds' turns then costs one round, not the comparison."""
+    the two builds' turns then costs one round, not the comparison. Each
+    scheme's calls run on the processor that quicker_cpu finds quicker with
+    the baseline just before them."""
     listed = subprocess.run([build / "bench" / "numerant_bench", "--benchmark_list_tests"],
                             capture_output=True, text=True, check=True).stdout.split()
     names = []
@@ -217,11 +250,19 @@ def paired_google_benchmarks(build, baseline, rounds=3):
     mine, theirs = ({}, {}), ({}, {})
     for into, source in ((theirs, baseline), (mine, build)):
         into[0].update(google_benchmarks(source, "^Refresh/")[0])
+    kept = os.sched_getaffinity(0)
+    chosen = []
     for group in groups:
+        chosen.append(quicker_cpu(baseline))
+        os.sched_setaffinity(0, {chosen[-1]})
         for _ in range(rounds):
             for into, source in ((theirs, baseline), (mine, build)):
                 for name, ns in google_benchmarks(source, group, repetitions=1)[1].items():
                     into[1][name] = min(into[1].get(name, ns), ns)
+    os.sched_setaffinity(0, kept)
+    print("  the schemes' processors: " +
+          ", ".join(f"{cpu}: {chosen.count(cpu)}" for cpu in sorted(set(chosen))),
+          file=sys.stderr, flush=True)
     return mine, theirs
 
 
