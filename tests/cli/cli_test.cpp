@@ -464,5 +464,110 @@ TEST(CliTest, NumbersThatLookLikeOptionsAfterTheirMarker) {
   EXPECT_EQ(RunCli({"calc", "Verhoeff", "--", "--236", "-x"}).out, "3\n-1\n");
 }
 
+// Each command on its numbers: the answer, the exit status and what goes to
+// standard error, exactly.
+TEST(CliTest, CommandsAnswerAndCountAsDocumented) {
+  const struct {
+    std::vector<std::string_view> arguments;
+    std::string out;
+    int status;
+    std::string err = "";
+  } cases[] = {
+      {{"complete", "Luhn", "7992739871", "x"},
+       "79927398713\n\n",
+       kNegativeAnswer,
+       "numerant-cli: 1 of 2 numbers got no check digit\n"},
+      {{"--json", "complete", "Verhoeff", "236", "x"},
+       "{\"input\": \"236\", \"complete\": \"2363\", \"fields\": {\"CheckDigit\": 3}, "
+       "\"formatted\": \"2363\"}\n"
+       "{\"input\": \"x\", \"complete\": null, \"fields\": {\"CheckDigit\": -1}, "
+       "\"formatted\": \"x\"}\n",
+       kNegativeAnswer,
+       "numerant-cli: 1 of 2 numbers got no check digit\n"},
+      // The counts take the place of the note on numbers without a check
+      // digit.
+      {{"complete", "--summary", "Verhoeff", "236", "x"},
+       "2363\n\n",
+       kNegativeAnswer,
+       "numerant-cli: 2 read, 1 completed, 1 with no check digit\n"},
+      // A valid number says what it tells; an invalid one why it is not.
+      {{"check", "--explain", "PESEL", "85031512344", "85031512345"},
+       "valid: born 15 March 1985, female, serial 123\ninvalid: check digit should be 4, not 5\n",
+       kNegativeAnswer},
+      {{"check", "--explain", "us.ein", "91-1144442"},
+       "valid (no check digit): campus Philadelphia\n",
+       kSuccess},
+      {{"check", "--explain", "--with-input", "Luhn", "79927398714"},
+       "79927398714\tinvalid: check digit should be 3, not 4\n",
+       kNegativeAnswer},
+      {{"--json", "check", "Verhoeff", "2363"},
+       "{\"input\": \"2363\", \"valid\": true, \"reason\": {\"kind\": \"valid\"}, \"fields\": "
+       "{\"CheckDigit\": 3}, \"formatted\": \"2363\"}\n",
+       kSuccess},
+      // Converting never fails a batch: a number without another form gets
+      // an empty line.
+      {{"convert", "--summary", "isbn", "0-306-40615-2", "9780306406157", "9791034910013"},
+       "9780306406157\n0306406152\n\n",
+       kSuccess,
+       "numerant-cli: 3 read, 2 converted, 1 with no other form\n"},
+      {{"identify", "--summary", "x"},
+       "\n",
+       kNegativeAnswer,
+       "numerant-cli: 1 read, 0 identified, 1 accepted by no scheme\n"},
+      // Options may follow the numbers.
+      {{"calc", "Verhoeff", "236", "--json"},
+       "{\"input\": \"236\", \"result\": \"3\", \"fields\": {\"CheckDigit\": 3}, "
+       "\"formatted\": \"2363\"}\n",
+       kSuccess},
+      {{"convert", "Luhn", "1"},
+       "",
+       kFailure,
+       "numerant-cli: 'convert' works on UPC, ISBN, ISSN or ismn, not 'Luhn'\n"
+       "Try 'numerant-cli --help' for more information.\n"},
+  };
+  for (const auto& c : cases) {
+    const std::string command = ::testing::PrintToString(c.arguments);
+    const Outcome outcome = RunCli(c.arguments);
+    EXPECT_EQ(outcome.out, c.out) << command;
+    EXPECT_EQ(outcome.status, c.status) << command;
+    EXPECT_EQ(outcome.err, c.err) << command;
+  }
+}
+
+std::vector<std::string> Lines(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t start = 0;
+  for (std::size_t end = text.find('\n'); end != std::string::npos;
+       start = end + 1, end = text.find('\n', start))
+    lines.push_back(text.substr(start, end - start));
+  return lines;
+}
+
+// With --all the 52 come first, then everything else; in plain text and in
+// JSON the same names in the same order, and only the 52 have a position.
+TEST(CliTest, ListAllExtendsTheListInBothForms) {
+  const std::vector<std::string> the_52 = Lines(RunCli({"list"}).out);
+  const std::vector<std::string> all = Lines(RunCli({"list", "--all"}).out);
+  const std::vector<std::string> json = Lines(RunCli({"--all", "--json", "list"}).out);
+  ASSERT_EQ(the_52.size(), 52u);
+  ASSERT_GT(all.size(), the_52.size());
+  ASSERT_EQ(json.size(), all.size());
+  const std::string kMark = " (no check digit)";
+  for (std::size_t i = 0; i < all.size(); ++i) {
+    std::string name = all[i];
+    const bool marked = name.ends_with(kMark);
+    if (marked) name.resize(name.size() - kMark.size());
+    if (i < the_52.size()) {
+      EXPECT_EQ(all[i], the_52[i]);
+    }
+    const std::string opening = "{\"name\": \"" + name + "\", \"position\": " +
+                                (i < the_52.size() ? std::to_string(i) : std::string("null"));
+    EXPECT_TRUE(json[i].starts_with(opening)) << json[i];
+    // A format without check characters has none to place.
+    EXPECT_EQ(json[i].find(", \"check_length\": 0, ") != std::string::npos, marked) << json[i];
+    EXPECT_NE(json[i].find(", \"separators\": \""), std::string::npos) << json[i];
+  }
+}
+
 }  // namespace
 }  // namespace numerant::cli

@@ -186,5 +186,38 @@ TEST(CalendarTest, TwoDigitYearsAndDatesInWords) {
   EXPECT_EQ(DateAsWritten(2017, 13, 0), "2017-13-00");
 }
 
+// Over any 400 years the Gregorian calendar has 97 leap years and 146097
+// days; counting every date that exists gives the same.
+TEST(CalendarTest, FourHundredYearsHave146097Days) {
+  for (const int first : {1600, 2000, 0}) {
+    int leap_years = 0;
+    int days = 0;
+    int dates = 0;
+    for (int year = first; year < first + 400; ++year) {
+      leap_years += IsLeapYear(year) ? 1 : 0;
+      int days_of_year = 0;
+      for (int month = 1; month <= 12; ++month) {
+        days_of_year += DaysInMonth(year, month);
+        for (int day = -1; day <= 32; ++day)
+          dates += DateExists(year, month, day) ? 1 : 0;
+      }
+      EXPECT_EQ(days_of_year, IsLeapYear(year) ? 366 : 365) << year;
+      days += days_of_year;
+    }
+    EXPECT_EQ(leap_years, 97) << first;
+    EXPECT_EQ(days, 146097) << first;
+    EXPECT_EQ(dates, 146097) << first;
+  }
+  for (const int year : {1700, 1800, 2200, 2300}) {
+    EXPECT_FALSE(IsLeapYear(year)) << year;
+  }
+  for (const int year : {2400, 1996, 2004, 0}) {
+    EXPECT_TRUE(IsLeapYear(year)) << year;
+  }
+  EXPECT_FALSE(DateExists(2024, 0, 1));
+  EXPECT_FALSE(DateExists(2024, 13, 1));
+  EXPECT_FALSE(DateExists(2024, -1, 1));
+}
+
 }  // namespace
 }  // namespace numerant

@@ -61,5 +61,42 @@ TEST(FindingTest, ValidWordsSayWhenThereIsNoCheckDigit) {
   EXPECT_EQ(Describe(finding), "valid (no check digit)");
 }
 
+// The noun follows the shape: digits or characters, one or several; the
+// lengths count characters where the payload may hold letters.
+TEST(FindingTest, TheWordsFollowTheShapeOfTheCheckCharacters) {
+  using enum Finding::Kind;
+  using enum CheckCharacters;
+  const struct {
+    Finding::Kind kind;
+    CheckCharacters characters;
+    std::size_t check_length;
+    bool payload_letters;
+    const char* words;
+  } cases[] = {
+      {kWrongCheckDigit, kDigits, 2, false, "check digits should be 97, not 12"},
+      {kWrongCheckDigit, kDigitsAndLetters, 1, false, "check character should be 97, not 12"},
+      {kWrongCheckDigit, kLetters, 2, true, "check characters should be 97, not 12"},
+      {kNoCheckDigit, kDigits, 2, false, "no check digits exist for this number"},
+      {kNoCheckDigit, kLetters, 1, false, "no check character exists for this number"},
+      {kNoCheckDigit, kAny, 2, false, "no check characters exist for this number"},
+      {kWrongLength, kLetters, 1, true, "4 to 9 characters expected, 12 typed"},
+      {kWrongLength, kLetters, 1, false, "4 to 9 digits expected, 12 typed"},
+      {kNoSuchDate, kDigits, 1, false, "no such date: 1900-02-29"},
+  };
+  for (const auto& c : cases) {
+    Finding finding;
+    finding.kind = c.kind;
+    finding.shape.check_characters = c.characters;
+    finding.shape.check_length = c.check_length;
+    finding.shape.payload_letters = c.payload_letters;
+    finding.expected = "97";
+    finding.found = "12";
+    finding.length = 12;
+    finding.lengths = {{4, 9}};
+    finding.date = "1900-02-29";
+    EXPECT_EQ(Describe(finding), c.words);
+  }
+}
+
 }  // namespace
 }  // namespace numerant

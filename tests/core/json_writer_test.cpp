@@ -53,5 +53,49 @@ TEST(JsonWriterTest, AFindingHasTheMembersOfItsRecordInOrder) {
   }
 }
 
+TEST(JsonWriterTest, AFindingOfADateTheCalendarLacks) {
+  Finding finding;
+  finding.kind = Finding::Kind::kNoSuchDate;
+  finding.date = "1900-02-29";
+  std::string json;
+  AppendJsonFinding(json, RecordFinding(finding));
+  EXPECT_EQ(json, R"({"kind": "date", "date": "1900-02-29"})");
+}
+
+// The place of the check characters is counted from 1, as a finding's place
+// is, and the whole number's lengths include them.
+TEST(JsonWriterTest, ShapesNameTheirCheckCharacters) {
+  const struct {
+    CheckCharacters characters;
+    std::size_t check_length;
+    std::size_t check_place;
+    Lengths payload;
+    std::string json;
+  } cases[] = {
+      {CheckCharacters::kDigitsAndLetters, 1, 0, Lengths::Exactly(8),
+       R"(, "check_characters": "digits and letters", "check_length": 1, "check_place": 1, )"
+       R"("payload_lengths": [[8, 8]], "lengths": [[9, 9]])"},
+      {CheckCharacters::kLetters, 2, NumberShape::kAtEnd, Lengths::AtLeast(1),
+       R"(, "check_characters": "letters", "check_length": 2, "check_place": null, )"
+       R"("payload_lengths": [[1, null]], "lengths": [[3, null]])"},
+      {CheckCharacters::kAny, 1, 2, Lengths{{7, 7}, {12, 12}},
+       R"(, "check_characters": "any", "check_length": 1, "check_place": 3, )"
+       R"("payload_lengths": [[7, 7], [12, 12]], "lengths": [[8, 8], [13, 13]])"},
+      {CheckCharacters::kDigits, 0, NumberShape::kAtEnd, Lengths{},
+       R"(, "check_characters": "digits", "check_length": 0, "check_place": null, )"
+       R"("payload_lengths": [], "lengths": [])"},
+  };
+  for (const auto& c : cases) {
+    NumberShape shape;
+    shape.check_characters = c.characters;
+    shape.check_length = c.check_length;
+    shape.check_place = c.check_place;
+    shape.payload_lengths = c.payload;
+    std::string json;
+    AppendJsonShape(json, shape);
+    EXPECT_EQ(json, c.json);
+  }
+}
+
 }  // namespace
 }  // namespace numerant

@@ -86,5 +86,35 @@ TEST(TextTest, DigitMatchesOnlyDigitsOfTheSameValue) {
   EXPECT_EQ(TwoDigits(97), "97");
 }
 
+// Separators may be any bytes, below code 64 or above it; a character 64 or
+// 128 codes above a separator is not one, and whatever the buffer held
+// before leaves no trace.
+TEST(TextTest, SeparatorsOfEveryKindAndTheirNeighbours) {
+  const struct {
+    std::string_view text;
+    std::string_view separators;
+    std::string_view compact;
+  } cases[] = {
+      {"1 2-3", "", "1 2-3"},
+      {"", " -", ""},
+      {" - ", " -", ""},
+      {"1A2-3 4", " -A", "1234"},
+      {"12\xA0"
+       "34\xA0",
+       "\xA0", "1234"},
+      {"`m\xA0\xAD 1-2", " -",
+       "`m\xA0\xAD"
+       "12"},
+      {"a b@c", "@", "a bc"},
+      {"1.2.3", ".", "123"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(RemoveSeparators(c.text, c.separators), c.compact) << c.text;
+    std::string out = "leftover text longer than any case";
+    RemoveSeparators(c.text, c.separators, out);
+    EXPECT_EQ(out, c.compact) << c.text;
+  }
+}
+
 }  // namespace
 }  // namespace numerant
