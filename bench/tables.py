@@ -123,10 +123,8 @@ def tables(base, now):
     lines += ["", "### Every class", "",
               "Through the `Scheme` interface on each class's sample, one reused object, "
               "nanoseconds per call. The slowest now, and every call more than 10% slower than "
-              "before. The change is the median of the runs' own ratios, as both builds ran in "
-              "every run:" if n.get("paired") else
-              "nanoseconds per call. The slowest now, and every call more than 10% slower than "
-              "before:", "",
+              "before" + (". The change is the median of the runs' own ratios, as both builds ran "
+                          "in every run:" if n.get("paired") else ":"), "",
               "| Call | before | now | now/before |", "|---|---:|---:|---:|"]
     classes, old_classes = n["classes"], b["classes"]
     changes = class_changes(base, now)

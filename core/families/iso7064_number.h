@@ -64,8 +64,8 @@ class Iso7064Number : public CheckDigitNumber<Value, Fields> {
  protected:
   // `read_last`: how many of the payload's leading characters the system
   // reads after the others, for a rule that moves them (IBAN its country
-  // code, ISO 11649 its "RF"); such a rule tests every character in
-  // DecodeFields first.
+  // code, ISO 11649 its "RF"). A character the system does not read is
+  // still rejected at its place in the payload, whichever part it stands in.
   Iso7064Number(Iso7064System system, const NumberShape& shape, std::size_t read_last = 0)
       : CheckDigitNumber<Value, Fields>(shape), system_(system), read_last_(read_last) {}
 
